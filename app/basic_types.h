@@ -1,0 +1,98 @@
+// Plain value types of the machine: the fixed widths of its record, arrays with
+// inclusive bounds, and the arithmetic rules the game relies on.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace plonk {
+
+using Integer = int16_t;
+using Long = int32_t;
+using Byte = uint8_t;
+
+// Thrown when an array is indexed outside its bounds: a programming error, never
+// part of normal play.
+struct Subscript_Out_Of_Range : std::out_of_range {
+    using std::out_of_range::out_of_range;
+};
+
+// A one-dimensional array indexed Lo..Hi inclusive, written a(i).
+template <class T, int Lo, int Hi>
+struct Arr {
+    static_assert(Hi >= Lo);
+    static constexpr int Lower = Lo;
+    static constexpr int Upper = Hi;
+    static constexpr int Count = Hi - Lo + 1;
+    T v[Count]{};
+
+    T& operator()(int i) { return v[Index(i)]; }
+    const T& operator()(int i) const { return v[Index(i)]; }
+    static int Index(int i) {
+        if (i < Lo || i > Hi) throw Subscript_Out_Of_Range("subscript out of range");
+        return i - Lo;
+    }
+    T* begin() { return v; }
+    T* end() { return v + Count; }
+    const T* begin() const { return v; }
+    const T* end() const { return v + Count; }
+};
+
+// A two-dimensional array indexed (Lo1..Hi1, Lo2..Hi2); the first index varies fastest.
+template <class T, int Lo1, int Hi1, int Lo2, int Hi2>
+struct Arr2 {
+    static constexpr int Lower1 = Lo1, Upper1 = Hi1, Lower2 = Lo2, Upper2 = Hi2;
+    static constexpr int Count1 = Hi1 - Lo1 + 1;
+    static constexpr int Count2 = Hi2 - Lo2 + 1;
+    static constexpr int Count = Count1 * Count2;
+    T v[Count]{};
+
+    T& operator()(int i, int j) { return v[Index(i, j)]; }
+    const T& operator()(int i, int j) const { return v[Index(i, j)]; }
+    static int Index(int i, int j) {
+        if (i < Lo1 || i > Hi1 || j < Lo2 || j > Hi2)
+            throw Subscript_Out_Of_Range("subscript out of range");
+        return (i - Lo1) + Count1 * (j - Lo2);
+    }
+};
+
+// A three-dimensional array (Lo1..Hi1, Lo2..Hi2, Lo3..Hi3); the first index varies fastest.
+template <class T, int Lo1, int Hi1, int Lo2, int Hi2, int Lo3, int Hi3>
+struct Arr3 {
+    static constexpr int Count1 = Hi1 - Lo1 + 1;
+    static constexpr int Count2 = Hi2 - Lo2 + 1;
+    static constexpr int Count3 = Hi3 - Lo3 + 1;
+    static constexpr int Count = Count1 * Count2 * Count3;
+    T v[Count]{};
+
+    T& operator()(int i, int j, int k) { return v[Index(i, j, k)]; }
+    const T& operator()(int i, int j, int k) const { return v[Index(i, j, k)]; }
+    static int Index(int i, int j, int k) {
+        if (i < Lo1 || i > Hi1 || j < Lo2 || j > Hi2 || k < Lo3 || k > Hi3)
+            throw Subscript_Out_Of_Range("subscript out of range");
+        return (i - Lo1) + Count1 * ((j - Lo2) + Count2 * (k - Lo3));
+    }
+};
+
+// Int(x): the largest whole number not above x.
+inline double Int(double x) { return std::floor(x); }
+
+// a Mod b: the remainder takes the sign of the dividend (C++ % already does).
+inline int Mod(int a, int b) { return a % b; }
+
+// Converting a real number to a whole number: the nearest one, an exact half going
+// to the even neighbour.
+inline double Round_Even(double x) { return std::nearbyint(x); }
+
+// The classic number-to-text conversion: a blank before zero or a positive number,
+// a minus sign before a negative one.
+inline std::string Str(long long n) {
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+// The 16 classic colour numbers, as 0xRRGGBB.
+uint32_t QBColor(int n);
+
+}  // namespace plonk

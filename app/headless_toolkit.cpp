@@ -1,0 +1,94 @@
+#include "app/headless_toolkit.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace plonk {
+
+std::string Executable_Folder() {
+    char buf[4096];
+    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return "./";
+    std::string path(buf, static_cast<size_t>(n));
+    return path.substr(0, path.find_last_of('/') + 1);
+}
+
+Headless_Toolkit::Headless_Toolkit() : Folder(Executable_Folder()) {}
+
+void Headless_Toolkit::Note(const std::string& entry) {
+    Log.push_back(entry);
+    if (Trace) Trace(entry);
+}
+
+void Headless_Toolkit::Refresh() { Note("refresh"); }
+void Headless_Toolkit::Sleep(int ms) { Note("sleep " + std::to_string(ms)); }
+
+void Headless_Toolkit::Flight_Step(int rounds, long iterations) {
+    ++Flight_Steps;
+    if (rounds > 0 && iterations > 0) Flight_Iterations += static_cast<long long>(rounds) * iterations;
+}
+
+int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
+    // Only a readable wave file loads: "RIFF", a size, then "WAVE".
+    // Handles count the load requests, so with the sounds loaded in table order a
+    // handle is the sound's number.
+    std::ifstream in(path, std::ios::binary);
+    char head[12] = {};
+    const bool ok = in.read(head, sizeof head) && std::string(head, 4) == "RIFF" &&
+                    std::string(head + 8, 4) == "WAVE";
+    Loaded_Sounds.push_back(ok ? path : std::string());
+    return ok ? static_cast<int32_t>(Loaded_Sounds.size() - 1) : -1;
+}
+
+void Headless_Toolkit::Sound_Play(int32_t handle) {
+    Note("sound " + std::to_string(handle));
+}
+
+bool Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
+    Note("message " + title + "|" + text);
+    if (Answers.empty()) return true;
+    bool a = Answers.front();
+    Answers.pop_front();
+    return a;
+}
+
+void Headless_Toolkit::Message(const std::string& text, const std::string& title) {
+    Note("message " + title + "|" + text);
+}
+
+std::string Headless_Toolkit::Time_Text() {
+    if (!Clock.empty()) return Clock;
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
+    return buf;
+}
+
+uint64_t Headless_Toolkit::Clock_Seed() {
+    return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+bool Headless_Toolkit::Can_Load_Picture(const std::string& path) {
+    if (!Check_Pictures) return true;
+    std::ifstream in(path, std::ios::binary);
+    return static_cast<bool>(in);
+}
+
+void Headless_Toolkit::Popup_Menu(const std::string& menu) { Note("popup " + menu); }
+
+void Headless_Toolkit::End(int status) {
+    End_Status = status;
+    Note("end");
+}
+
+int Headless_Toolkit::Count(const std::string& entry) const {
+    return static_cast<int>(std::count(Log.begin(), Log.end(), entry));
+}
+
+}  // namespace plonk

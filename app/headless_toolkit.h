@@ -1,0 +1,62 @@
+// A toolkit without a window: no waits, scripted answers, and a log of every
+// request. The console and the tests run the machine on it.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/toolkit.h"
+
+namespace plonk {
+
+class Headless_Toolkit : public Toolkit {
+public:
+    Headless_Toolkit();
+
+    void Refresh() override;
+    void Sleep(int ms) override;
+    void Flight_Step(int rounds, long iterations) override;
+    void Sound_Owner() override {}
+    bool Sound_Ready() override { return Sound_Available; }
+    int32_t Sound_Load(const std::string& path) override;
+    void Sound_Play(int32_t handle) override;
+    bool Ask_Yes_No(const std::string& text, const std::string& title) override;
+    void Message(const std::string& text, const std::string& title) override;
+    bool Space_Down() override { return Space; }
+    std::string Time_Text() override;
+    uint64_t Clock_Seed() override;
+    bool Can_Load_Picture(const std::string& path) override;
+    void Popup_Menu(const std::string& menu) override;
+    std::string Program_Folder() override { return Folder; }
+    void End(int status) override;
+
+    // Scripted answers and settings.
+    bool Sound_Available = true;
+    bool Space = false;
+    std::deque<bool> Answers;   // answers of the next message boxes; Yes when empty
+    std::string Clock;          // the time text; the real time when empty
+    std::string Folder;         // the program folder; this executable's when not set
+    bool Check_Pictures = true; // when false every picture counts as loadable
+
+    // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
+    std::vector<std::string> Log;
+    // Called with every entry as it is made.
+    std::function<void(const std::string&)> Trace;
+    long Flight_Steps = 0;      // flight steps shown
+    long long Flight_Iterations = 0;  // total wait iterations asked for
+    std::vector<std::string> Loaded_Sounds;  // paths by handle ("" for a file that failed)
+    int End_Status = -1;        // -1 while the program runs
+
+    // How many log entries are exactly `entry`.
+    int Count(const std::string& entry) const;
+
+private:
+    void Note(const std::string& entry);
+};
+
+// The folder of the running executable, ending in "/".
+std::string Executable_Folder();
+
+}  // namespace plonk

@@ -1,0 +1,130 @@
+// Start-up, the odds table and shutdown of the machine.
+#include "app/hoofdvenster.h"
+
+#include <utility>
+
+namespace plonk {
+
+uint32_t QBColor(int n) {
+    static const uint32_t colors[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    return colors[n & 15];
+}
+
+Hoofdvenster::Hoofdvenster(Toolkit& toolkit, std::string settings_path)
+    : Tk(toolkit), Settings_Path(std::move(settings_path)) {
+    Build_Controls();
+}
+
+void Hoofdvenster::Form_Load() {
+    // 1. Show the window and paint it at once, so it is seen while the rest loads.
+    Refresh();
+    // 2. The sound control gets the window as its owner.
+    Tk.Sound_Owner();
+    // 3. Seed the random generator from the clock.
+    Rng.Randomize(Tk.Clock_Seed());
+    // 4..9. The program folder, the playfield tables, the sounds, the card, the odds.
+    Init_App_Folder();
+    Init_Veld();
+    Init_Hole_XY();
+    Init_Tap_XY();
+    Init_Veer_XY();
+    Init_Sound();
+    Init_Lites();
+    Init_Punten();
+    // 10. No game runs; investing starts the first one.
+    Game_Over = true;
+    Invest_Open = false;
+    // 11..14. The settings, then the counters drawn from them.
+    Haal_Parameters();
+    Set_Main_Bonus();
+    Set_Extra_Bonus();
+    // The slider cannot show a speed outside its range: it is clamped there.
+    int speed = Ball_Speed;
+    if (speed < Slider1.Min) speed = Slider1.Min;
+    if (speed > Slider1.Max) speed = Slider1.Max;
+    if (Slider1.Value != speed) {
+        Slider1.Value = speed;
+        Slider1_Change();
+    }
+    Set_Main_Score();
+    Set_Stake_Score();
+    Set_Saldo_Score();
+    // 15..19. A fresh board, the clock, the buttons, the focus.
+    Reset_Game();
+    Star_Game_Rest = 2;
+    Timer1.Enabled = true;
+    Set_Keys();
+    Set_Focus("Command2");
+}
+
+void Hoofdvenster::Init_App_Folder() {
+    std::string folder = Tk.Program_Folder();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    App_Folder = folder;
+}
+
+void Hoofdvenster::Init_Punten() {
+    // Points for 3, 4 and 5 in a row, by odds level 1..9.
+    static const Integer odds[27] = {
+        4,  8,  16, 32, 64,  100, 150, 200, 300,  // 3 in a row
+        8,  16, 32, 64, 100, 200, 300, 400, 600,  // 4 in a row
+        16, 32, 64, 100, 200, 300, 450, 600, 900, // 5 in a row
+    };
+    for (int n = 3; n <= 5; ++n)
+        for (int level = 1; level <= 9; ++level) Odds_Table(level, n) = odds[(level - 1) + 9 * (n - 3)];
+}
+
+void Hoofdvenster::Knop_Sluiten_Click() {
+    // 1. A game is running: refuse quietly.
+    if (Balls_In_Game != Balls_Played) {
+        Cancel_Close = true;
+        return;
+    }
+    // 2..3. Ask whether the score is kept for the next session.
+    Cancel_Close = false;
+    Long ms = 0, st = 0, sd = 0;
+    if (Tk.Ask_Yes_No("Save score for next session ?", "Save scores")) {
+        ms = Main_Score;
+        st = Stake_Score;
+        sd = Saldo_Score;
+    }
+    Settings_Write_Error.clear();
+    Save_Score(ms, st, sd);
+    // 4. The settings. A file that could not be written is reported, never passed
+    // off as saved.
+    Schrijf_Parameters();
+    if (!Settings_Write_Error.empty())
+        Tk.Message("The score and settings could not be saved to \"" + Settings_Path +
+                       "\": " + Settings_Write_Error + ".",
+                   "Save scores");
+    // 5. End at once.
+    End_Program(0);
+}
+
+void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
+    Knop_Sluiten_Click();
+    Cancel = Cancel_Close ? -1 : 0;
+}
+
+void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
+    const std::string path = App_Folder + file_name;
+    if (!Tk.Can_Load_Picture(path)) {
+        Tk.Message("File not found: '" + path + "'", "Plonk for Windows");
+        End_Program(1);
+    }
+    c.Picture = path;
+    c.Lines.clear();
+}
+
+void Hoofdvenster::End_Program(int status) {
+    Ended = true;
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Tk.End(status);
+    throw Program_End{status};
+}
+
+}  // namespace plonk

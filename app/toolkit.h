@@ -1,0 +1,52 @@
+// Everything the machine needs from the outside world, and nothing else. The Qt
+// window implements it for real; the console and the tests implement it with no
+// waits and, where useful, a log of what was asked.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plonk {
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Repaint the whole window now, from the controls' data.
+    virtual void Refresh() = 0;
+    // A blocking pause of the event thread.
+    virtual void Sleep(int ms) = 0;
+    // The ball's step wait: show the ball where it now stands, then wait `rounds`
+    // rounds of `iterations` counting steps (no wait when either is 0 or less).
+    virtual void Flight_Step(int rounds, long iterations) = 0;
+
+    // Sound: the owner window, readiness, loading a wave file (a negative handle when
+    // it cannot be loaded) and playing a loaded sound at once.
+    virtual void Sound_Owner() = 0;
+    virtual bool Sound_Ready() = 0;
+    virtual int32_t Sound_Load(const std::string& path) = 0;
+    virtual void Sound_Play(int32_t handle) = 0;
+
+    // A Yes/No message box without icon; true for Yes.
+    virtual bool Ask_Yes_No(const std::string& text, const std::string& title) = 0;
+    // A message box with only an OK button.
+    virtual void Message(const std::string& text, const std::string& title) = 0;
+
+    // Whether the space bar is held down right now.
+    virtual bool Space_Down() = 0;
+    // The time of day as the system's display text ("21:05:07").
+    virtual std::string Time_Text() = 0;
+    // A number that changes with the clock, to seed the random generator.
+    virtual uint64_t Clock_Seed() = 0;
+
+    // Whether a picture file can be loaded; the machine stops when it cannot.
+    virtual bool Can_Load_Picture(const std::string& path) = 0;
+    // Show the pop-up menu of that name at the mouse.
+    virtual void Popup_Menu(const std::string& menu) = 0;
+    // The folder of the running program, as the system gives it.
+    virtual std::string Program_Folder() = 0;
+    // The program ends: no further event runs. `status` is the exit status.
+    virtual void End(int status) = 0;
+};
+
+}  // namespace plonk

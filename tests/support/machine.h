@@ -1,0 +1,44 @@
+// A machine on the headless toolkit, with its settings in a temporary file, for tests.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/headless_toolkit.h"
+#include "app/hoofdvenster.h"
+
+namespace plonk::test {
+
+// A fresh temporary folder, removed with the object.
+class Temp_Folder {
+public:
+    Temp_Folder();
+    ~Temp_Folder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+struct Machine {
+    Temp_Folder Folder;
+    Headless_Toolkit Tk;
+    std::unique_ptr<Hoofdvenster> M;
+
+    // The settings file is `ini` when given, else "Plonk.ini" in the temporary folder.
+    explicit Machine(const std::string& ini = "");
+    std::string Ini() const { return ini_; }
+    // Form_Load, as the window's load event runs it.
+    void Load() { M->Form_Load(); }
+    Hoofdvenster* operator->() { return M.get(); }
+
+private:
+    std::string ini_;
+};
+
+// The file name part of a picture path ("GeleScore_0.bmp").
+std::string Picture_Name(const Control& c);
+
+}  // namespace plonk::test
