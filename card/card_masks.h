@@ -40,13 +40,38 @@ constexpr uint32_t Hole_Bit(int hole) { return uint32_t{1} << hole; }
 // holes only, so it is worked out once and then turned to any line positions.
 using Lit_Rings = std::array<uint16_t, Lines>;
 
-constexpr Lit_Rings Rings_Of_Holes(uint32_t holes) {
-    Lit_Rings rings{};
-    for (int line = 0; line < Lines; ++line) {
-        uint32_t bits = 0;
-        for (int i = 0; i < Columns; ++i) bits |= ((holes >> Card_Ring[line][i]) & 1u) << i;
-        rings[line] = static_cast<uint16_t>(bits);
+// The ring bits of all five lines in one word (line L's ten bits from bit 10 * L)
+// for the holes of one slice of the hole numbers, looked up by that slice.
+struct Ring_Slice {
+    int First_Hole;
+    int Holes;
+};
+inline constexpr Ring_Slice Ring_Slices[3] = {{1, 9}, {10, 8}, {18, 8}};
+
+template <int Slice>
+constexpr std::array<uint64_t, (1 << Ring_Slices[Slice].Holes)> Make_Ring_Table() {
+    std::array<uint64_t, (1 << Ring_Slices[Slice].Holes)> table{};
+    for (uint32_t bits = 0; bits < table.size(); ++bits) {
+        const uint32_t holes = bits << Ring_Slices[Slice].First_Hole;
+        uint64_t word = 0;
+        for (int line = 0; line < Lines; ++line)
+            for (int i = 0; i < Columns; ++i)
+                word |= uint64_t{(holes >> Card_Ring[line][i]) & 1u} << (Columns * line + i);
+        table[bits] = word;
     }
+    return table;
+}
+
+inline constexpr auto Ring_Table_0 = Make_Ring_Table<0>();
+inline constexpr auto Ring_Table_1 = Make_Ring_Table<1>();
+inline constexpr auto Ring_Table_2 = Make_Ring_Table<2>();
+
+constexpr Lit_Rings Rings_Of_Holes(uint32_t holes) {
+    const uint64_t word = Ring_Table_0[(holes >> 1) & 0x1FFu] | Ring_Table_1[(holes >> 10) & 0xFFu] |
+                          Ring_Table_2[(holes >> 18) & 0xFFu];
+    Lit_Rings rings{};
+    for (int line = 0; line < Lines; ++line)
+        rings[line] = static_cast<uint16_t>((word >> (Columns * line)) & 0x3FFu);
     return rings;
 }
 
