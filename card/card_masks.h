@@ -10,7 +10,10 @@
 // when that run mask meets the zone's start mask.
 //
 // Nothing here touches the machine's record, so the scan and the tips can try line
-// positions and trial balls without writing anything.
+// positions and trial balls without writing anything:
+//   rings = Rings_Of_Holes(Hole_Bits(m) | Hole_Bit(trial));       once per trial ball
+//   lit = Lit_Cells(rings, Line_Set_Targets(code));               once per line setting
+//   Evaluate(m, lit, Evaluator::Rood) ...     the five answers (card/card_evaluate.h)
 #pragma once
 
 #include <array>

@@ -6,7 +6,7 @@
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
-#include "card/card_masks.h"
+#include "card/card_evaluate.h"
 
 namespace {
 
@@ -67,11 +67,11 @@ void BM_Tips_Worst_Case_Masks(benchmark::State& state) {
             const card::Lit_Rings rings = card::Rings_Of_Holes(base | card::Hole_Bit(trial));
             for (int code = 0; code < card::Line_Set_Count; ++code) {
                 const uint64_t lit = card::Lit_Cells(rings, card::Line_Set_Targets(code));
-                sum += card::Zone_Result(lit, card::Zone::Yellow, {}, false);
-                sum += card::Zone_Result(lit, card::Zone::Red, {}, true);
-                sum += card::Zone_Result(lit, card::Zone::White, {}, false);
-                sum += card::Zone_Result(lit, card::Zone::Green, {}, true);
-                sum += card::Zone_Result(lit, card::Zone::Green, {true, false, false}, true);
+                sum += card::Evaluate(card.m, lit, card::Evaluator::Geel);
+                sum += card::Evaluate(card.m, lit, card::Evaluator::Rood);
+                sum += card::Evaluate(card.m, lit, card::Evaluator::Wit);
+                sum += card::Evaluate(card.m, lit, card::Evaluator::Groen);
+                sum += card::Evaluate(card.m, lit, card::Evaluator::Groen_Dubbel);
             }
         }
         benchmark::DoNotOptimize(sum);
