@@ -78,9 +78,9 @@ TEST(ScoresAccounting, GameWonSaturatesAtSixteenBits) {
         bool bonus;  // paid through Update_Score_Bonus
         Integer after;
     } cases[] = {
-        {32760, 7, false, 32767},     {32760, 8, false, 32767},     {32767, 1, false, 32767},
-        {32000, 1000, false, 32767}, {-32760, -10, false, -32768}, {32000, 767, true, 32767},
-        {32000, 800, true, 32767},     {-32000, -100000, true, -32768},   {-5, 3, true, -2},
+        {32760, 7, false, 32767},    {32760, 8, false, 32767},        {32767, 1, false, 32767},
+        {32000, 1000, false, 32767}, {-32760, -10, false, -32768},    {32000, 767, true, 32767},
+        {32000, 800, true, 32767},   {-32000, -100000, true, -32768}, {-5, 3, true, -2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.payment);

@@ -31,3 +31,19 @@ inline bool Sound_Player_Built(Machine& m) {
 }
 
 }  // namespace plonk::test
+
+namespace plonk::test {
+
+// Runs one event of the machine. Returns the name of the procedure not built yet
+// that it reached, or "" when the event ran to its end.
+template <class Event>
+std::string Reached(Event&& event) {
+    try {
+        event();
+    } catch (const Not_Built_Yet& e) {
+        return e.Procedure;
+    }
+    return "";
+}
+
+}  // namespace plonk::test
