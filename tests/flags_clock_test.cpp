@@ -78,16 +78,6 @@ TEST(FlagsClock, ClockShowsHoursAndMinutes) {
     }
 }
 
-TEST(FlagsClock, ClockPicturesAreLoadedAgainEveryTick) {
-    Machine m;
-    m->Init_App_Folder();
-    m.Tk.Clock = "10:42:00";
-    m->Timer1_Timer();
-    for (Control& d : m->Pic_Digit_Uur) d.Picture.clear();
-    m->Timer1_Timer();
-    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Uur), "1042");
-}
-
 TEST(FlagsClock, GreenDoubleBlinksWithTheSeconds) {
     const struct {
         Integer flags;

@@ -148,12 +148,5 @@ TEST(ScoresDigits, MissingDigitPictureStopsTheProgram) {
     EXPECT_EQ(m.Tk.Count("message Plonk for Windows|File not found: '" + m->App_Folder + "Digit_0.bmp'"), 1);
 }
 
-TEST(ScoresDigits, DigitPictureOfNonDigitIsZero) {
-    EXPECT_EQ(Digit_Picture('7'), "Digit_7.bmp");
-    EXPECT_EQ(Digit_Picture('0'), "Digit_0.bmp");
-    EXPECT_EQ(Digit_Picture('-'), "Digit_0.bmp");
-    EXPECT_EQ(Digit_Picture(' '), "Digit_0.bmp");
-}
-
 }  // namespace
 }  // namespace plonk::test
