@@ -1,7 +1,7 @@
-// A small sound synthesiser for the wave files. It uses only addition,
-// multiplication and division on doubles (no library sine or exponential), and a
-// noise generator with a fixed seed, so the same recipe gives the same samples on
-// every machine.
+// A small sound synthesiser for the wave files. It uses only the exactly rounded
+// operations on doubles (add, multiply, divide, floor, scaling by powers of two; no
+// library sine or exponential) and a noise generator with a fixed seed, so the same
+// recipe gives the same samples on every machine.
 #pragma once
 
 #include <cstdint>
