@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "data/assets.h"
+
 namespace {
 void Blank(const std::string& folder, const std::string& name, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -28,6 +30,10 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= 25; ++n) {
         std::string nn = std::to_string(n + 100).substr(1);
         for (const char* s : {"-on.gif", "-off.gif", "-on-mid.gif", "-off-mid.gif"}) Blank(f, nn + s, 21, 21);
+    }
+    if (!plonk::assets::Write_Sounds(f)) {
+        std::fprintf(stderr, "plonk-assets: cannot write the sounds into %s\n", f.c_str());
+        return 1;
     }
     return 0;
 }
