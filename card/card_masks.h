@@ -10,10 +10,11 @@
 // when that run mask meets the zone's start mask.
 //
 // Nothing here touches the machine's record, so the scan and the tips can try line
-// positions and trial balls without writing anything:
+// positions and trial balls without writing anything (Evaluate_All is in
+// card/card_evaluate.h):
 //   rings = Rings_Of_Holes(Hole_Bits(m) | Hole_Bit(trial));       once per trial ball
 //   lit = Lit_Cells(rings, Line_Set_Targets(code));               once per line setting
-//   Evaluate(m, lit, Evaluator::Rood) ...     the five answers (card/card_evaluate.h)
+//   Evaluate_All(m, lit)                                          the five answers
 #pragma once
 
 #include <array>
@@ -172,22 +173,39 @@ struct Paid_Marks {
     bool Got3 = false, Got4 = false, Got5 = false;
 };
 
-// The length of the longest complete row of a zone in `lit`: 0, 3, 4 or 5.
-// `pattern_switch` makes the zone's extra pattern count as a five-row.
-inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
-    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
-    if (pattern_switch && z.Pattern != 0 && (lit & z.Pattern) == z.Pattern) return 5;
-    uint64_t five = 0, four = 0, three = 0;
+// Per row length 3, 4, 5 (index length - 3) and direction, the cells where a run of
+// that many lit cells starts. They depend on the lit cells only, so one set serves
+// every zone.
+struct Row_Runs {
+    uint64_t Lit = 0;
+    uint64_t Run[3][Direction_Count]{};
+};
+
+inline Row_Runs Runs_Of(uint64_t lit) {
+    Row_Runs r;
+    r.Lit = lit;
     for (int d = 0; d < Direction_Count; ++d) {
         const int s = Direction_Step[d];
-        const uint64_t run3 = lit & (lit >> s) & (lit >> (2 * s));
-        const uint64_t run4 = run3 & (lit >> (3 * s));
-        const uint64_t run5 = run4 & (lit >> (4 * s));
-        three |= run3 & z.Start[0][d];
-        four |= run4 & z.Start[1][d];
-        five |= run5 & z.Start[2][d];
+        r.Run[0][d] = lit & (lit >> s) & (lit >> (2 * s));
+        r.Run[1][d] = r.Run[0][d] & (lit >> (3 * s));
+        r.Run[2][d] = r.Run[1][d] & (lit >> (4 * s));
     }
-    return five ? 5 : four ? 4 : three ? 3 : 0;
+    return r;
+}
+
+// The length of the longest complete row of a zone: 0, 3, 4 or 5.
+// `pattern_switch` makes the zone's extra pattern count as a five-row.
+inline int Longest_Row(const Row_Runs& runs, Zone zone, bool pattern_switch) {
+    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
+    if (pattern_switch && z.Pattern != 0 && (runs.Lit & z.Pattern) == z.Pattern) return 5;
+    uint64_t found[3] = {};
+    for (int k = 0; k < 3; ++k)
+        for (int d = 0; d < Direction_Count; ++d) found[k] |= runs.Run[k][d] & z.Start[k][d];
+    return found[2] ? 5 : found[1] ? 4 : found[0] ? 3 : 0;
+}
+
+inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
+    return Longest_Row(Runs_Of(lit), zone, pattern_switch);
 }
 
 // What a zone's evaluator answers: the longest row not paid yet in this game.
@@ -195,14 +213,18 @@ inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
 //   2..3. The pattern (when switched on) or a complete five-row: 5.
 //   4..5. Four-row paid: 0; else a complete four-row: 4.
 //   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
-inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
+inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, bool pattern_switch) {
     if (paid.Got5) return 0;
-    const int longest = Longest_Row(lit, zone, pattern_switch);
+    const int longest = Longest_Row(runs, zone, pattern_switch);
     if (longest == 5) return 5;
     if (paid.Got4) return 0;
     if (longest == 4) return 4;
     if (paid.Got3) return 0;
     return longest;
+}
+
+inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
+    return Zone_Result(Runs_Of(lit), zone, paid, pattern_switch);
 }
 
 }  // namespace plonk::card

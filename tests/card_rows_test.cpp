@@ -258,6 +258,7 @@ TEST_F(Rows, TrialsOnTheMasksMatchTheEvaluatorsOnTheRecord) {
         const uint64_t lit = card::Lit_Cells(rings, card::Line_Set_Targets(code));
         std::array<int, 5> tried;
         for (int e = 0; e < 5; ++e) tried[e] = card::Evaluate(*m.M, lit, card::Evaluator(e));
+        EXPECT_EQ(card::Evaluate_All(*m.M, lit), tried);
         m->Hole_State(trial) = 1;
         const card::Line_Positions pos = card::Line_Set_Targets(code);
         for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(pos[line]);

@@ -67,11 +67,7 @@ void BM_Tips_Worst_Case_Masks(benchmark::State& state) {
             const card::Lit_Rings rings = card::Rings_Of_Holes(base | card::Hole_Bit(trial));
             for (int code = 0; code < card::Line_Set_Count; ++code) {
                 const uint64_t lit = card::Lit_Cells(rings, card::Line_Set_Targets(code));
-                sum += card::Evaluate(card.m, lit, card::Evaluator::Geel);
-                sum += card::Evaluate(card.m, lit, card::Evaluator::Rood);
-                sum += card::Evaluate(card.m, lit, card::Evaluator::Wit);
-                sum += card::Evaluate(card.m, lit, card::Evaluator::Groen);
-                sum += card::Evaluate(card.m, lit, card::Evaluator::Groen_Dubbel);
+                for (int answer : card::Evaluate_All(card.m, lit)) sum += answer;
             }
         }
         benchmark::DoNotOptimize(sum);
