@@ -3,8 +3,6 @@
 
 namespace plonk {
 
-void Hoofdvenster::Set_Tip() {
-    Not_Built("Set_Tip");
-}
+void Hoofdvenster::Set_Tip() { Not_Built("Set_Tip"); }
 
 }  // namespace plonk

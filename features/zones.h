@@ -1,0 +1,87 @@
+// The seven kinds of win that a scan collects, in the order the machine pays them,
+// with the rules they share: the increment rule, the two card-bonus patterns and
+// the ranges of line settings that the automatic scan and the tips search.
+#pragma once
+
+#include <array>
+
+#include "app/hoofdvenster.h"
+
+namespace plonk {
+
+// Kinds of win, in the order of payment.
+enum Win_Kind : int {
+    Kind_Yellow = 1,
+    Kind_Red = 2,
+    Kind_White = 3,
+    Kind_Green = 4,
+    Kind_Double = 5,
+    Kind_Main_Bonus = 6,
+    Kind_Extra_Bonus = 7,
+};
+constexpr int Row_Kinds = 5;  // kinds 1..5 are rows of a colour zone
+constexpr int Win_Kinds = 7;
+
+// The three paid marks of a row kind (1..5).
+struct Paid_Marks {
+    bool* Got3;
+    bool* Got4;
+    bool* Got5;
+};
+Paid_Marks Marks_Of(Hoofdvenster& h, int kind);
+
+// The odds level that pays a row kind (1..5); the green double pays at the green level.
+Integer Level_Of(const Hoofdvenster& h, int kind);
+
+// Ask the zone's evaluator for the count of its best unpaid row (0, 3, 4 or 5).
+Integer Evaluate_Row(const Hoofdvenster& h, int kind);
+
+// The increment rule: the points a row of `count` (3, 4 or 5) pays at odds `level`,
+// less what a shorter row of the same zone already paid this game. The marks up to
+// `count` are set. Worked out in 16-bit integers.
+Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bool& got3, bool& got4,
+                         bool& got5);
+
+// The five cells of a card-bonus pattern, as (line, column).
+struct Cell {
+    int Line;
+    int Column;
+};
+constexpr std::array<Cell, 5> Main_Bonus_Cells{{{0, 2}, {2, 0}, {2, 2}, {2, 4}, {4, 2}}};
+constexpr std::array<Cell, 5> Extra_Bonus_Cells{{{0, 5}, {0, 9}, {2, 7}, {4, 5}, {4, 9}}};
+// The four star cells of the extra card: A7, C5, C9, E7.
+constexpr std::array<Cell, 4> Star_Cells{{{0, 7}, {2, 5}, {2, 9}, {4, 7}}};
+
+// A cell is lit when the hole it shows at its line's current position holds a ball.
+bool Cell_Lit(const Hoofdvenster& h, Cell c);
+int Lit_Count(const Hoofdvenster& h, const Cell* cells, int n);
+
+// The card bonus (kind 6 or 7) can be won now: its colour at level 9, not paid yet
+// this game, and all five pattern cells lit.
+bool Bonus_Won(const Hoofdvenster& h, int kind);
+
+// A bonus counter as a 16-bit number of points (held within the 16-bit range).
+Integer Bonus_Points(Long bonus);
+
+// The line settings that the automatic scan and the tips try: for each line the
+// lowest and highest position. Lines that may still be moved for the coming ball
+// are tried over 0..2 as far as the line level allows and the others held at 1;
+// once the lines are frozen only the present setting is tried.
+struct Line_Ranges {
+    std::array<int, 5> Low;
+    std::array<int, 5> High;
+    int Settings() const;
+};
+Line_Ranges Search_Ranges(const Hoofdvenster& h);
+
+// The lines may still be moved before the coming ball.
+bool Lines_Movable(const Hoofdvenster& h);
+// This is the last ball before the lines freeze.
+bool Last_Ball_Before_Freeze(const Hoofdvenster& h);
+
+// The line-set code of five positions: A + 3B + 9C + 27D + 81E.
+inline int Line_Set_Code(const int pos[5]) {
+    return pos[0] + 3 * pos[1] + 9 * pos[2] + 27 * pos[3] + 81 * pos[4];
+}
+
+}  // namespace plonk
