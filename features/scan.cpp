@@ -10,7 +10,7 @@ namespace {
 // also marks the green double as used. Counts other than 3, 4 and 5 pay nothing.
 void Collect_Row(Hoofdvenster& h, int kind, Integer count) {
     if (count < 3 || count > 5) return;
-    Paid_Marks marks = Marks_Of(h, kind);
+    Zone_Flags marks = Marks_Of(h, kind);
     Integer points = Increment_Points(h, Level_Of(h, kind), count, *marks.Got3, *marks.Got4, *marks.Got5);
     if (kind == Kind_Double) h.Green_Double_Used = true;
     h.Update_Score(points);

@@ -4,7 +4,7 @@
 
 namespace plonk {
 
-Paid_Marks Marks_Of(Hoofdvenster& h, int kind) {
+Zone_Flags Marks_Of(Hoofdvenster& h, int kind) {
     switch (kind) {
         case Kind_Yellow:
             return {&h.Yellow_Got3, &h.Yellow_Got4, &h.Yellow_Got5};

@@ -23,12 +23,12 @@ constexpr int Row_Kinds = 5;  // kinds 1..5 are rows of a colour zone
 constexpr int Win_Kinds = 7;
 
 // The three paid marks of a row kind (1..5).
-struct Paid_Marks {
+struct Zone_Flags {
     bool* Got3;
     bool* Got4;
     bool* Got5;
 };
-Paid_Marks Marks_Of(Hoofdvenster& h, int kind);
+Zone_Flags Marks_Of(Hoofdvenster& h, int kind);
 
 // The odds level that pays a row kind (1..5); the green double pays at the green level.
 Integer Level_Of(const Hoofdvenster& h, int kind);

@@ -109,10 +109,10 @@ TEST_F(Game_Start, InvestRangeAdaptsToWhatTheGamePaid) {
 TEST_F(Game_Start, InvestRangeStaysWithinItsBoundsOverManyGames) {
     std::mt19937 gen(7);
     // Long winning and losing streaks as well as mixed results.
-    for (int game = 0; game < 100000; ++game) {
+    for (int game = 0; game < 25000; ++game) {
         Finished_Game(3);
         H().Main_Score = 1000;
-        const int phase = (game / 5000) % 3;
+        const int phase = (game / 2000) % 3;
         H().Game_Spent = static_cast<Integer>(1 + gen() % 40);
         H().Game_Won = static_cast<Integer>(phase == 0 ? 0 : phase == 1 ? 500 : gen() % 80);
         H().Invest_Points();

@@ -35,6 +35,7 @@ TEST_F(Star_Game, StarCellsDecideTheGame) {
     const std::pair<int, int> stars[] = {{0, 7}, {2, 5}, {2, 9}, {4, 7}};
     for (const Row& r : rows) {
         H().Reset_Game();
+        for (int hole = 1; hole <= 25; ++hole) H().Hole_State(hole) = 0;
         H().Line_Pos(0) = 2;  // the star cells are looked up where the lines stand
         H().Three_Stars_Feature = r.three;
         H().Two_Stars_Feature = r.two;
