@@ -1,6 +1,7 @@
 // The star game: the check on the finished card, and the light-red frames that
 // show its prize while it is armed.
 #include <algorithm>
+#include <bit>
 
 #include "features/star_prize.h"
 #include "features/zones.h"
@@ -113,7 +114,7 @@ void Hoofdvenster::Sterrenspel(Integer& Result) {
     Result = 0;
     if (!Armed(*this)) return;
     // 2..3. Three of the four star numbers win; with two stars two of them do.
-    const int lit = Lit_Count(*this, Star_Cells.data(), static_cast<int>(Star_Cells.size()));
+    const int lit = std::popcount(card::Lit_Cells(*this) & card::Star_Cells);
     if (lit >= 3 || (lit >= 2 && Two_Stars_Feature)) Result = -1;
 }
 

@@ -39,7 +39,8 @@ void Rank(Tip_Result& r) {
 
 }  // namespace
 
-Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried, bool last_ball) {
+Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried,
+                      bool last_ball) {
     Tip_Result r;
     // 1. How many codes were tried, and the highest of them.
     int n = 0, last = 0;

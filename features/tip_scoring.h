@@ -20,7 +20,9 @@ public:
     Integer operator()(int hole, int code, int kind) const { return v_[Index(hole, code, kind)]; }
 
 private:
-    static size_t Index(int hole, int code, int kind) { return (static_cast<size_t>(code) * 26 + hole) * 8 + kind; }
+    static size_t Index(int hole, int code, int kind) {
+        return (static_cast<size_t>(code) * 26 + hole) * 8 + kind;
+    }
     std::vector<Integer> v_;
 };
 
@@ -41,6 +43,7 @@ struct Tip_Result {
 
 // Score the holes from the values of the tried codes and rank them. `last_ball`: the
 // coming ball is the last one before the lines freeze.
-Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried, bool last_ball);
+Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried,
+                      bool last_ball);
 
 }  // namespace plonk

@@ -12,14 +12,6 @@ namespace {
 constexpr card::Zone Zone_Of[Row_Kinds + 1] = {card::Zone::Yellow, card::Zone::Yellow, card::Zone::Red,
                                                card::Zone::White,  card::Zone::Green,  card::Zone::Green};
 
-constexpr uint64_t Pattern_Mask(const std::array<Cell, 5>& cells) {
-    uint64_t m = 0;
-    for (const Cell& c : cells) m |= card::Cell_Bit(c.Line, c.Column);
-    return m;
-}
-constexpr uint64_t Main_Bonus_Mask = Pattern_Mask(Main_Bonus_Cells);
-constexpr uint64_t Extra_Bonus_Mask = Pattern_Mask(Extra_Bonus_Cells);
-
 // What the trials need of the record, read once.
 struct Trial_Rules {
     Integer Level[Row_Kinds + 1];
@@ -48,16 +40,18 @@ Trial_Rules Read_Rules(Hoofdvenster& h) {
 
 // The values of one trial ball: what each kind would pay with these lit cells, the
 // paid marks as they were before the trial.
-void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, Tip_Values& values, int hole, int code) {
+void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, Tip_Values& values, int hole,
+           int code) {
     for (int kind = Kind_Yellow; kind <= t.Row_Kinds_Tried; ++kind) {
         const int count = card::Zone_Result(lit, Zone_Of[kind], t.Marks[kind], t.Pattern[kind]);
         if (count == 0) continue;
         bool got3 = t.Marks[kind].Got3, got4 = t.Marks[kind].Got4, got5 = t.Marks[kind].Got5;
-        values(hole, code, kind) = Increment_Points(h, t.Level[kind], static_cast<Integer>(count), got3, got4, got5);
+        values(hole, code, kind) =
+            Increment_Points(h, t.Level[kind], static_cast<Integer>(count), got3, got4, got5);
     }
-    if (t.Main_Bonus_Open && (lit & Main_Bonus_Mask) == Main_Bonus_Mask)
+    if (t.Main_Bonus_Open && (lit & Main_Bonus_Cells) == Main_Bonus_Cells)
         values(hole, code, Kind_Main_Bonus) = t.Main_Bonus;
-    if (t.Extra_Bonus_Open && (lit & Extra_Bonus_Mask) == Extra_Bonus_Mask)
+    if (t.Extra_Bonus_Open && (lit & Extra_Bonus_Cells) == Extra_Bonus_Cells)
         values(hole, code, Kind_Extra_Bonus) = t.Extra_Bonus;
 }
 
@@ -94,7 +88,8 @@ void Hoofdvenster::Set_Tip() {
                         tried[code] = true;
                         for (int hole = 1; hole <= 25; ++hole)
                             if (Hole_State(hole) == 0)
-                                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole, code);
+                                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole,
+                                      code);
                     }
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.

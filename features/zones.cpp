@@ -70,20 +70,10 @@ Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bo
     return points;
 }
 
-bool Cell_Lit(const Hoofdvenster& h, Cell c) {
-    return h.Hole_State(h.Card_Numbers(h.Line_Pos(c.Line), c.Column, c.Line)) == 1;
-}
-
-int Lit_Count(const Hoofdvenster& h, const Cell* cells, int n) {
-    int lit = 0;
-    for (int i = 0; i < n; ++i) lit += Cell_Lit(h, cells[i]) ? 1 : 0;
-    return lit;
-}
-
-bool Bonus_Won(const Hoofdvenster& h, int kind) {
+bool Bonus_Won(const Hoofdvenster& h, int kind, uint64_t lit) {
     if (kind == Kind_Main_Bonus)
-        return h.Red_Level == 9 && !h.Main_Bonus_Paid && Lit_Count(h, Main_Bonus_Cells.data(), 5) == 5;
-    return h.Green_Level == 9 && !h.Extra_Bonus_Paid && Lit_Count(h, Extra_Bonus_Cells.data(), 5) == 5;
+        return h.Red_Level == 9 && !h.Main_Bonus_Paid && (lit & Main_Bonus_Cells) == Main_Bonus_Cells;
+    return h.Green_Level == 9 && !h.Extra_Bonus_Paid && (lit & Extra_Bonus_Cells) == Extra_Bonus_Cells;
 }
 
 Integer Bonus_Points(Long bonus) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "app/hoofdvenster.h"
+#include "card/card_masks.h"
 
 namespace plonk {
 
@@ -42,23 +43,17 @@ Integer Evaluate_Row(const Hoofdvenster& h, int kind);
 Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bool& got3, bool& got4,
                          bool& got5);
 
-// The five cells of a card-bonus pattern, as (line, column).
-struct Cell {
-    int Line;
-    int Column;
-};
-constexpr std::array<Cell, 5> Main_Bonus_Cells{{{0, 2}, {2, 0}, {2, 2}, {2, 4}, {4, 2}}};
-constexpr std::array<Cell, 5> Extra_Bonus_Cells{{{0, 5}, {0, 9}, {2, 7}, {4, 5}, {4, 9}}};
-// The four star cells of the extra card: A7, C5, C9, E7.
-constexpr std::array<Cell, 4> Star_Cells{{{0, 7}, {2, 5}, {2, 9}, {4, 7}}};
+// The cells of the two card-bonus patterns: A2, C0, C2, C4, E2 on the main card and
+// A5, A9, C7, E5, E9 on the extra card.
+constexpr uint64_t Main_Bonus_Cells = card::Cell_Bit(0, 2) | card::Cell_Bit(2, 0) | card::Cell_Bit(2, 2) |
+                                      card::Cell_Bit(2, 4) | card::Cell_Bit(4, 2);
+constexpr uint64_t Extra_Bonus_Cells = card::Cell_Bit(0, 5) | card::Cell_Bit(0, 9) | card::Cell_Bit(2, 7) |
+                                       card::Cell_Bit(4, 5) | card::Cell_Bit(4, 9);
 
-// A cell is lit when the hole it shows at its line's current position holds a ball.
-bool Cell_Lit(const Hoofdvenster& h, Cell c);
-int Lit_Count(const Hoofdvenster& h, const Cell* cells, int n);
-
-// The card bonus (kind 6 or 7) can be won now: its colour at level 9, not paid yet
-// this game, and all five pattern cells lit.
-bool Bonus_Won(const Hoofdvenster& h, int kind);
+// The card bonus (kind 6 or 7) can be won with these lit cells: its colour at level
+// 9, not paid yet this game, and all five pattern cells lit.
+bool Bonus_Won(const Hoofdvenster& h, int kind, uint64_t lit);
+inline bool Bonus_Won(const Hoofdvenster& h, int kind) { return Bonus_Won(h, kind, card::Lit_Cells(h)); }
 
 // A bonus counter as a 16-bit number of points (held within the 16-bit range).
 Integer Bonus_Points(Long bonus);
@@ -78,10 +73,5 @@ Line_Ranges Search_Ranges(const Hoofdvenster& h);
 bool Lines_Movable(const Hoofdvenster& h);
 // This is the last ball before the lines freeze.
 bool Last_Ball_Before_Freeze(const Hoofdvenster& h);
-
-// The line-set code of five positions: A + 3B + 9C + 27D + 81E.
-inline int Line_Set_Code(const int pos[5]) {
-    return pos[0] + 3 * pos[1] + 9 * pos[2] + 27 * pos[3] + 81 * pos[4];
-}
 
 }  // namespace plonk

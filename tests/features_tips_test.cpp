@@ -173,10 +173,11 @@ Outcome Read_Outcome(Hoofdvenster& h) {
     o.calc_tip = h.Calc_Tip.Visible;
     for (int hole = 1; hole <= 25; ++hole) o.holes[hole] = h.Hole_State(hole);
     for (int l = 0; l < 5; ++l) o.pos[l] = h.Line_Pos(l);
-    const bool marks[18] = {h.Yellow_Got3, h.Yellow_Got4, h.Yellow_Got5, h.Red_Got3,       h.Red_Got4,
-                            h.Red_Got5,    h.White_Got3,  h.White_Got4,  h.White_Got5,     h.Green_Got3,
-                            h.Green_Got4,  h.Green_Got5,  h.Double_Got3, h.Double_Got4,    h.Double_Got5,
-                            h.Main_Bonus_Paid, h.Extra_Bonus_Paid, h.Green_Double_Used};
+    const bool marks[18] = {h.Yellow_Got3,      h.Yellow_Got4,      h.Yellow_Got5, h.Red_Got3,
+                            h.Red_Got4,         h.Red_Got5,         h.White_Got3,  h.White_Got4,
+                            h.White_Got5,       h.Green_Got3,       h.Green_Got4,  h.Green_Got5,
+                            h.Double_Got3,      h.Double_Got4,      h.Double_Got5, h.Main_Bonus_Paid,
+                            h.Extra_Bonus_Paid, h.Green_Double_Used};
     std::copy(std::begin(marks), std::end(marks), o.marks);
     return o;
 }
@@ -248,9 +249,11 @@ TEST_F(Tips, FastCalculationMatchesThePlainOne) {
         H().Set_Tip();
         const Outcome fast = Read_Outcome(H());
         ASSERT_EQ(fast, plain) << "state " << n;
-        ASSERT_EQ(std::vector<int>(plain.holes, plain.holes + 26), std::vector<int>(before.holes, before.holes + 26));
+        ASSERT_EQ(std::vector<int>(plain.holes, plain.holes + 26),
+                  std::vector<int>(before.holes, before.holes + 26));
         ASSERT_EQ(std::vector<int>(plain.pos, plain.pos + 5), std::vector<int>(before.pos, before.pos + 5));
-        ASSERT_EQ(std::vector<bool>(plain.marks, plain.marks + 18), std::vector<bool>(before.marks, before.marks + 18));
+        ASSERT_EQ(std::vector<bool>(plain.marks, plain.marks + 18),
+                  std::vector<bool>(before.marks, before.marks + 18));
         with_markers += plain.visible[0];
         offered += plain.command1 && plain.line_set >= 0;
         searched += H().Check1.Value == 1 && H().Balls_Played < 10;

@@ -11,10 +11,11 @@ struct Saved_Marks {
 };
 
 bool* Mark(Hoofdvenster& h, int i) {
-    bool* marks[18] = {&h.Yellow_Got3, &h.Yellow_Got4, &h.Yellow_Got5,      &h.Red_Got3,       &h.Red_Got4,
-                       &h.Red_Got5,    &h.White_Got3,  &h.White_Got4,       &h.White_Got5,     &h.Green_Got3,
-                       &h.Green_Got4,  &h.Green_Got5,  &h.Double_Got3,      &h.Double_Got4,    &h.Double_Got5,
-                       &h.Main_Bonus_Paid, &h.Extra_Bonus_Paid, &h.Green_Double_Used};
+    bool* marks[18] = {&h.Yellow_Got3,      &h.Yellow_Got4,      &h.Yellow_Got5, &h.Red_Got3,
+                       &h.Red_Got4,         &h.Red_Got5,         &h.White_Got3,  &h.White_Got4,
+                       &h.White_Got5,       &h.Green_Got3,       &h.Green_Got4,  &h.Green_Got5,
+                       &h.Double_Got3,      &h.Double_Got4,      &h.Double_Got5, &h.Main_Bonus_Paid,
+                       &h.Extra_Bonus_Paid, &h.Green_Double_Used};
     return marks[i];
 }
 
@@ -109,7 +110,8 @@ void Reference_Set_Tip(Hoofdvenster& h) {
                                     Pay(h, h.Yellow_Level, r, h.Yellow_Got3, h.Yellow_Got4, h.Yellow_Got5);
                             h.Rood_Op_Rij(r);
                             if (r >= 3 && r <= 5)
-                                (*value)(hole, code, 2) = Pay(h, h.Red_Level, r, h.Red_Got3, h.Red_Got4, h.Red_Got5);
+                                (*value)(hole, code, 2) =
+                                    Pay(h, h.Red_Level, r, h.Red_Got3, h.Red_Got4, h.Red_Got5);
                             h.Wit_Op_Rij(r);
                             if (r >= 3 && r <= 5)
                                 (*value)(hole, code, 3) =
