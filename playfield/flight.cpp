@@ -356,6 +356,8 @@ Flight_End Fly(Hoofdvenster& m, Flight& f) {
     return Field(m, f, ball);
 }
 
+Flight_End Fly_Field(Hoofdvenster& m, Flight& f) { return Field(m, f, m.Image_Bal(m.Balls_Played)); }
+
 void Hoofdvenster::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
     if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {

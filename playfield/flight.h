@@ -59,4 +59,8 @@ void Start_Ball(Hoofdvenster& m);
 // toolkit.
 Flight_End Fly(Hoofdvenster& m, Flight& f);
 
+// The field phase alone, from wherever the ball is: what Fly runs once the ball has
+// left the launch lane.
+Flight_End Fly_Field(Hoofdvenster& m, Flight& f);
+
 }  // namespace plonk
