@@ -86,11 +86,13 @@ TEST(ZoneMap, BallStaysOnTheFieldAndOutOfTheObstacles) {
     // The field's edge is wall or run-out wherever a ball can come.
     for (int x = 0; x < Field_Width; ++x)
         for (int y : {0, Field_Height - 1}) {
-            if (reached(x, y)) EXPECT_TRUE(Map().At(x, y) == Zone_Wall || Map().At(x, y) == Zone_Drain) << x;
+            if (!reached(x, y)) continue;
+            EXPECT_TRUE(Map().At(x, y) == Zone_Wall || Map().At(x, y) == Zone_Drain) << x;
         }
     for (int y = 0; y < Field_Height; ++y)
         for (int x : {0, Field_Width - 1}) {
-            if (reached(x, y)) EXPECT_EQ(Map().At(x, y), Zone_Wall) << y;
+            if (!reached(x, y)) continue;
+            EXPECT_EQ(Map().At(x, y), Zone_Wall) << y;
         }
     // No ball reaches the middle of a pin or a spring.
     for (const auto& row : board::Pin_Rows)
