@@ -8,7 +8,9 @@ namespace plonk {
 namespace {
 
 // Whole pixels of a position in hundredths, rounded down.
-int Pixel(Long hundredths) { return static_cast<int>(Int(hundredths / 100.0)); }
+int Pixel(Long hundredths) {
+    return static_cast<int>(hundredths >= 0 ? hundredths / 100 : -((99 - hundredths) / 100));
+}
 
 // The wait of one step: `factor` iterations for every point the speed slider is
 // below 100.

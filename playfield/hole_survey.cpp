@@ -1,6 +1,7 @@
 #include "playfield/hole_survey.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "playfield/flight.h"
 #include "playfield/zone_map.h"
@@ -46,6 +47,24 @@ Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed) {
     }
     m.Option1.Value = sound;
     return s;
+}
+
+}  // namespace plonk
+
+namespace plonk {
+
+std::string Hole_Table(const Hole_Survey& s) {
+    const double balls = static_cast<double>(std::max(1L, s.Balls()));
+    std::string out = "hole  balls  share\n";
+    char line[96];
+    for (int n = 1; n <= 25; ++n) {
+        std::snprintf(line, sizeof line, "%4d %6ld %5.2f%%\n", n, s.Holes[n], 100.0 * s.Holes[n] / balls);
+        out += line;
+    }
+    std::snprintf(line, sizeof line, "drain %ld %.2f%%, lost %ld, steps per ball %.0f mean, %ld most\n",
+                  s.Drained, 100.0 * s.Drained / balls, s.Lost, static_cast<double>(s.Steps) / balls,
+                  s.Max_Steps);
+    return out + line;
 }
 
 }  // namespace plonk

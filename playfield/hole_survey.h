@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/hoofdvenster.h"
 
@@ -24,5 +25,9 @@ void Load_Board(Hoofdvenster& m);
 // Shoots `balls` balls from a fixed seed, the start speed going round 38..100, every
 // hole free, and counts where they end. The machine's tables must be loaded.
 Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed);
+
+// The survey as a table: per hole the balls and their share, then the drain, the
+// lost balls and the mean and largest steps per ball.
+std::string Hole_Table(const Hole_Survey& s);
 
 }  // namespace plonk
