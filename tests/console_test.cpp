@@ -104,5 +104,34 @@ TEST(Console, CloseIsRefusedWhileAGameRuns) {
     EXPECT_EQ(r.out, "cancel -1\ntrue\n");
 }
 
+std::string Run_Command(const std::string& args) {
+    std::string out;
+    FILE* p = ::popen((std::string(PLONK_SIM) + " " + args + " 2>&1").c_str(), "r");
+    if (!p) return out;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
+    ::pclose(p);
+    return out;
+}
+
+TEST(Bench, WholeGamesGiveTheSameSignatureEveryRun) {
+    const std::string a = Run_Command("bench 2 3");
+    const std::string b = Run_Command("bench 2 3");
+    ASSERT_EQ(a.rfind("signature ", 0), 0u) << a;
+    EXPECT_EQ(a.substr(0, a.find('\n')), b.substr(0, b.find('\n')));
+    EXPECT_NE(a.find("games 6, balls "), std::string::npos) << a;
+    // Another number of games is another behaviour.
+    const std::string c = Run_Command("bench 2 4");
+    EXPECT_NE(a.substr(0, a.find('\n')), c.substr(0, c.find('\n')));
+}
+
+TEST(Bench, HolesSurveyListsEveryHoleAndTheDrain) {
+    const std::string t = Run_Command("holes 500 3");
+    EXPECT_NE(t.find("drain "), std::string::npos) << t;
+    EXPECT_NE(t.find("lost 0"), std::string::npos) << t;
+    EXPECT_NE(Run_Command("holes x").find("usage:"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace plonk::test

@@ -1,6 +1,9 @@
 // plonk-sim: the machine without a window.
 //   plonk-sim run FILE|- [--ini PATH]   play a scenario script
+//   plonk-sim bench [MACHINES] [GAMES]  whole games: a signature of the behaviour, and the speed
+//   plonk-sim holes [BALLS] [SEED]      where that many balls end
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -11,12 +14,15 @@
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
+#include "tools/sim/bench.h"
 #include "tools/sim/console.h"
 
 namespace {
 
 int Usage() {
-    std::cerr << "usage: plonk-sim run FILE|- [--ini PATH]\n";
+    std::cerr << "usage: plonk-sim run FILE|- [--ini PATH]\n"
+                 "       plonk-sim bench [MACHINES] [GAMES]\n"
+                 "       plonk-sim holes [BALLS] [SEED]\n";
     return 2;
 }
 
@@ -67,9 +73,25 @@ int Run(const std::string& script, std::string ini) {
     return status;
 }
 
+bool Count_Arg(const char* text, long* out) {
+    char* end = nullptr;
+    long v = std::strtol(text, &end, 10);
+    if (!end || *end != '\0' || v <= 0) return false;
+    *out = v;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "bench") == 0 || std::strcmp(argv[1], "holes") == 0)) {
+        const bool bench = std::strcmp(argv[1], "bench") == 0;
+        long a = bench ? 20 : 100000, b = bench ? 10 : 1;
+        if (argc > 4 || (argc >= 3 && !Count_Arg(argv[2], &a)) || (argc >= 4 && !Count_Arg(argv[3], &b)))
+            return Usage();
+        return bench ? plonk::sim::Bench(static_cast<int>(a), static_cast<int>(b))
+                     : plonk::sim::Holes(a, static_cast<uint64_t>(b));
+    }
     if (argc < 3 || std::strcmp(argv[1], "run") != 0) return Usage();
     std::string script = argv[2];
     std::string ini;

@@ -1,0 +1,114 @@
+#include "tools/sim/bench.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "app/headless_toolkit.h"
+#include "app/hoofdvenster.h"
+#include "playfield/hole_survey.h"
+
+namespace plonk::sim {
+
+namespace {
+
+// FNV-1a over the numbers that describe how a game went.
+struct Signature {
+    uint64_t Hash = 1469598103934665603ULL;
+    void Add(long long v) {
+        for (int i = 0; i < 8; ++i) {
+            Hash ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
+            Hash *= 1099511628211ULL;
+        }
+    }
+};
+
+struct Totals {
+    long Games = 0;
+    long Balls = 0;
+    long Extra_Balls = 0;
+};
+
+// Plays whole games on one machine: insert, invest a few times, shoot every ball
+// (the automatic scan and the tips run after each), try for extra balls, and on to
+// the next game.
+void Play(Hoofdvenster& m, Headless_Toolkit& tk, int games, Signature& sig, Totals& totals) {
+    for (int g = 0; g < games; ++g) {
+        if (m.Main_Score < 20) m.Knop_P_Click();
+        const int invests = 1 + static_cast<int>(m.Rng.Rnd() * 12);
+        m.Knop_F1_MouseDown(1, 0, 0, 0);
+        for (int i = 1; i < invests; ++i) m.Timer2_Timer();
+        m.Knop_F1_MouseUp(1, 0, 0, 0);
+        m.Start_Speed = static_cast<Integer>(38 + static_cast<int>(m.Rng.Rnd() * 63));
+        while (m.Balls_Played < m.Balls_In_Game) {
+            const Integer before = m.Balls_Played;
+            m.Knop_Bal_Click();
+            totals.Balls += m.Balls_Played > before ? 1 : 0;
+            if (m.Balls_Played >= 5 && m.Balls_Played == m.Balls_In_Game && m.Balls_In_Game < 10) {
+                const Integer had = m.Balls_In_Game;
+                m.Knop_F2_MouseDown(1, 0, 0, 0);
+                for (int i = 0; i < 4 && m.Balls_In_Game == had; ++i) m.Timer2_Timer();
+                m.Knop_F2_MouseUp(1, 0, 0, 0);
+                totals.Extra_Balls += m.Balls_In_Game - had;
+            }
+        }
+        ++totals.Games;
+        for (long long v : {static_cast<long long>(m.Main_Score), static_cast<long long>(m.Saldo_Score),
+                            static_cast<long long>(m.Stake_Score), static_cast<long long>(m.Main_Bonus),
+                            static_cast<long long>(m.Extra_Bonus), static_cast<long long>(m.Flags_Count),
+                            static_cast<long long>(m.Invest_Range), static_cast<long long>(m.Balls_In_Game),
+                            static_cast<long long>(m.Line_Level), static_cast<long long>(m.Red_Level)})
+            sig.Add(v);
+        for (int h = 1; h <= 25; ++h) sig.Add(m.Hole_State(h));
+        for (int l = 0; l <= 4; ++l) sig.Add(m.Line_Pos(l));
+        tk.Log.clear();
+    }
+}
+
+}  // namespace
+
+int Bench(int machines, int games) {
+    Signature sig;
+    Totals totals;
+    const std::string folder = (std::filesystem::temp_directory_path() / "plonk-bench-XXXXXX").string();
+    std::string made = folder;
+    if (!::mkdtemp(made.data())) {
+        std::fprintf(stderr, "plonk-sim: cannot make a temporary folder\n");
+        return 2;
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int seed = 1; seed <= machines; ++seed) {
+        Headless_Toolkit tk;
+        tk.Check_Pictures = false;
+        Hoofdvenster m(tk, made + "/Plonk.ini");
+        m.Rng.Fix_Seed(static_cast<uint64_t>(seed));
+        try {
+            m.Form_Load();
+            Play(m, tk, games, sig, totals);
+        } catch (const Program_End&) {
+            std::fprintf(stderr, "plonk-sim: the machine ended during the bench\n");
+            return 2;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::error_code ec;
+    std::filesystem::remove_all(made, ec);
+    std::printf("signature %016llx\n", static_cast<unsigned long long>(sig.Hash));
+    std::printf("games %ld, balls %ld, extra balls %ld\n", totals.Games, totals.Balls, totals.Extra_Balls);
+    std::printf("%.3f s, %.0f games/s, %.0f balls/s\n", seconds, totals.Games / seconds, totals.Balls / seconds);
+    return 0;
+}
+
+int Holes(long balls, uint64_t seed) {
+    Headless_Toolkit tk;
+    Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
+    Load_Board(m);
+    const Hole_Survey s = Survey_Holes(m, balls, seed);
+    std::fputs(Hole_Table(s).c_str(), stdout);
+    return s.Lost == 0 ? 0 : 1;
+}
+
+}  // namespace plonk::sim

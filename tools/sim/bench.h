@@ -1,0 +1,16 @@
+// Whole games without waits, for a signature of the machine's behaviour and its
+// speed; and a survey of where balls end.
+#pragma once
+
+#include <cstdint>
+
+namespace plonk::sim {
+
+// Plays `games` games on each of `machines` machines seeded 1..machines; prints the
+// signature, the counts and the speed. Returns the exit status.
+int Bench(int machines, int games);
+
+// Shoots `balls` balls from `seed` and prints where they end.
+int Holes(long balls, uint64_t seed);
+
+}  // namespace plonk::sim
