@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/machine.h"
-#include "support/observe.h"
+#include "support/game_setup.h"
 
 namespace plonk::test {
 namespace {
@@ -15,45 +14,66 @@ constexpr uint32_t kBlue = 0x0000FF;
 
 // ------------------------------------------------------- held buttons
 
+// A game after its fifth ball, open for investing, all levels at 1: an invest lifts
+// the levels to 2 without a draw, an extra-ball request spends a point and draws.
+void Both_Spendings_Act(Hoofdvenster& h) {
+    Game_Under_Way(h, 1);
+    h.Balls_Played = 5;
+    h.Main_Score = 50;
+}
+
 TEST(ControlsHeld, PressActsAtOnceAndHoldsTheButton) {
-    const struct {
-        bool f1;
-        const char* action;
-    } cases[] = {{true, "Invest_Points"}, {false, "Request_Extra_Ball"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.action);
+    for (bool f1 : {true, false}) {
+        SCOPED_TRACE(f1 ? "Knop_F1" : "Knop_F2");
         Machine m;
         m.Load();
-        auto press = [&] {
-            if (c.f1)
-                m->Knop_F1_MouseDown(1, 0, 3, 3);
-            else
-                m->Knop_F2_MouseDown(2, 0, 3, 3);
-        };
-        const std::string reached = Reached(press);
-        EXPECT_TRUE(c.f1 ? m->F1_Held : m->F2_Held);
-        EXPECT_FALSE(c.f1 ? m->F2_Held : m->F1_Held);
-        if (reached == c.action) continue;  // the action is not built yet: it was reached
-        EXPECT_EQ(reached, "");
+        Both_Spendings_Act(*m.M);
+        m->Rng.Queue(0.0);
+        m.Tk.Log.clear();
+        if (f1)
+            m->Knop_F1_MouseDown(1, 0, 3, 3);
+        else
+            m->Knop_F2_MouseDown(2, 0, 3, 3);
+        EXPECT_EQ(m->Main_Score, 49);
+        EXPECT_EQ(m->Yellow_Level, f1 ? 2 : 1) << "invested";
+        EXPECT_EQ(m->Rng.Queued(), f1 ? 1u : 0u) << "an extra ball drawn";
+        EXPECT_TRUE(f1 ? m->F1_Held : m->F2_Held);
+        EXPECT_FALSE(f1 ? m->F2_Held : m->F1_Held);
         EXPECT_TRUE(m->Timer2.Enabled);
+        // While held, the release repaints, sets the buttons and moves the focus.
+        EXPECT_EQ(m.Tk.Count("refresh"), 0);
     }
 }
 
+// Each tick runs the invest while Knop_F1 is held, then the extra-ball request
+// while Knop_F2 is held. The forced draw wins the extra ball only once the invest
+// has lifted the levels (one chance in 15 instead of 9): the invest came first.
 TEST(ControlsHeld, TimerRepeatsTheHeldActions) {
-    const struct {
-        bool f1, f2;
-        const char* first;
-    } cases[] = {{true, false, "Invest_Points"},
-                 {false, true, "Request_Extra_Ball"},
-                 {true, true, "Invest_Points"},
-                 {false, false, ""}};
+    const struct { bool f1, f2; } cases[] = {{true, false}, {false, true}, {true, true}, {false, false}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("F1 held ") + (c.f1 ? "yes" : "no") + ", F2 held " + (c.f2 ? "yes" : "no"));
         Machine m;
         m.Load();
+        Both_Spendings_Act(*m.M);
         m->F1_Held = c.f1;
         m->F2_Held = c.f2;
+        m->Rng.Queue(Pick(6, 15));
         m.Tk.Log.clear();
-        EXPECT_EQ(Reached([&] { m->Timer2_Timer(); }), c.first) << c.f1 << c.f2;
+        for (int tick = 1; tick <= 2; ++tick) {
+            SCOPED_TRACE(tick);
+            m->Timer2_Timer();
+            if (tick == 1) {
+                EXPECT_EQ(m->Yellow_Level, c.f1 ? 2 : 1);
+                EXPECT_EQ(m->Rng.Queued(), c.f2 ? 0u : 1u);
+                EXPECT_EQ(m->Balls_In_Game, c.f1 && c.f2 ? 6 : 5);
+                // Only the buttons' release repaints.
+                EXPECT_EQ(m.Tk.Count("refresh"), 0);
+            }
+            EXPECT_EQ(m->Main_Score, 50 - tick * (c.f1 + c.f2));
+        }
+        if (!c.f1 && !c.f2) {
+            EXPECT_TRUE(m.Tk.Log.empty());
+        }
     }
 }
 
@@ -163,7 +183,7 @@ TEST(ControlsSpeed, IndicatorIsARedBarGrowingFromTheBottom) {
 TEST(ControlsSpeed, ButtonSoundPlaysAlsoAtTheLimit) {
     Machine m;
     m.Load();
-    if (!Sound_Player_Built(m)) GTEST_SKIP() << "no sound player in this build";
+    m.Tk.Log.clear();
     m->Start_Speed = 100;
     m->Knop_KrachtOmhoog_Click();
     m->Start_Speed = 38;
@@ -247,31 +267,73 @@ TEST(ControlsSlider, MenuItemsStepTheOffsetByOne) {
 
 // ------------------------------------------------------- check boxes
 
+// Every tip marker shown stands on a hole.
+bool Markers_On_Holes(Hoofdvenster& h) {
+    for (int i = 0; i <= 2; ++i) {
+        bool on_hole = false;
+        for (int hole = 1; hole <= 25; ++hole)
+            on_hole = on_hole || (h.Tip(i).Left == h.Hole_X(hole) && h.Tip(i).Top == h.Hole_Y(hole));
+        if (h.Tip(i).Visible && !on_hole) return false;
+    }
+    return true;
+}
+
+// Each box runs its procedure, which reads the box, then repaints, sets the buttons
+// and gives Command2 the focus.
 TEST(ControlsChecks, EachBoxRunsItsProcedure) {
     using Click = void (*)(Hoofdvenster&);
+    using Seen = bool (*)(Hoofdvenster&);
     const struct {
         const char* box;
+        int value;  // the box's value after the click
         Click click;
-        const char* reached;
+        int refreshes;  // besides the count-up's, which repaints for every point it counts
+        Seen seen;
     } cases[] = {
-        {"Option1", [](Hoofdvenster& h) { h.Option1_Click(); }, ""},
-        {"Check1", [](Hoofdvenster& h) { h.Check1_Click(); }, "Set_Tip"},
-        {"Check2", [](Hoofdvenster& h) { h.Check2_Click(); }, "Auto_Scan"},
+        // The sound player reads the box at every request: no procedure runs.
+        {"Option1", 0, [](Hoofdvenster& h) { h.Option1_Click(); }, 0,
+         [](Hoofdvenster& h) { return !h.Yellow_Got3 && h.Tip(0).Visible && h.Tip(0).Left == -1; }},
+        // Tips off: the markers go and the lines cannot be set to a tip.
+        {"Check1", 0, [](Hoofdvenster& h) { h.Check1_Click(); }, 1,
+         [](Hoofdvenster& h) { return !h.Tip(0).Visible && !h.Tip(2).Visible && !h.Command1.Enabled; }},
+        // Tips on: the search shows its notice and repaints, then the best hole
+        // gets its marker and the notice goes.
+        {"Check1", 1, [](Hoofdvenster& h) { h.Check1_Click(); }, 3,
+         [](Hoofdvenster& h) { return !h.Calc_Tip.Visible && h.Tip(0).Visible && Markers_On_Holes(h); }},
+        // Scanning off: the row stays unpaid.
+        {"Check2", 0, [](Hoofdvenster& h) { h.Check2_Click(); }, 1,
+         [](Hoofdvenster& h) { return !h.Yellow_Got3 && h.Main_Score == 500; }},
+        // Scanning on: the row is collected.
+        {"Check2", 1, [](Hoofdvenster& h) { h.Check2_Click(); }, 1,
+         [](Hoofdvenster& h) { return h.Yellow_Got3 && h.Main_Score > 500; }},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.box);
+        SCOPED_TRACE(std::string(c.box) + " to " + std::to_string(c.value));
         Machine m;
+        m.Tk.Check_Pictures = false;
         m.Load();
-        m->Focus = c.box;
-        m->Knop_S.Enabled = true;
-        m.Tk.Log.clear();
-        const std::string reached = Reached([&] { c.click(*m.M); });
-        if (reached != "") {
-            EXPECT_EQ(reached, c.reached);  // the procedure it runs is not built yet
-            continue;
+        // The fourth ball has landed with a yellow row lit; markers and the
+        // set-lines button are left from an earlier tip.
+        Game_Under_Way(*m.M);
+        m->Balls_Played = 4;
+        Light_Cells(*m.M, {{0, 0}, {0, 1}, {0, 2}});
+        for (int i = 0; i <= 2; ++i) {
+            m->Tip(i).Visible = true;
+            m->Tip(i).Left = m->Tip(i).Top = -1;
         }
-        EXPECT_EQ(m.Tk.Count("refresh"), std::string(c.box) == "Option1" ? 0 : 1);
-        EXPECT_FALSE(m->Knop_S.Enabled);
+        m->Command1.Enabled = true;
+        Control& box = std::string(c.box) == "Option1"  ? m->Option1
+                       : std::string(c.box) == "Check1" ? m->Check1
+                                                        : m->Check2;
+        box.Value = c.value;
+        m->Focus = c.box;
+        m->Knop_S.Enabled = false;
+        m.Tk.Log.clear();
+        c.click(*m.M);
+        EXPECT_TRUE(c.seen(*m.M));
+        const int counted = static_cast<int>(m->Main_Score - 500);
+        EXPECT_EQ(m.Tk.Count("refresh"), c.refreshes + counted);
+        EXPECT_TRUE(m->Knop_S.Enabled) << "the buttons follow the fourth ball";
         EXPECT_EQ(m->Focus, "Command2");
     }
 }

@@ -90,7 +90,9 @@ TEST_F(Scan, CardBonusOnlyAtLevelNineAndOnce) {
         EXPECT_EQ(H().Main_Bonus_Paid, r.paid);
         EXPECT_EQ(H().Main_Bonus, r.paid ? 1000 : 1234);
         const Long after_first = H().Main_Score;
-        if (r.paid) EXPECT_GE(after_first, 1234);
+        if (r.paid) {
+            EXPECT_GE(after_first, 1234);
+        }
         H().Knop_S_Click();
         EXPECT_EQ(H().Main_Score, after_first) << "paid at most once";
     }
@@ -149,7 +151,9 @@ TEST_F(Scan, AutomaticScanReachesTheLinesItsLevelFrees) {
         SCOPED_TRACE(r.line_level);
         EXPECT_EQ(H().Yellow_Got5, r.found);
         EXPECT_EQ(H().Line_Pos(4), r.found ? 0 : 1);
-        if (r.found) EXPECT_GT(m.Tk.Count("sleep 500"), 0) << "the lines move visibly";
+        if (r.found) {
+            EXPECT_GT(m.Tk.Count("sleep 500"), 0) << "the lines move visibly";
+        }
     }
 }
 

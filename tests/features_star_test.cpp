@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "features/star_prize.h"
 #include "support/game_setup.h"
-#include "support/panel_pixels.h"
+#include "support/screen_render.h"
 
 namespace plonk::test {
 namespace {
@@ -117,35 +118,67 @@ TEST_F(Star_Game, RaisingRedMovesTheFrames) {
     EXPECT_TRUE(Has(H().Pic_Scherm, {322 + 24 * 3, 329, 323 + 24 * 4, 329, QBColor(8)}));
 }
 
+// The game screen as the window shows it: its picture with the lines drawn on it,
+// then (with the strips) each score strip on top, its picture with its own lines
+// clipped to it. The strips hide what the screen has drawn beneath them.
+Picture Render_Screen(Hoofdvenster& h, bool with_strips) {
+    Picture screen;
+    std::string error;
+    EXPECT_TRUE(Read_Shown_Picture(h.Pic_Scherm, h.App_Folder, screen, error)) << error;
+    Render_Lines(screen, h.Pic_Scherm, 0, 0);
+    for (int i = 0; with_strips && i < 4; ++i) {
+        const Control& s = h.Pic_Score(i);
+        Picture strip;
+        EXPECT_TRUE(Read_Shown_Picture(s, h.App_Folder, strip, error)) << error;
+        EXPECT_EQ(strip.Width, s.Width);
+        EXPECT_EQ(strip.Height, s.Height);
+        Paint_Picture(screen, strip, s.Left, s.Top);
+        Render_Lines(screen, s, s.Left, s.Top, s.Width, s.Height);
+    }
+    return screen;
+}
+
+// The pixels where two renders of the screen differ, as "(x,y)" for the message.
+std::string Differing_Pixels(const Picture& a, const Picture& b, int& count) {
+    std::string where;
+    count = 0;
+    for (int y = 0; y < a.Height; ++y)
+        for (int x = 0; x < a.Width; ++x)
+            if (a.At(x, y) != b.At(x, y) && ++count <= 8)
+                where += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    return where;
+}
+
 // Drawing the prize frames and erasing them at the same red level gives back the
-// game screen's own pixels.
+// pixels the window showed, and on the screen's own picture (also where the strips
+// cover it) the panel's frame colours.
 TEST_F(Star_Game, EraseRestoresThePanelPixels) {
-    const Pixels background = Read_Bmp(H().App_Folder + "Scherm.bmp");
-    ASSERT_EQ(background.Width, 640);
-    ASSERT_EQ(background.Height, 480);
-    auto render = [&] {
-        Pixels p = background;
-        Render_Lines(p, H().Pic_Scherm, 0, 0);
-        for (int i = 0; i < 4; ++i) {
-            const Control& s = H().Pic_Score(i);
-            Render_Lines(p, s, s.Left, s.Top, s.Width, s.Height);
-        }
-        return p;
-    };
+    Clear_Drawing();
+    const Picture untouched[2] = {Render_Screen(H(), false), Render_Screen(H(), true)};
+    ASSERT_EQ(untouched[0].Width, 640);
+    ASSERT_EQ(untouched[0].Height, 480);
     for (int r = 1; r <= 9; ++r) {
         for (bool two : {false, true}) {
+            SCOPED_TRACE("red " + std::to_string(r) + (two ? ", two stars" : ", three stars"));
             Clear_Drawing();
             H().Red_Level = static_cast<Integer>(r);
             H().Two_Stars_Feature = two;
             H().Three_Stars_Feature = !two;
             H().Set_Sterspel_Info();
-            const Pixels drawn = render();
-            EXPECT_NE(drawn.Rgb, background.Rgb) << "the frames show at red " << r;
+            for (bool strips : {false, true}) {
+                SCOPED_TRACE(strips ? "as the window shows it" : "the screen's own picture");
+                int differ = 0;
+                Differing_Pixels(Render_Screen(H(), strips), untouched[strips], differ);
+                EXPECT_GT(differ, 0) << "the frames show";
+            }
             H().Remove_Sterspel_Info();
-            const Pixels erased = render();
-            int differ = 0;
-            for (size_t i = 0; i < erased.Rgb.size(); ++i) differ += erased.Rgb[i] != background.Rgb[i];
-            EXPECT_EQ(differ, 0) << "pixels left changed at red " << r;
+            for (bool strips : {false, true}) {
+                SCOPED_TRACE(strips ? "as the window shows it" : "the screen's own picture");
+                int differ = 0;
+                const std::string where =
+                    Differing_Pixels(Render_Screen(H(), strips), untouched[strips], differ);
+                EXPECT_EQ(differ, 0) << "pixels left changed: " << where;
+            }
         }
     }
 }

@@ -20,30 +20,4 @@ std::string Shown_Digits(const Row& row) {
     return shown;
 }
 
-// Whether the sound player of this build plays a requested sound: asks for sound 9
-// once on a loaded machine and forgets the log. Tests of what is heard skip
-// without it.
-inline bool Sound_Player_Built(Machine& m) {
-    m->Speel(9);
-    const bool played = !m.Tk.Log.empty() && m.Tk.Log.back() == "sound 9";
-    m.Tk.Log.clear();
-    return played;
-}
-
-}  // namespace plonk::test
-
-namespace plonk::test {
-
-// Runs one event of the machine. Returns the name of the procedure not built yet
-// that it reached, or "" when the event ran to its end.
-template <class Event>
-std::string Reached(Event&& event) {
-    try {
-        event();
-    } catch (const Not_Built_Yet& e) {
-        return e.Procedure;
-    }
-    return "";
-}
-
 }  // namespace plonk::test
