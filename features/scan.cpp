@@ -76,25 +76,20 @@ void Hoofdvenster::Auto_Scan() {
     // 3. The settings to try.
     const Line_Ranges r = Search_Ranges(*this);
     // 4. Line A outermost, line E innermost, each from low to high.
-    card::Line_Positions pos{};
-    for (pos[0] = r.Low[0]; pos[0] <= r.High[0]; ++pos[0])
-        for (pos[1] = r.Low[1]; pos[1] <= r.High[1]; ++pos[1])
-            for (pos[2] = r.Low[2]; pos[2] <= r.High[2]; ++pos[2])
-                for (pos[3] = r.Low[3]; pos[3] <= r.High[3]; ++pos[3])
-                    for (pos[4] = r.Low[4]; pos[4] <= r.High[4]; ++pos[4]) {
-                        Integer code = static_cast<Integer>(card::Line_Set_Code(pos));
-                        // 5. Every kind in the order of payment; a kind that pays here is
-                        //    collected: the lines move visibly from the baseline to this
-                        //    setting, which becomes the baseline, and the scan pays.
-                        for (int kind = Kind_Yellow; kind <= Kind_Extra_Bonus; ++kind) {
-                            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(pos[l]);
-                            if (!Kind_Pays(*this, kind)) continue;
-                            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(baseline[l]);
-                            Auto_Lines(code);
-                            for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
-                            Knop_S_Click();
-                        }
-                    }
+    For_Each_Setting(r, [&](const card::Line_Positions& pos, int setting) {
+        Integer code = static_cast<Integer>(setting);
+        // 5. Every kind in the order of payment; a kind that pays here is collected:
+        //    the lines move visibly from the baseline to this setting, which becomes
+        //    the baseline, and the scan pays.
+        for (int kind = Kind_Yellow; kind <= Kind_Extra_Bonus; ++kind) {
+            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(pos[l]);
+            if (!Kind_Pays(*this, kind)) continue;
+            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(baseline[l]);
+            Auto_Lines(code);
+            for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
+            Knop_S_Click();
+        }
+    });
     // 6. The lines stay where the last collection left them.
     for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(baseline[l]);
 }

@@ -78,19 +78,12 @@ void Hoofdvenster::Set_Tip() {
     std::array<card::Lit_Rings, 26> trial_rings{};
     for (int hole = 1; hole <= 25; ++hole)
         if (Hole_State(hole) == 0) trial_rings[hole] = card::Rings_Of_Holes(holes | card::Hole_Bit(hole));
-    card::Line_Positions pos{};
-    for (pos[0] = r.Low[0]; pos[0] <= r.High[0]; ++pos[0])
-        for (pos[1] = r.Low[1]; pos[1] <= r.High[1]; ++pos[1])
-            for (pos[2] = r.Low[2]; pos[2] <= r.High[2]; ++pos[2])
-                for (pos[3] = r.Low[3]; pos[3] <= r.High[3]; ++pos[3])
-                    for (pos[4] = r.Low[4]; pos[4] <= r.High[4]; ++pos[4]) {
-                        const int code = card::Line_Set_Code(pos);
-                        tried[code] = true;
-                        for (int hole = 1; hole <= 25; ++hole)
-                            if (Hole_State(hole) == 0)
-                                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole,
-                                      code);
-                    }
+    For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
+        tried[code] = true;
+        for (int hole = 1; hole <= 25; ++hole)
+            if (Hole_State(hole) == 0)
+                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole, code);
+    });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.
     const Tip_Result result = Score_Tips(values, tried, Last_Ball_Before_Freeze(*this));

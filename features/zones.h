@@ -69,6 +69,19 @@ struct Line_Ranges {
 };
 Line_Ranges Search_Ranges(const Hoofdvenster& h);
 
+// Visits every setting of the ranges with its line-set code: line A outermost and
+// line E innermost, each from its low to its high end.
+template <class Visit>
+void For_Each_Setting(const Line_Ranges& r, Visit&& visit) {
+    card::Line_Positions pos{};
+    for (pos[0] = r.Low[0]; pos[0] <= r.High[0]; ++pos[0])
+        for (pos[1] = r.Low[1]; pos[1] <= r.High[1]; ++pos[1])
+            for (pos[2] = r.Low[2]; pos[2] <= r.High[2]; ++pos[2])
+                for (pos[3] = r.Low[3]; pos[3] <= r.High[3]; ++pos[3])
+                    for (pos[4] = r.Low[4]; pos[4] <= r.High[4]; ++pos[4])
+                        visit(static_cast<const card::Line_Positions&>(pos), card::Line_Set_Code(pos));
+}
+
 // The lines may still be moved before the coming ball.
 bool Lines_Movable(const Hoofdvenster& h);
 // This is the last ball before the lines freeze.
