@@ -208,19 +208,22 @@ void Main_Window::Apply_Focus() {
         w->setFocus(Qt::OtherFocusReason);
 }
 
-std::string Main_Window::Missing_Face() {
-    for (const Control* c : m_->All_Controls())
-        if (!c->Face.empty() && !pictures_.Loads(folder_ + c->Face)) return folder_ + c->Face;
-    return {};
+bool Main_Window::Faces_Load() {
+    // The window's own pictures are part of the program: one that cannot be loaded
+    // is reported by the machine and ends the program, as any picture it shows.
+    try {
+        m_->Init_App_Folder();
+        Control probe;
+        for (const Control* c : m_->All_Controls())
+            if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
+    } catch (const Program_End&) {
+        return false;
+    }
+    return true;
 }
 
 int Main_Window::Start() {
-    // The window's own pictures are part of the program: one missing is fatal.
-    if (const std::string missing = Missing_Face(); !missing.empty()) {
-        Message("File not found: '" + missing + "'", "Plonk for Windows");
-        End(1);
-        return status_;
-    }
+    if (!Faces_Load()) return status_;
     show();
     Run("Form_Load", [this] { m_->Form_Load(); });
     return ended_ ? status_ : -1;

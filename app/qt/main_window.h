@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/hoofdvenster.h"
@@ -92,7 +93,7 @@ private:
     void Sync_Widget(const Control& c, QWidget* w);
     void Sync_Timer(QTimer& timer, const Control& c);
     void Apply_Focus();
-    std::string Missing_Face();
+    bool Faces_Load();
     bool Preview_Key(QObject* watched, QEvent* event);
     bool Mouse_On_Held_Button(QObject* watched, QEvent* event);
 
@@ -112,6 +113,7 @@ private:
     bool ended_ = false;
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // Knop_F1, Knop_F2: a press was handed over
+    std::set<std::string> not_built_;      // procedures already reported missing
 };
 
 }  // namespace plonk

@@ -59,7 +59,8 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     } catch (const Program_End& end) {
         if (!ended_) End(end.Status);
     } catch (const Not_Built_Yet& missing) {
-        std::cerr << "plonk: " << missing.Procedure << " is not built yet\n";
+        if (not_built_.insert(missing.Procedure).second)
+            std::cerr << "plonk: " << missing.Procedure << " is not built yet\n";
     }
     busy_ = false;
     if (!ended_) {
