@@ -3,6 +3,8 @@
 //   xvfb-run -a build/bin/plonk_window_bench
 #include <benchmark/benchmark.h>
 
+#include <QTest>
+
 #include "app/qt/busy_wait.h"
 #include "app/qt/screen_widget.h"
 #include "window/window_harness.h"
@@ -14,6 +16,8 @@ Window_Under_Test& Shown_Window() {
     static Window_Under_Test* t = [] {
         auto* w = new Window_Under_Test;
         w->Start();
+        // Painting counts only once the window is on the screen.
+        QTest::qWaitForWindowExposed(w->W.get());
         w->M().Image_Bal(0).Visible = true;
         return w;
     }();
