@@ -1,14 +1,75 @@
 // Flags and the clock.
+#include <algorithm>
+#include <string>
+
 #include "app/hoofdvenster.h"
+#include "scores/digits.h"
 
 namespace plonk {
 
+namespace {
+
+// Character k (counted from 1) of a text, or nothing past its end.
+std::string Character(const std::string& text, size_t k) {
+    return k >= 1 && k <= text.size() ? text.substr(k - 1, 1) : std::string();
+}
+
+bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
+
+// Hours and minutes of a time text ("21:05:07", "9:05:07 PM", "21:5:07") as four
+// digits HHMM. A place the text leaves empty or fills with something other than a
+// digit reads as 0.
+std::string Clock_Digits(const std::string& time) {
+    auto c = [&time](size_t k) { return Character(time, k); };
+    std::string hhmm;
+    if (c(3) == ":") {
+        // 1. Two hour digits; the minutes have one digit when the 5th character is ":".
+        hhmm = c(5) == ":" ? c(1) + c(2) + "0" + c(4) : c(1) + c(2) + c(4) + c(5);
+    } else {
+        // 2. One hour digit; the minutes have one digit when the 4th character is ":".
+        hhmm = c(4) == ":" ? "0" + c(1) + "0" + c(3) : "0" + c(1) + c(3) + c(4);
+    }
+    hhmm.resize(4, '0');
+    for (char& ch : hhmm)
+        if (!Is_Digit(ch)) ch = '0';
+    return hhmm;
+}
+
+}  // namespace
+
+Integer Hoofdvenster::Flags_Lit() const { return static_cast<Integer>(std::clamp<int>(Flags_Count, 0, 4)); }
+
 void Hoofdvenster::Set_Vlaggen() {
-    // Not built yet: start-up runs without it.
+    const int flags = Flags_Lit();
+    if (flags != 0) {
+        // 1. The flags won so far are shown; the count only grows during play, so
+        //    the others are already hidden. Four flags offer the green double.
+        for (int i = 0; i < flags; ++i) Pic_Vlag(i).Visible = true;
+        if (flags == 4) {
+            Pic_Dubbel.Visible = true;
+        } else {
+            Green_Double_Active = false;
+            Pic_Dubbel.Visible = false;
+        }
+    } else {
+        // 2. No flags: none shown and no green double.
+        for (int i = 0; i <= 3; ++i) Pic_Vlag(i).Visible = false;
+        Green_Double_Active = false;
+        Pic_Dubbel.Visible = false;
+    }
 }
 
 void Hoofdvenster::Timer1_Timer() {
-    Not_Built("Timer1_Timer");
+    // 1. The time of day as the system writes it; its last character, read as a
+    //    number (0 when it is not a digit), sets the blinking.
+    const std::string time = Tk.Time_Text();
+    const int last = !time.empty() && Is_Digit(time.back()) ? time.back() - '0' : 0;
+    // 2..3. Hours and minutes on the four clock digits, every picture loaded again.
+    Clock_Text = Clock_Digits(time);
+    for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Digit_Uur(i), Digit_Picture(Clock_Text[i]));
+    // 4. A green double waiting after a green row of three blinks: shown on even
+    //    seconds, hidden on odd ones.
+    if (Flags_Lit() == 4 && !Green_Double_Active && Green_Got3) Pic_Dubbel.Visible = last % 2 == 0;
 }
 
 }  // namespace plonk

@@ -191,10 +191,15 @@ public:
     void Option1_Click();
     void Check1_Click();
     void Check2_Click();
+    // The release of a held Knop_F1 or Knop_F2; `held` is its flag.
+    void Release_Held(bool& held);
 
     // Flags and clock.
     void Set_Vlaggen();
     void Timer1_Timer();
+    // The number of flags that count: Flags_Count within 0..4 (an edited settings
+    // file may hold more or fewer).
+    Integer Flags_Lit() const;
 
     // Playfield geometry.
     void Init_Veld();

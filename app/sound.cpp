@@ -1,14 +1,29 @@
-// Sound effects.
+// Sound effects: the twelve wave files loaded at start-up, played by number.
 #include "app/hoofdvenster.h"
+#include "app/sound_table.h"
 
 namespace plonk {
 
 void Hoofdvenster::Init_Sound() {
-    // Not built yet: start-up runs without it.
+    // 1. Ask whether there is sound output at all.
+    if (Tk.Sound_Ready()) {
+        // 2. Load every file of the table in order; a file that cannot be loaded
+        //    keeps the negative handle it got, which silences only that sound.
+        for (int n = 0; n < Sound_Count; ++n) Sound_Handle(n) = Tk.Sound_Load(App_Folder + Sound_Files[n]);
+        return;
+    }
+    // 3. No sound output: sound stays off and cannot be switched on; the handles stay 0.
+    Option1.Value = 0;
+    Option1.Enabled = false;
 }
 
-void Hoofdvenster::Speel(Integer /*MMID*/) {
-    // Not built yet: start-up runs without it.
+void Hoofdvenster::Speel(Integer MMID) {
+    // A number outside the table plays nothing.
+    if (MMID < 0 || MMID >= Sound_Count) return;
+    // 1. A sound that failed to load stays silent.
+    if (Sound_Handle(MMID) < 0) return;
+    // 2. "&Sound" is read at every request, so switching it off silences at once.
+    if (Option1.Value == 1) Tk.Sound_Play(Sound_Handle(MMID));
 }
 
 }  // namespace plonk

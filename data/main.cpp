@@ -1,33 +1,37 @@
 // plonk-assets FOLDER: writes every picture, sound and the zone map into FOLDER.
-#include <QImage>
-#include <QString>
+// Exits with status 1 when any file cannot be written.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
-namespace {
-void Blank(const std::string& folder, const std::string& name, int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::gray);
-    img.save(QString::fromStdString(folder + "/" + name));
-}
-}  // namespace
+#include "app/headless_toolkit.h"
+#include "app/hoofdvenster.h"
+#include "data/art.h"
+#include "data/assets.h"
 
 int main(int argc, char** argv) {
+    using namespace plonk::assets;
     if (argc != 2) {
         std::fprintf(stderr, "usage: plonk-assets FOLDER\n");
         return 2;
     }
-    const std::string f = argv[1];
-    Blank(f, "Scherm.bmp", 640, 480);
-    Blank(f, "Kracht.bmp", 10, 31);
-    for (const char* board : {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"})
-        for (int l = 0; l <= 9; ++l) Blank(f, board + std::to_string(l) + ".bmp", 215, 28);
-    for (int d = 0; d <= 9; ++d) Blank(f, "Digit_" + std::to_string(d) + ".bmp", 7, 13);
-    Blank(f, "Min.bmp", 5, 5);
-    Blank(f, "Plus.bmp", 5, 5);
-    for (int n = 1; n <= 25; ++n) {
-        std::string nn = std::to_string(n + 100).substr(1);
-        for (const char* s : {"-on.gif", "-off.gif", "-on-mid.gif", "-off-mid.gif"}) Blank(f, nn + s, 21, 21);
-    }
-    return 0;
+    const std::string folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+
+    // The machine's own tables: control places and the odds.
+    plonk::Headless_Toolkit toolkit;
+    plonk::Hoofdvenster machine(toolkit, "");
+    machine.Init_Punten();
+
+    bool ok = true;
+    ok &= Write_Screen(folder, machine);
+    ok &= Write_Zone_Map(In_Folder(folder, "Veld.bmp"));
+    ok &= Write_Sounds(folder);
+    ok &= Write_Counter_Pictures(folder, machine);
+    ok &= Write_Lamp_Pictures(folder);
+    ok &= Write_Button_Faces(folder);
+    ok &= Write_Indicator_Pictures(folder);
+    if (!ok) std::fprintf(stderr, "plonk-assets: not every file could be written into %s\n", folder.c_str());
+    return ok ? 0 : 1;
 }

@@ -1,18 +1,188 @@
-// Inserting points, investing and extra balls.
-#include "app/hoofdvenster.h"
+// Inserting points, investing and extra balls: the machine's economy.
+#include <algorithm>
+#include <limits>
+
+#include "features/feature_draw.h"
 
 namespace plonk {
 
+int Draw_1_To(Hoofdvenster& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
+
+void Spend_One_Point(Hoofdvenster& h) {
+    // 1. One more point spent in this game (held within the 16-bit range).
+    if (h.Game_Spent < std::numeric_limits<Integer>::max()) ++h.Game_Spent;
+    // 2..3. It comes off the credits and the balance.
+    --h.Main_Score;
+    h.Set_Main_Score();
+    --h.Saldo_Score;
+    h.Set_Saldo_Score();
+    // 4. Every third point feeds the main bonus, every sixth the extra bonus.
+    ++h.Spend_Counter;
+    if (h.Spend_Counter == 3) {
+        ++h.Main_Bonus;
+        h.Set_Main_Bonus();
+    }
+    if (h.Spend_Counter >= 6) {
+        ++h.Extra_Bonus;
+        h.Set_Extra_Bonus();
+        h.Spend_Counter = 0;
+    }
+}
+
+namespace {
+
+// Everything there is to buy is bought: all levels at 9, every line movable, the
+// fifth ball, and corners or four stars.
+bool Everything_Bought(const Hoofdvenster& h) {
+    return h.Line_Level == 10 && h.Fifth_Ball && h.Yellow_Level == 9 && h.Red_Level == 9 &&
+           h.White_Level == 9 && h.Green_Level == 9 && (h.Corners_Feature || h.Four_Stars_Feature);
+}
+
+// Light one of the rollover stars by the parity of the credits, or neither when the
+// fifth ball is already had or no line can be moved.
+void Arm_Rollover_Stars(Hoofdvenster& h) {
+    bool yellow = false, red = false;
+    if (h.Line_Level > 5 && !h.Fifth_Ball) {
+        yellow = h.Main_Score % 2 != 0;
+        red = !yellow;
+    }
+    h.Yellow_Star_Lit = yellow;
+    h.Pic_Ster_Geel.Visible = yellow;
+    h.Red_Star_Lit = red;
+    h.Pic_Ster_Rood.Visible = red;
+}
+
+// Points spent in a game that buys nothing but the start: the odds machine grows
+// more generous after a game that paid out no more than it cost, and meaner after
+// one that paid out more.
+void Adapt_Invest_Range(Hoofdvenster& h) {
+    --h.Game_Spent;
+    int range = h.Invest_Range + (h.Game_Spent >= h.Game_Won ? -1 : 1);
+    h.Invest_Range = static_cast<Integer>(std::clamp(range, 7, 23));
+}
+
+void Start_New_Game(Hoofdvenster& h) {
+    // 1. The prize frames of the finished game go.
+    h.Remove_Sterspel_Info();
+    // 2. A green double that was used costs the four flags.
+    if (h.Flags_Count == 4 && h.Green_Double_Used) h.Flags_Count = 0;
+    // 3..4. The odds machine learns from the finished game; the new one has cost 1.
+    Adapt_Invest_Range(h);
+    h.Game_Spent = 1;
+    h.Game_Won = 0;
+    // 5..6. Five fresh balls.
+    h.Speel(5);
+    h.Balls_In_Game = 5;
+    h.Balls_Played = 0;
+    // 7. The star game on the finished card.
+    Integer star_game = 0;
+    h.Sterrenspel(star_game);
+    if (star_game != 0) {
+        // 8. Won: a head start by the red level of the finished game.
+        const Integer r = h.Red_Level;
+        h.Star_Game_Rest = 2;
+        h.Reset_Game();
+        Give_Star_Prize(h, r);
+    } else {
+        // 9. Lost: every level starts at 1.
+        h.Star_Game_Rest = h.Star_Game_Rest != 0 ? static_cast<Integer>(h.Star_Game_Rest - 1) : Integer{2};
+        h.Reset_Game();
+        h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = 1;
+    }
+    // 10. Show the new card's levels, lines and features.
+    h.Set_Scoreboard();
+    h.Set_Lijnen();
+    if (h.Four_Stars_Feature) h.Pic_4Stars.Visible = true;
+    if (h.Corners_Feature) h.Pic_Corners.Visible = true;
+    // 11. The game is on and open for investing.
+    h.Game_Over = false;
+    h.Invest_Open = true;
+}
+
+}  // namespace
+
+void Give_Star_Prize(Hoofdvenster& h, int r) {
+    const Star_Prize p = Star_Prize_For(r);
+    h.Yellow_Level = p.Yellow;
+    h.Red_Level = p.Red;
+    h.White_Level = p.White;
+    h.Green_Level = p.Green;
+    h.Line_Level = p.Line_Level;
+    h.Fifth_Ball = p.Fifth_Ball;
+    h.Corners_Feature = p.Corners;
+    h.Four_Stars_Feature = !p.Corners;
+}
+
 void Hoofdvenster::Knop_P_Click() {
-    Not_Built("Knop_P_Click");
+    // 1..2. A hundred points in: credits and stake; the balance is left alone.
+    Main_Score += 100;
+    Set_Main_Score();
+    Stake_Score += 100;
+    Set_Stake_Score();
+    // 3. Sound, buttons, focus.
+    Speel(3);
+    Set_Keys();
+    Set_Focus("Command2");
 }
 
 void Hoofdvenster::Invest_Points() {
-    Not_Built("Invest_Points");
+    // 1. No credits: only refresh the buttons.
+    // 2. Nothing left to buy in this game: refused while the star game rests or two
+    //    stars are lit, without a charge.
+    if (Main_Score <= 0 ||
+        (!Game_Over && Everything_Bought(*this) && (Star_Game_Rest != 0 || Two_Stars_Feature))) {
+        Set_Keys();
+        Set_Focus("Command2");
+        return;
+    }
+    // 3. A game that runs but is closed for investing buys nothing.
+    if (Game_Over || Invest_Open) {
+        // 4. At the end of a game the finished card pays what it still holds.
+        const bool new_game = Game_Over;
+        if (new_game) Knop_S_Click();
+        // 5. One point is spent.
+        Spend_One_Point(*this);
+        // 6. It starts the next game, or buys a draw in this one.
+        if (new_game)
+            Start_New_Game(*this);
+        else
+            In_Game_Invest(*this);
+        // 7. The rollover stars.
+        Arm_Rollover_Stars(*this);
+    }
+    // 8. While the button is held its release does this.
+    if (!F1_Held) {
+        Refresh();
+        Set_Keys();
+        Set_Focus("Command2");
+    }
 }
 
 void Hoofdvenster::Request_Extra_Ball() {
-    Not_Built("Request_Extra_Ball");
+    // 1. Only from the fifth ball on, below ten balls, and with credits.
+    if (Balls_Played > 4 && Balls_In_Game < 10 && Main_Score > 0) {
+        // 2. One point is spent.
+        Spend_One_Point(*this);
+        // 3..4. One chance in X, X growing with the levels and the balls added.
+        const int levels = Yellow_Level + Red_Level + White_Level + Green_Level;
+        const int x = levels * 47 / 30 + (Balls_In_Game - 4) * 3;
+        if (Draw_1_To(*this, x) == 6) {
+            ++Balls_In_Game;
+            Image_Bal(Balls_In_Game - 1).Visible = true;
+            Pix_XtrBall(Balls_In_Game - 6).Visible = true;
+            Speel(11);
+        } else {
+            Speel(5);
+        }
+        // 5. A ball to shoot: the game goes on.
+        if (Balls_Played < Balls_In_Game) Game_Over = false;
+    }
+    // 6. While the button is held its release does this.
+    if (!F2_Held) {
+        Refresh();
+        Set_Keys();
+        Set_Focus("Command2");
+    }
 }
 
 }  // namespace plonk

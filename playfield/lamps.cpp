@@ -1,18 +1,31 @@
-// The card lamps.
+// The card lamps: the card's number table, and redrawing all 50 lamps.
 #include "app/hoofdvenster.h"
+#include "card/card_table.h"
+#include "card/lamp_picture.h"
 
 namespace plonk {
 
 void Hoofdvenster::Init_Lites() {
-    // Not built yet: start-up runs without it.
+    // Every cell's number for every position, from the lines' rings.
+    for (int line = 0; line < card::Lines; ++line)
+        for (int column = 0; column < card::Columns; ++column)
+            for (int p = 0; p < card::Positions; ++p)
+                Card_Numbers(p, column, line) = static_cast<Integer>(card::Card_Number(line, column, p));
 }
 
 void Hoofdvenster::Set_Lites() {
-    Not_Built("Set_Lites");
+    // All 50 lamps anew, line by line, each line column by column.
+    for (int line = 0; line < card::Lines; ++line) card::Show_Line_Lamps(*this, line);
 }
 
 void Hoofdvenster::Reset_Lites() {
-    // Not built yet: start-up runs without it.
+    // Every line back at rest, its next move towards position 2; every lamp unlit.
+    for (int line = 0; line < card::Lines; ++line) {
+        Line_Pos(line) = card::Rest_Position;
+        Line_Dir(line) = 1;
+        for (int column = 0; column < card::Columns; ++column)
+            card::Show_Lamp(*this, line, column, /*force_unlit=*/true);
+    }
 }
 
 }  // namespace plonk

@@ -1,30 +1,87 @@
 // The digit displays and score boards.
+#include "scores/digits.h"
+
 #include "app/hoofdvenster.h"
 
 namespace plonk {
 
-void Hoofdvenster::Set_Main_Score() {
-    // Not built yet: start-up runs without it.
+namespace {
+
+long long Power_Of_Ten(int width) {
+    long long p = 1;
+    for (int i = 0; i < width; ++i) p *= 10;
+    return p;
 }
 
-void Hoofdvenster::Set_Stake_Score() {
-    // Not built yet: start-up runs without it.
+// The last `width` characters of the decimal text of n.
+std::string Last_Characters(long long n, int width) {
+    const std::string text = std::to_string(n);
+    return text.substr(text.size() - static_cast<size_t>(width));
 }
+
+// Every digit control of a row shows the picture of its own character.
+template <class Row>
+void Show_Digits(Hoofdvenster& h, Row& row, const std::string& digits) {
+    for (int k = 0; k < Row::Count; ++k) h.Load_Picture(row(Row::Lower + k), Digit_Picture(digits[k]));
+}
+
+}  // namespace
+
+std::string Digit_Picture(char digit) {
+    const char shown = digit >= '0' && digit <= '9' ? digit : '0';
+    return std::string("Digit_") + shown + ".bmp";
+}
+
+std::string Counter_Digits(long long value, int width) {
+    const long long limit = Power_Of_Ten(width);
+    // 1. Too large for the row: all nines; the value itself stays as it is.
+    if (value >= limit) return std::string(static_cast<size_t>(width), '9');
+    // 2. Below zero cannot be shown without a sign: the row stays at zero.
+    if (value < 0) return std::string(static_cast<size_t>(width), '0');
+    // 3. The value with leading zeros: the last places of value + 10^width.
+    return Last_Characters(value + limit, width);
+}
+
+std::string Balance_Digits(long long value) {
+    // 1. Zero or more: as an unsigned counter of five places.
+    if (value >= 0) return Counter_Digits(value, 5);
+    // 2. Down to -99999: the magnitude, as the last places of value - 100000.
+    if (value >= -99999) return Last_Characters(value - 100000, 5);
+    // 3. Further below: all nines.
+    return "99999";
+}
+
+void Hoofdvenster::Set_Main_Score() { Show_Digits(*this, Pic_Digit_Main, Counter_Digits(Main_Score, 5)); }
+
+void Hoofdvenster::Set_Stake_Score() { Show_Digits(*this, Pic_Digit_Stake, Counter_Digits(Stake_Score, 5)); }
 
 void Hoofdvenster::Set_Saldo_Score() {
-    // Not built yet: start-up runs without it.
+    Load_Picture(Pic_SaldoSign, Saldo_Score < 0 ? "Min.bmp" : "Plus.bmp");
+    Show_Digits(*this, Pic_Digit_Saldo, Balance_Digits(Saldo_Score));
 }
 
-void Hoofdvenster::Set_Main_Bonus() {
-    // Not built yet: start-up runs without it.
-}
+void Hoofdvenster::Set_Main_Bonus() { Show_Digits(*this, Pic_Digit_RedBonus, Counter_Digits(Main_Bonus, 4)); }
 
 void Hoofdvenster::Set_Extra_Bonus() {
-    // Not built yet: start-up runs without it.
+    Show_Digits(*this, Pic_Digit_GreenBonus, Counter_Digits(Extra_Bonus, 4));
 }
 
 void Hoofdvenster::Set_Scoreboard() {
-    Not_Built("Set_Scoreboard");
+    // Each board shows the picture of its colour at that colour's level: the last
+    // character of the level's decimal text.
+    const struct {
+        const char* board;
+        Integer level;
+    } boards[4] = {
+        {"GeleScore_", Yellow_Level},
+        {"RodeScore_", Red_Level},
+        {"WitteScore_", White_Level},
+        {"GroeneScore_", Green_Level},
+    };
+    for (int i = 0; i <= 3; ++i) {
+        const std::string level = std::to_string(boards[i].level);
+        Load_Picture(Pic_Score(i), boards[i].board + level.substr(level.size() - 1) + ".bmp");
+    }
 }
 
 }  // namespace plonk

@@ -1,0 +1,180 @@
+// The card as bit masks: the fast building block of row evaluation.
+//
+// Cell (line, column) is bit line * 10 + column of a 64-bit mask. A zone is a set
+// of straight tracks of five cells; a row is a run of 3, 4 or 5 consecutive cells
+// of one track. For every direction a track can run in (along a line, down a
+// column, the diagonal and the anti-diagonal) the machine keeps, per row length,
+// the mask of the cells where a row of that zone may start. A complete run of k
+// lit cells starting at a cell is found for all cells at once by AND-ing the lit
+// mask with itself shifted by 1..k-1 steps; a zone has a complete k-row exactly
+// when that run mask meets the zone's start mask.
+//
+// Nothing here touches the machine's record, so the scan and the tips can try line
+// positions and trial balls without writing anything.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/basic_types.h"
+#include "card/card_table.h"
+
+namespace plonk {
+class Hoofdvenster;
+}
+
+namespace plonk::card {
+
+// The colour zones. The green double uses the green zone with its own paid marks.
+enum class Zone { Yellow, Red, White, Green };
+inline constexpr int Zone_Count = 4;
+
+constexpr int Cell_Index(int line, int column) { return line * Columns + column; }
+constexpr uint64_t Cell_Bit(int line, int column) { return uint64_t{1} << Cell_Index(line, column); }
+
+// ------------------------------------------------------------- lit cells
+// Holes are a 32-bit mask with bit n set when a ball lies in hole n (1..25).
+constexpr uint32_t Hole_Bit(int hole) { return uint32_t{1} << hole; }
+
+// Per line, bit i set when the number of ring element i is lit. It depends on the
+// holes only, so it is worked out once and then turned to any line positions.
+using Lit_Rings = std::array<uint16_t, Lines>;
+
+constexpr Lit_Rings Rings_Of_Holes(uint32_t holes) {
+    Lit_Rings rings{};
+    for (int line = 0; line < Lines; ++line) {
+        uint32_t bits = 0;
+        for (int i = 0; i < Columns; ++i) bits |= ((holes >> Card_Ring[line][i]) & 1u) << i;
+        rings[line] = static_cast<uint16_t>(bits);
+    }
+    return rings;
+}
+
+// The lit cells for the given line positions (each 0..2). Column c of a line at
+// position p shows ring element (c + p) Mod 10, so the line's ten cells are its
+// ring bits rotated right by p.
+inline uint64_t Lit_Cells(const Lit_Rings& rings, const Line_Positions& positions) {
+    uint64_t lit = 0;
+    for (int line = 0; line < Lines; ++line) {
+        const int p = positions[line];
+        if (p < 0 || p >= Positions) throw Subscript_Out_Of_Range("line position out of range");
+        const uint32_t ring = rings[line];
+        const uint32_t row = ((ring >> p) | (ring << (Columns - p))) & 0x3FFu;
+        lit |= uint64_t{row} << (Columns * line);
+    }
+    return lit;
+}
+
+inline uint64_t Lit_Cells(uint32_t holes, const Line_Positions& positions) {
+    return Lit_Cells(Rings_Of_Holes(holes), positions);
+}
+
+// The holes with a ball in them (`Hole_State(n)` = 1) as a hole mask.
+uint32_t Hole_Bits(const Hoofdvenster& m);
+// The current line positions.
+Line_Positions Current_Positions(const Hoofdvenster& m);
+// The lit cells of the card as it stands.
+uint64_t Lit_Cells(const Hoofdvenster& m);
+
+// ------------------------------------------------------------- zone shapes
+// Directions in the cell mask: along a line, down a column, diagonal, anti-diagonal.
+inline constexpr int Direction_Count = 4;
+inline constexpr int Direction_Step[Direction_Count] = {1, Columns, Columns + 1, Columns - 1};
+
+struct Track {
+    int First;      // cell index of the track's first cell
+    int Direction;  // index into Direction_Step
+};
+
+struct Zone_Shape {
+    // Start cells of the rows of length 3, 4 and 5 (index length - 3), per direction.
+    uint64_t Start[3][Direction_Count]{};
+    // Cells of the extra pattern that counts as a five-row; 0 when the zone has none.
+    uint64_t Pattern = 0;
+};
+
+constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_shift, uint64_t pattern) {
+    Zone_Shape z{};
+    for (const Track& t : tracks) {
+        const int first = t.First + column_shift;
+        const int step = Direction_Step[t.Direction];
+        for (int length = 3; length <= 5; ++length)
+            for (int start = 0; start + length <= 5; ++start)
+                z.Start[length - 3][t.Direction] |= uint64_t{1} << (first + start * step);
+    }
+    z.Pattern = pattern;
+    return z;
+}
+
+// Yellow (main card) and white (extra card): lines A, C, E and the card's columns
+// 0, 2 and 4.
+inline constexpr std::array<Track, 6> Odd_Tracks = {{
+    {Cell_Index(0, 0), 0},
+    {Cell_Index(2, 0), 0},
+    {Cell_Index(4, 0), 0},
+    {Cell_Index(0, 0), 1},
+    {Cell_Index(0, 2), 1},
+    {Cell_Index(0, 4), 1},
+}};
+
+// Red (main card) and green (extra card): lines B and D, the card's columns 1 and 3
+// and both diagonals.
+inline constexpr std::array<Track, 6> Even_Tracks = {{
+    {Cell_Index(1, 0), 0},
+    {Cell_Index(3, 0), 0},
+    {Cell_Index(0, 1), 1},
+    {Cell_Index(0, 3), 1},
+    {Cell_Index(0, 0), 2},
+    {Cell_Index(0, 4), 3},
+}};
+
+// Red's four corners A0, A4, E0, E4; green's four stars A7, C5, C9, E7.
+inline constexpr uint64_t Corner_Cells = Cell_Bit(0, 0) | Cell_Bit(0, 4) | Cell_Bit(4, 0) | Cell_Bit(4, 4);
+inline constexpr uint64_t Star_Cells = Cell_Bit(0, 7) | Cell_Bit(2, 5) | Cell_Bit(2, 9) | Cell_Bit(4, 7);
+
+inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
+    Make_Shape(Odd_Tracks, 0, 0),              // yellow
+    Make_Shape(Even_Tracks, 0, Corner_Cells),  // red
+    Make_Shape(Odd_Tracks, 5, 0),              // white
+    Make_Shape(Even_Tracks, 5, Star_Cells),    // green
+};
+
+// ------------------------------------------------------------- evaluation
+struct Paid_Marks {
+    bool Got3 = false, Got4 = false, Got5 = false;
+};
+
+// The length of the longest complete row of a zone in `lit`: 0, 3, 4 or 5.
+// `pattern_switch` makes the zone's extra pattern count as a five-row.
+inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
+    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
+    if (pattern_switch && z.Pattern != 0 && (lit & z.Pattern) == z.Pattern) return 5;
+    uint64_t five = 0, four = 0, three = 0;
+    for (int d = 0; d < Direction_Count; ++d) {
+        const int s = Direction_Step[d];
+        const uint64_t run3 = lit & (lit >> s) & (lit >> (2 * s));
+        const uint64_t run4 = run3 & (lit >> (3 * s));
+        const uint64_t run5 = run4 & (lit >> (4 * s));
+        three |= run3 & z.Start[0][d];
+        four |= run4 & z.Start[1][d];
+        five |= run5 & z.Start[2][d];
+    }
+    return five ? 5 : four ? 4 : three ? 3 : 0;
+}
+
+// What a zone's evaluator answers: the longest row not paid yet in this game.
+//   1. Five-row paid: 0, nothing else is looked at.
+//   2..3. The pattern (when switched on) or a complete five-row: 5.
+//   4..5. Four-row paid: 0; else a complete four-row: 4.
+//   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
+inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
+    if (paid.Got5) return 0;
+    const int longest = Longest_Row(lit, zone, pattern_switch);
+    if (longest == 5) return 5;
+    if (paid.Got4) return 0;
+    if (longest == 4) return 4;
+    if (paid.Got3) return 0;
+    return longest;
+}
+
+}  // namespace plonk::card

@@ -1,0 +1,136 @@
+// The feature draw: what one invest during a game may buy.
+#include "features/feature_draw.h"
+
+#include <algorithm>
+
+namespace plonk {
+
+namespace {
+
+// A draw that wins nothing.
+void Nothing(Hoofdvenster& h) { h.Speel(5); }
+
+// e = 1: the star game. Two stars replace three.
+void Draw_Stars(Hoofdvenster& h) {
+    if (h.Star_Game_Rest != 0) return Nothing(h);
+    const int f = Draw_1_To(h, 40);
+    if (f == 27 && !h.Two_Stars_Feature) {
+        h.Three_Stars_Feature = false;
+        h.Pic_3Stars.Visible = false;
+        h.Two_Stars_Feature = true;
+        h.Pic_2Stars.Visible = true;
+    } else if (f != 27 && f <= 4 && !h.Two_Stars_Feature && !h.Three_Stars_Feature) {
+        h.Three_Stars_Feature = true;
+        h.Pic_3Stars.Visible = true;
+    } else {
+        return Nothing(h);
+    }
+    h.Speel(8);
+    h.Set_Sterspel_Info();
+}
+
+// e = 2: one odds level up. The red level sets the star prize, so its frames are
+// taken away before it changes.
+void Draw_Level(Hoofdvenster& h) {
+    const int g = Draw_1_To(h, 100);
+    Integer* level = g <= 29   ? &h.Yellow_Level
+                     : g <= 59 ? &h.Red_Level
+                     : g <= 79 ? &h.White_Level
+                               : &h.Green_Level;
+    if (*level > 8) return Nothing(h);
+    if (level == &h.Red_Level) h.Remove_Sterspel_Info();
+    ++*level;
+    h.Set_Scoreboard();
+    h.Speel(8);
+    h.Set_Sterspel_Info();
+    if (level == &h.Red_Level && h.Red_Level == 9) h.Pic_RedBonus.Visible = true;
+    if (level == &h.Green_Level && h.Green_Level == 9) h.Pic_GreenBonus.Visible = true;
+}
+
+// e = 3: four stars, never together with corners.
+void Draw_Four_Stars(Hoofdvenster& h) {
+    if (h.Corners_Feature) return Nothing(h);
+    const int p = Draw_1_To(h, 10 * h.Green_Level);
+    if (p > 9 || h.Four_Stars_Feature) return Nothing(h);
+    h.Four_Stars_Feature = true;
+    h.Pic_4Stars.Visible = true;
+    h.Speel(8);
+}
+
+// e = 4: a ball in hole 16 adds a flag; harder with more flags.
+void Draw_Hit16(Hoofdvenster& h) {
+    if (h.Flags_Count > 3) return Nothing(h);
+    const int p = Draw_1_To(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count);
+    if (p > 2 || h.Hit16_Feature) return Nothing(h);
+    h.Hit16_Feature = true;
+    h.Pic_16Hit.Visible = true;
+    h.Speel(8);
+}
+
+// e = 5: corners, never together with four stars.
+void Draw_Corners(Hoofdvenster& h) {
+    if (h.Four_Stars_Feature) return Nothing(h);
+    const int p = Draw_1_To(h, 10 * h.Red_Level);
+    if (p > 7 || h.Corners_Feature) return Nothing(h);
+    h.Corners_Feature = true;
+    h.Pic_Corners.Visible = true;
+    h.Speel(8);
+}
+
+// e = 6: the fifth ball. A miss is silent.
+void Draw_Fifth_Ball(Hoofdvenster& h) {
+    if (h.Fifth_Ball) return Nothing(h);
+    if (Draw_1_To(h, 32) != 30) return;
+    h.Speel(h.Line_Level >= 6 ? 8 : 5);
+    h.Fifth_Ball = true;
+    h.Set_Lijnen();
+}
+
+// e = 7: the line level. From 0 the first win jumps to 7..10 or to 1; later wins
+// go up by one, skipping 6.
+void Draw_Line_Level(Hoofdvenster& h) {
+    if (h.Line_Level != 0) {
+        const int p = Draw_1_To(h, h.Fifth_Ball ? 56 : 28);
+        if (p > 10 || h.Line_Level >= 10) return Nothing(h);
+        h.Line_Level = h.Line_Level == 5 ? Integer{7} : static_cast<Integer>(h.Line_Level + 1);
+    } else {
+        const int p = Draw_1_To(h, 40);
+        h.Line_Level =
+            p <= 29 ? static_cast<Integer>(std::max(static_cast<int>(Int((p + 1) / 3.0)), 7)) : Integer{1};
+    }
+    h.Set_Lijnen();
+    h.Speel(8);
+}
+
+}  // namespace
+
+void In_Game_Invest(Hoofdvenster& h) {
+    // 1. The first invest after a lost star game lifts every level to 2.
+    if (h.Yellow_Level == 1) {
+        h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = 2;
+        h.Speel(5);
+        h.Set_Scoreboard();
+        return;
+    }
+    // 2. Otherwise one draw e over 1..Invest_Range; only 1..7 can win anything.
+    switch (Draw_1_To(h, h.Invest_Range)) {
+        case 1:
+            return Draw_Stars(h);
+        case 2:
+            return Draw_Level(h);
+        case 3:
+            return Draw_Four_Stars(h);
+        case 4:
+            return Draw_Hit16(h);
+        case 5:
+            return Draw_Corners(h);
+        case 6:
+            return Draw_Fifth_Ball(h);
+        case 7:
+            return Draw_Line_Level(h);
+        default:
+            return Nothing(h);
+    }
+}
+
+}  // namespace plonk

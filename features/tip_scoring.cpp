@@ -1,0 +1,86 @@
+#include "features/tip_scoring.h"
+
+#include <limits>
+
+namespace plonk {
+
+Integer Saturated_Add(Integer a, Integer b) {
+    const int sum = a + b;
+    if (sum > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+    if (sum < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+    return static_cast<Integer>(sum);
+}
+
+namespace {
+
+Integer Sum_Of_Kinds(const Tip_Values& values, int hole, int code) {
+    Integer s = 0;
+    for (int kind = 1; kind <= Win_Kinds; ++kind) s = Saturated_Add(s, values(hole, code, kind));
+    return s;
+}
+
+// Rank the holes: a strictly higher score pushes the lower places down, so on equal
+// scores the lower hole number stays ahead.
+void Rank(Tip_Result& r) {
+    for (int hole = 1; hole <= 25; ++hole) {
+        const Tip_Place p{r.Hole_Score[hole], hole};
+        if (p.Score > r.Top[0].Score) {
+            r.Top[2] = r.Top[1];
+            r.Top[1] = r.Top[0];
+            r.Top[0] = p;
+        } else if (p.Score > r.Top[1].Score) {
+            r.Top[2] = r.Top[1];
+            r.Top[1] = p;
+        } else if (p.Score > r.Top[2].Score) {
+            r.Top[2] = p;
+        }
+    }
+}
+
+}  // namespace
+
+Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried,
+                      bool last_ball) {
+    Tip_Result r;
+    // 1. How many codes were tried, and the highest of them.
+    int n = 0, last = 0;
+    for (int c = 0; c < Line_Set_Codes; ++c)
+        if (tried[c]) ++n, last = c;
+    if (n > 1 && last_ball) {
+        // 2. The last ball before the lines freeze: the setting with the largest total
+        //    wins (the lowest code among equals), and the holes score there.
+        long best_total = 0;
+        for (int c = 0; c < Line_Set_Codes; ++c) {
+            if (!tried[c]) continue;
+            long total = 0;
+            for (int hole = 1; hole <= 25; ++hole)
+                for (int kind = 1; kind <= Win_Kinds; ++kind) total += values(hole, c, kind);
+            if (total > best_total) {
+                best_total = total;
+                last = c;
+                r.Line_Set = static_cast<Integer>(c);
+            }
+        }
+        r.Set_Lines = true;
+        for (int hole = 1; hole <= 25; ++hole) r.Hole_Score[hole] = Sum_Of_Kinds(values, hole, last);
+    } else if (n > 1) {
+        // 3. Earlier balls: each kind counts at its own best setting.
+        for (int hole = 1; hole <= 25; ++hole) {
+            Integer score = 0;
+            for (int kind = 1; kind <= Win_Kinds; ++kind) {
+                Integer best = 0;
+                for (int c = 0; c < Line_Set_Codes; ++c)
+                    if (tried[c] && values(hole, c, kind) > best) best = values(hole, c, kind);
+                score = Saturated_Add(score, best);
+            }
+            r.Hole_Score[hole] = score;
+        }
+    } else {
+        // 4. One setting only.
+        for (int hole = 1; hole <= 25; ++hole) r.Hole_Score[hole] = Sum_Of_Kinds(values, hole, last);
+    }
+    Rank(r);
+    return r;
+}
+
+}  // namespace plonk

@@ -1,0 +1,245 @@
+// The audio back end as a listener hears it: SDL's disk driver records everything the
+// device plays, and the recording is taken apart into the sounds that were asked for.
+#include "app/qt/sdl_sound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "app/sound_table.h"
+
+namespace plonk {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Ballhit = 1, Fall = 4, Return = 7, Scores = 9, Shoot = 10;
+
+std::string Bin(const char* file) { return std::string(PLONK_BIN_DIR "/") + file; }
+
+// The samples of a generated mono wave file, read through SDL itself.
+std::vector<double> Wave_Samples(const char* file) {
+    SDL_AudioSpec spec{};
+    Uint8* buf = nullptr;
+    Uint32 len = 0;
+    std::vector<double> out;
+    if (!SDL_LoadWAV(Bin(file).c_str(), &spec, &buf, &len)) return out;
+    if (spec.format == AUDIO_S16SYS && spec.channels == 1) {
+        const auto* s = reinterpret_cast<const int16_t*>(buf);
+        out.assign(s, s + len / 2);
+    }
+    SDL_FreeWAV(buf);
+    return out;
+}
+
+// One sound found in the recording.
+struct Found {
+    long at;      // first frame
+    double gain;  // 1 when heard at full level
+};
+
+// Matching pursuit: finds `count` copies of `ref` starting in frames [lo, hi) of
+// `rec`, one after the other, and subtracts each from the recording as it is found.
+// A copy is located where the recording looks most like its first 50 ms, and how
+// loud it is there is then measured over its whole length.
+std::vector<Found> Take_Out(std::vector<double>& rec, const std::vector<double>& ref, int count, long lo,
+                            long hi) {
+    const long n = static_cast<long>(ref.size());
+    const long probe = std::min(n, 2205L);
+    lo = std::max(0L, lo);
+    hi = std::min(hi, static_cast<long>(rec.size()) - n);
+    // How much of `ref` lies at `at`, over its first `len` frames.
+    auto gain = [&](long at, long len) {
+        const double* r = rec.data() + at;
+        double s = 0, e = 0;
+        for (long i = 0; i < len; ++i) {
+            s += r[i] * ref[static_cast<size_t>(i)];
+            e += ref[static_cast<size_t>(i)] * ref[static_cast<size_t>(i)];
+        }
+        return s / e;
+    };
+    // How alike the recording at `at` and the probe are, from -1 to 1.
+    auto likeness = [&](long at) {
+        const double* r = rec.data() + at;
+        double s = 0, e = 0, p = 0;
+        for (long i = 0; i < probe; ++i) {
+            s += r[i] * ref[static_cast<size_t>(i)];
+            e += ref[static_cast<size_t>(i)] * ref[static_cast<size_t>(i)];
+            p += r[i] * r[i];
+        }
+        return p > 0 ? s / std::sqrt(e * p) : 0.0;
+    };
+    std::vector<double> corr(static_cast<size_t>(std::max(0L, hi - lo)));
+    for (long at = lo; at < hi; ++at) corr[static_cast<size_t>(at - lo)] = likeness(at);
+    std::vector<Found> found;
+    for (int k = 0; k < count && hi > lo; ++k) {
+        const long best = lo + (std::max_element(corr.begin(), corr.end()) - corr.begin());
+        found.push_back({best, gain(best, n)});
+        for (long i = 0; i < n; ++i) rec[static_cast<size_t>(best + i)] -= ref[static_cast<size_t>(i)];
+        for (long at = std::max(lo, best - probe + 1); at < std::min(hi, best + n); ++at)
+            corr[static_cast<size_t>(at - lo)] = likeness(at);
+    }
+    return found;
+}
+
+double Peak(const std::vector<double>& s, long from, long to) {
+    double top = 0;
+    for (long i = std::max(0L, from); i < std::min(to, static_cast<long>(s.size())); ++i)
+        top = std::max(top, std::fabs(s[static_cast<size_t>(i)]));
+    return top;
+}
+
+class Listener : public ::testing::Test {
+protected:
+    void SetUp() override {
+        recording_ =
+            (fs::temp_directory_path() / ("plonk-audio-" + std::to_string(::getpid()) + ".raw")).string();
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", recording_.c_str(), 1);
+    }
+    void TearDown() override {
+        sound_.Close();
+        std::error_code ec;
+        fs::remove(recording_, ec);
+    }
+
+    // The frames the device has written so far: a sound asked for now starts no earlier.
+    long Frames_Written() const {
+        std::error_code ec;
+        const auto bytes = fs::file_size(recording_, ec);
+        return ec ? 0 : static_cast<long>(bytes / 4);
+    }
+
+    // The left channel of the recording; the right one must be the same.
+    std::vector<double> Recording() const {
+        std::ifstream in(recording_, std::ios::binary);
+        std::vector<double> left;
+        size_t differ = 0;
+        int16_t frame[2];
+        while (in.read(reinterpret_cast<char*>(frame), sizeof frame)) {
+            left.push_back(frame[0]);
+            differ += frame[0] != frame[1];
+        }
+        EXPECT_EQ(differ, 0u);
+        return left;
+    }
+
+    std::string recording_;
+    Sdl_Sound sound_;
+};
+
+void Wait_Ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+TEST_F(Listener, LoadsInOrderAndRefusesWhatItCannotPlay) {
+    ASSERT_TRUE(sound_.Open());
+    EXPECT_TRUE(sound_.Open());  // a second open changes nothing
+    for (int n = 0; n < Sound_Count; ++n) EXPECT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
+    EXPECT_EQ(sound_.Load(Bin("No_Such_Sound.wav")), -1);
+    EXPECT_EQ(sound_.Load(Bin("Plonk.ini.does-not-exist")), -1);
+    // Unknown handles play nothing and do no harm.
+    for (int32_t h : {-1, 12, 1000}) sound_.Play(h);
+    sound_.Close();
+    EXPECT_FALSE(sound_.Ready());
+    EXPECT_EQ(sound_.Load(Bin("Shoot.wav")), -1);
+    sound_.Play(0);
+}
+
+TEST_F(Listener, WithoutADeviceThereIsNoSound) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    EXPECT_FALSE(sound_.Open());
+    EXPECT_FALSE(sound_.Ready());
+    EXPECT_EQ(sound_.Load(Bin("Shoot.wav")), -1);
+    sound_.Play(0);
+    // The device may come back later: a new open finds it.
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    EXPECT_TRUE(sound_.Open());
+    EXPECT_EQ(sound_.Load(Bin("Shoot.wav")), 0);
+}
+
+TEST_F(Listener, ShotFallAndOverlappingCountUpAreAllHeard) {
+    ASSERT_TRUE(sound_.Open());
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    ASSERT_EQ(Mix_QuerySpec(&freq, &format, &channels), 1);
+    ASSERT_EQ(format, AUDIO_S16SYS);
+    ASSERT_EQ(channels, 2);
+    for (int n = 0; n < Sound_Count; ++n) ASSERT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
+
+    // 1. A quiet lead-in, the shot, the fall, then a count-up of 20 steps whose
+    //    ticks follow each other faster than one tick lasts.
+    Wait_Ms(150);
+    const long shot = Frames_Written();
+    sound_.Play(Shoot);
+    Wait_Ms(400);
+    const long fall = Frames_Written();
+    sound_.Play(Fall);
+    Wait_Ms(350);
+    std::vector<long> ticks;
+    for (int k = 0; k < 20; ++k) {
+        ticks.push_back(Frames_Written());
+        sound_.Play(Scores);
+        Wait_Ms(12);
+    }
+    // 2. The same tick asked for five times in a moment: one tick, not a louder one.
+    Wait_Ms(300);
+    const long burst = Frames_Written();
+    for (int k = 0; k < 5; ++k) sound_.Play(Scores);
+    // 3. Two different sounds asked for at the same moment: a knock as the roll starts.
+    Wait_Ms(300);
+    const long pair = Frames_Written();
+    sound_.Play(Return);
+    sound_.Play(Ballhit);
+    Wait_Ms(650);
+    sound_.Close();
+
+    std::vector<double> rec = Recording();
+    const double loudness = Peak(rec, 0, static_cast<long>(rec.size()));
+    ASSERT_GT(rec.size(), static_cast<size_t>(freq));
+    ASSERT_GT(loudness, 1000.0) << "the recording is silent";
+    // Nothing is heard before the first request.
+    EXPECT_LT(Peak(rec, 0, shot), 2.0);
+
+    // 4. Every request is found in full, no earlier than it was made and soon after.
+    const long late = 8192;  // file buffering plus two mixing periods, with room to spare
+    auto expect_heard = [&](const std::vector<Found>& found, const std::vector<long>& asked,
+                            const char* what) {
+        ASSERT_EQ(found.size(), asked.size()) << what;
+        std::vector<long> at;
+        for (const Found& f : found) {
+            EXPECT_GT(f.gain, 0.85) << what << " at frame " << f.at;
+            at.push_back(f.at);
+        }
+        std::sort(at.begin(), at.end());
+        for (size_t k = 0; k < at.size(); ++k) {
+            EXPECT_GE(at[k], asked[k]) << what << " " << k;
+            EXPECT_LT(at[k], asked[k] + late) << what << " " << k;
+        }
+    };
+    const auto shoot_wave = Wave_Samples("Shoot.wav");
+    const auto fall_wave = Wave_Samples("Fall.wav");
+    const auto tick_wave = Wave_Samples("Scores.wav");
+    const auto hit_wave = Wave_Samples("Ballhit.wav");
+    const auto roll_wave = Wave_Samples("Return.wav");
+    expect_heard(Take_Out(rec, shoot_wave, 1, shot, shot + late), {shot}, "shot");
+    expect_heard(Take_Out(rec, fall_wave, 1, fall, fall + late), {fall}, "fall");
+    expect_heard(Take_Out(rec, tick_wave, 20, ticks.front(), ticks.back() + late), ticks, "tick");
+    expect_heard(Take_Out(rec, tick_wave, 1, burst, burst + late), {burst}, "burst");
+    expect_heard(Take_Out(rec, hit_wave, 1, pair, pair + late), {pair}, "knock with roll");
+    expect_heard(Take_Out(rec, roll_wave, 1, pair, pair + late), {pair}, "roll with knock");
+
+    // 5. With every requested sound taken out, what is left is silence: nothing was
+    //    cut short, dropped or added.
+    EXPECT_LT(Peak(rec, 0, static_cast<long>(rec.size())), 0.01 * loudness);
+}
+
+}  // namespace
+}  // namespace plonk

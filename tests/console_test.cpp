@@ -1,0 +1,108 @@
+// The scenario console as a user runs it: commands in, one line out per printing
+// command, errors with the line number and status 2.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "support/machine.h"
+
+namespace plonk::test {
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
+    Temp_Folder folder;
+    const std::string script_path = folder.File("script.plonk");
+    const std::string err_path = folder.File("err.txt");
+    std::ofstream(script_path) << script;
+    const std::string cmd =
+        std::string(PLONK_SIM) + " run " + script_path + " " + extra_args + " 2>" + err_path;
+    Result r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    int raw = ::pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::stringstream e;
+    e << std::ifstream(err_path).rdbuf();
+    r.err = e.str();
+    return r;
+}
+
+TEST(Console, AnswersTheOddsAndWritesTheSettingsOnClose) {
+    Temp_Folder folder;
+    const std::string ini = folder.File("Plonk.ini");
+    Result r = Run_Sim("get Odds_Table(5,4)\nget Odds_Table(5,5)\nanswer yes\nclick Knop_Sluiten\nget Main_Score\n",
+                       "--ini " + ini);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "100\n200\nend\n");
+    std::stringstream text;
+    text << std::ifstream(ini).rdbuf();
+    const std::string s = text.str();
+    const size_t bonus = s.find("[Bonus]\n");
+    ASSERT_NE(bonus, std::string::npos) << s;
+    EXPECT_EQ(s.find("Main= 1000\n", bonus), bonus + 8) << s;
+}
+
+TEST(Console, BadInputNamesTheLineAndStopsWithStatusTwo) {
+    const struct {
+        const char* script;
+        const char* message;
+    } cases[] = {
+        {"get Main_Score\nfoo\n", "line 2: unknown command 'foo'"},
+        {"\n# comment\nget Nope\n", "line 3: unknown field 'Nope'"},
+        {"set Main_Score 12x\n", "line 1: bad number '12x'"},
+        {"set Balls_Played 40000\n", "line 1: number out of range"},
+        {"get Hole_State(26)\n", "line 1: subscript out of range"},
+        {"set Hole_State 1\n", "line 1: Hole_State needs an index"},
+        {"set Fifth_Ball yes\n", "line 1: expected true or false"},
+        {"rnd 1.0\n", "line 1: a random value lies in [0, 1)"},
+        {"call Nope\n", "line 1: unknown procedure 'Nope'"},
+        {"click Nope\n", "line 1: unknown control 'Nope'"},
+        {"slider 100\n", "line 1: the slider runs from 0 to 99"},
+        {"check Check3 1\n", "line 1: unknown check box 'Check3'"},
+        {"call Calc_Alfa 1\n", "line 1: usage: call Calc_Alfa X_Vector Y_Vector"},
+        {"key ab\n", "line 1: usage: key C"},
+        {"get Card_Numbers(0,0)\n", "line 1: subscript out of range"},
+    };
+    for (const auto& c : cases) {
+        Result r = Run_Sim(c.script);
+        EXPECT_EQ(r.status, 2) << c.script;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
+    }
+}
+
+TEST(Console, DumpPrintsTheWholeRecordOnOneLineAndRepeats) {
+    Result a = Run_Sim("seed 7\ndump\n");
+    Result b = Run_Sim("seed 7\ndump\n");
+    EXPECT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(a.out.rfind("{\"App_Folder\":", 0), 0u);
+    EXPECT_NE(a.out.find("\"Odds_Table\":[[4,8,16],"), std::string::npos);
+    EXPECT_EQ(std::count(a.out.begin(), a.out.end(), '\n'), 1);
+}
+
+TEST(Console, TraceShowsToolkitRequestsAsTheyHappen) {
+    Result r = Run_Sim("trace on\nanswer no\nclick Knop_Sluiten\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "message Save scores|Save score for next session ?\nend\n");
+}
+
+TEST(Console, CloseIsRefusedWhileAGameRuns) {
+    Result r = Run_Sim("set Balls_In_Game 5\nset Balls_Played 1\nclose\nget Cancel_Close\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "cancel -1\ntrue\n");
+}
+
+}  // namespace
+}  // namespace plonk::test

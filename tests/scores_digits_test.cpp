@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "scores/digits.h"
+#include "support/machine.h"
+#include "support/observe.h"
+
+namespace plonk::test {
+namespace {
+
+struct Counter_Case {
+    long value;
+    const char* five;  // shown by a counter of five places
+    const char* four;  // shown by a counter of four places
+};
+
+TEST(ScoresDigits, UnsignedCountersShowLeadingZerosAndSaturate) {
+    const Counter_Case cases[] = {
+        {0, "00000", "0000"},          {7, "00007", "0007"},      {42, "00042", "0042"},
+        {1000, "01000", "1000"},       {9999, "09999", "9999"},   {10000, "10000", "9999"},
+        {99999, "99999", "9999"},      {100000, "99999", "9999"}, {250000, "99999", "9999"},
+        {2147483647, "99999", "9999"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        Machine m;
+        m->Init_App_Folder();
+        m->Main_Score = m->Stake_Score = static_cast<Long>(c.value);
+        m->Main_Bonus = m->Extra_Bonus = static_cast<Long>(c.value);
+        m->Set_Main_Score();
+        m->Set_Stake_Score();
+        m->Set_Main_Bonus();
+        m->Set_Extra_Bonus();
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), c.five);
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Stake), c.five);
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_RedBonus), c.four);
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_GreenBonus), c.four);
+        // Showing a value never changes it.
+        EXPECT_EQ(m->Main_Score, c.value);
+        EXPECT_EQ(m->Main_Bonus, c.value);
+    }
+}
+
+TEST(ScoresDigits, EachCounterShowsOnlyItsOwnValue) {
+    Machine m;
+    m->Init_App_Folder();
+    m->Main_Score = 1;
+    m->Stake_Score = 2;
+    m->Main_Bonus = 3;
+    m->Extra_Bonus = 4;
+    m->Set_Main_Score();
+    m->Set_Stake_Score();
+    m->Set_Main_Bonus();
+    m->Set_Extra_Bonus();
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), "00001");
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Stake), "00002");
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_RedBonus), "0003");
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_GreenBonus), "0004");
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Saldo), "?????");  // not drawn by any of these
+}
+
+// A negative credit, stake or bonus can only come from an edited settings file.
+// Without a sign it shows as zero, never as a wrapped number or a picture that
+// does not exist.
+TEST(ScoresDigits, NegativeUnsignedValueShowsZeros) {
+    for (long v : {-1L, -42L, -99999L, -100000L, -2147483647L - 1}) {
+        SCOPED_TRACE(v);
+        EXPECT_EQ(Counter_Digits(v, 5), "00000");
+        EXPECT_EQ(Counter_Digits(v, 4), "0000");
+        Machine m;
+        m->Init_App_Folder();
+        m->Main_Score = static_cast<Long>(v);
+        m->Set_Main_Score();
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), "00000");
+        EXPECT_EQ(m.Tk.End_Status, -1);
+    }
+}
+
+TEST(ScoresDigits, BalanceShowsSignAndMagnitude) {
+    const struct {
+        long value;
+        const char* sign;
+        const char* digits;
+    } cases[] = {
+        {0, "Plus.bmp", "00000"},     {1, "Plus.bmp", "00001"},      {-1, "Min.bmp", "00001"},
+        {-42, "Min.bmp", "00042"},    {-99999, "Min.bmp", "99999"},  {-100000, "Min.bmp", "99999"},
+        {99999, "Plus.bmp", "99999"}, {123456, "Plus.bmp", "99999"}, {-2147483647L - 1, "Min.bmp", "99999"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        Machine m;
+        m->Init_App_Folder();
+        m->Saldo_Score = static_cast<Long>(c.value);
+        m->Set_Saldo_Score();
+        EXPECT_EQ(Picture_Name(m->Pic_SaldoSign), c.sign);
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Saldo), c.digits);
+    }
+}
+
+TEST(ScoresDigits, ScoreboardsShowEachColoursLevel) {
+    const struct {
+        Integer yellow, red, white, green;
+        const char* boards[4];
+    } cases[] = {
+        {3, 9, 1, 5, {"GeleScore_3.bmp", "RodeScore_9.bmp", "WitteScore_1.bmp", "GroeneScore_5.bmp"}},
+        {0, 0, 0, 0, {"GeleScore_0.bmp", "RodeScore_0.bmp", "WitteScore_0.bmp", "GroeneScore_0.bmp"}},
+        {9, 1, 9, 1, {"GeleScore_9.bmp", "RodeScore_1.bmp", "WitteScore_9.bmp", "GroeneScore_1.bmp"}},
+    };
+    for (const auto& c : cases) {
+        Machine m;
+        m->Init_App_Folder();
+        m->Yellow_Level = c.yellow;
+        m->Red_Level = c.red;
+        m->White_Level = c.white;
+        m->Green_Level = c.green;
+        m->Set_Scoreboard();
+        for (int i = 0; i <= 3; ++i) EXPECT_EQ(Picture_Name(m->Pic_Score(i)), c.boards[i]) << i;
+    }
+}
+
+TEST(ScoresDigits, EveryPictureIsLoadedAgainOnEveryCall) {
+    Machine m;
+    m->Init_App_Folder();
+    m->Main_Score = 5;
+    m->Saldo_Score = -5;
+    m->Set_Main_Score();
+    m->Set_Saldo_Score();
+    // Pictures cleared (and drawn over) since are put back by the next call,
+    // although the values did not change.
+    for (Control& c : m->Pic_Digit_Main) c.Picture.clear();
+    for (Control& c : m->Pic_Digit_Saldo) c.Draw_Line(0, 0, 1, 1, 0);
+    m->Pic_SaldoSign.Picture.clear();
+    m->Set_Main_Score();
+    m->Set_Saldo_Score();
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), "00005");
+    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Saldo), "00005");
+    EXPECT_EQ(Picture_Name(m->Pic_SaldoSign), "Min.bmp");
+    for (const Control& c : m->Pic_Digit_Saldo) EXPECT_TRUE(c.Lines.empty());
+    EXPECT_EQ(m->Pic_Digit_Main(0).Picture, m->App_Folder + "Digit_0.bmp");
+}
+
+TEST(ScoresDigits, MissingDigitPictureStopsTheProgram) {
+    Machine m;
+    m->Init_App_Folder();
+    m->App_Folder = m.Folder.Path() + "/";  // an empty folder
+    m->Main_Score = 3;
+    EXPECT_THROW(m->Set_Main_Score(), Program_End);
+    EXPECT_EQ(m.Tk.End_Status, 1);
+    EXPECT_EQ(m.Tk.Count("message Plonk for Windows|File not found: '" + m->App_Folder + "Digit_0.bmp'"), 1);
+}
+
+}  // namespace
+}  // namespace plonk::test
