@@ -7,8 +7,7 @@ namespace plonk::card {
 
 uint32_t Hole_Bits(const Hoofdvenster& m) {
     uint32_t holes = 0;
-    for (int n = 1; n <= 25; ++n)
-        if (m.Hole_State(n) == 1) holes |= Hole_Bit(n);
+    for (int n = 1; n <= 25; ++n) holes |= static_cast<uint32_t>(m.Hole_State(n) == 1) << n;
     return holes;
 }
 

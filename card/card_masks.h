@@ -10,7 +10,11 @@
 // when that run mask meets the zone's start mask.
 //
 // Nothing here touches the machine's record, so the scan and the tips can try line
-// positions and trial balls without writing anything.
+// positions and trial balls without writing anything (Evaluate_All is in
+// card/card_evaluate.h):
+//   rings = Rings_Of_Holes(Hole_Bits(m) | Hole_Bit(trial));       once per trial ball
+//   lit = Lit_Cells(rings, Line_Set_Targets(code));               once per line setting
+//   Evaluate_All(m, lit)                                          the five answers
 #pragma once
 
 #include <array>
@@ -40,13 +44,38 @@ constexpr uint32_t Hole_Bit(int hole) { return uint32_t{1} << hole; }
 // holes only, so it is worked out once and then turned to any line positions.
 using Lit_Rings = std::array<uint16_t, Lines>;
 
-constexpr Lit_Rings Rings_Of_Holes(uint32_t holes) {
-    Lit_Rings rings{};
-    for (int line = 0; line < Lines; ++line) {
-        uint32_t bits = 0;
-        for (int i = 0; i < Columns; ++i) bits |= ((holes >> Card_Ring[line][i]) & 1u) << i;
-        rings[line] = static_cast<uint16_t>(bits);
+// The ring bits of all five lines in one word (line L's ten bits from bit 10 * L)
+// for the holes of one slice of the hole numbers, looked up by that slice.
+struct Ring_Slice {
+    int First_Hole;
+    int Holes;
+};
+inline constexpr Ring_Slice Ring_Slices[3] = {{1, 9}, {10, 8}, {18, 8}};
+
+template <int Slice>
+constexpr std::array<uint64_t, (1 << Ring_Slices[Slice].Holes)> Make_Ring_Table() {
+    std::array<uint64_t, (1 << Ring_Slices[Slice].Holes)> table{};
+    for (uint32_t bits = 0; bits < table.size(); ++bits) {
+        const uint32_t holes = bits << Ring_Slices[Slice].First_Hole;
+        uint64_t word = 0;
+        for (int line = 0; line < Lines; ++line)
+            for (int i = 0; i < Columns; ++i)
+                word |= uint64_t{(holes >> Card_Ring[line][i]) & 1u} << (Columns * line + i);
+        table[bits] = word;
     }
+    return table;
+}
+
+inline constexpr auto Ring_Table_0 = Make_Ring_Table<0>();
+inline constexpr auto Ring_Table_1 = Make_Ring_Table<1>();
+inline constexpr auto Ring_Table_2 = Make_Ring_Table<2>();
+
+constexpr Lit_Rings Rings_Of_Holes(uint32_t holes) {
+    const uint64_t word = Ring_Table_0[(holes >> 1) & 0x1FFu] | Ring_Table_1[(holes >> 10) & 0xFFu] |
+                          Ring_Table_2[(holes >> 18) & 0xFFu];
+    Lit_Rings rings{};
+    for (int line = 0; line < Lines; ++line)
+        rings[line] = static_cast<uint16_t>((word >> (Columns * line)) & 0x3FFu);
     return rings;
 }
 
@@ -144,22 +173,39 @@ struct Paid_Marks {
     bool Got3 = false, Got4 = false, Got5 = false;
 };
 
-// The length of the longest complete row of a zone in `lit`: 0, 3, 4 or 5.
-// `pattern_switch` makes the zone's extra pattern count as a five-row.
-inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
-    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
-    if (pattern_switch && z.Pattern != 0 && (lit & z.Pattern) == z.Pattern) return 5;
-    uint64_t five = 0, four = 0, three = 0;
+// Per row length 3, 4, 5 (index length - 3) and direction, the cells where a run of
+// that many lit cells starts. They depend on the lit cells only, so one set serves
+// every zone.
+struct Row_Runs {
+    uint64_t Lit = 0;
+    uint64_t Run[3][Direction_Count]{};
+};
+
+inline Row_Runs Runs_Of(uint64_t lit) {
+    Row_Runs r;
+    r.Lit = lit;
     for (int d = 0; d < Direction_Count; ++d) {
         const int s = Direction_Step[d];
-        const uint64_t run3 = lit & (lit >> s) & (lit >> (2 * s));
-        const uint64_t run4 = run3 & (lit >> (3 * s));
-        const uint64_t run5 = run4 & (lit >> (4 * s));
-        three |= run3 & z.Start[0][d];
-        four |= run4 & z.Start[1][d];
-        five |= run5 & z.Start[2][d];
+        r.Run[0][d] = lit & (lit >> s) & (lit >> (2 * s));
+        r.Run[1][d] = r.Run[0][d] & (lit >> (3 * s));
+        r.Run[2][d] = r.Run[1][d] & (lit >> (4 * s));
     }
-    return five ? 5 : four ? 4 : three ? 3 : 0;
+    return r;
+}
+
+// The length of the longest complete row of a zone: 0, 3, 4 or 5.
+// `pattern_switch` makes the zone's extra pattern count as a five-row.
+inline int Longest_Row(const Row_Runs& runs, Zone zone, bool pattern_switch) {
+    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
+    if (pattern_switch && z.Pattern != 0 && (runs.Lit & z.Pattern) == z.Pattern) return 5;
+    uint64_t found[3] = {};
+    for (int k = 0; k < 3; ++k)
+        for (int d = 0; d < Direction_Count; ++d) found[k] |= runs.Run[k][d] & z.Start[k][d];
+    return found[2] ? 5 : found[1] ? 4 : found[0] ? 3 : 0;
+}
+
+inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
+    return Longest_Row(Runs_Of(lit), zone, pattern_switch);
 }
 
 // What a zone's evaluator answers: the longest row not paid yet in this game.
@@ -167,14 +213,18 @@ inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
 //   2..3. The pattern (when switched on) or a complete five-row: 5.
 //   4..5. Four-row paid: 0; else a complete four-row: 4.
 //   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
-inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
+inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, bool pattern_switch) {
     if (paid.Got5) return 0;
-    const int longest = Longest_Row(lit, zone, pattern_switch);
+    const int longest = Longest_Row(runs, zone, pattern_switch);
     if (longest == 5) return 5;
     if (paid.Got4) return 0;
     if (longest == 4) return 4;
     if (paid.Got3) return 0;
     return longest;
+}
+
+inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
+    return Zone_Result(Runs_Of(lit), zone, paid, pattern_switch);
 }
 
 }  // namespace plonk::card

@@ -3,34 +3,29 @@
 // the holes, the line positions, the zone's paid marks and its pattern switch, and
 // change nothing.
 #include "app/hoofdvenster.h"
-#include "card/card_masks.h"
+#include "card/card_evaluate.h"
 
 namespace plonk {
 
 void Hoofdvenster::Geel_Op_Rij(Integer& Result) const {
-    Result = static_cast<Integer>(card::Zone_Result(card::Lit_Cells(*this), card::Zone::Yellow,
-                                                    {Yellow_Got3, Yellow_Got4, Yellow_Got5}, false));
+    Result = static_cast<Integer>(card::Evaluate(*this, card::Lit_Cells(*this), card::Evaluator::Geel));
 }
 
 void Hoofdvenster::Rood_Op_Rij(Integer& Result) const {
-    Result = static_cast<Integer>(card::Zone_Result(card::Lit_Cells(*this), card::Zone::Red,
-                                                    {Red_Got3, Red_Got4, Red_Got5}, Corners_Feature));
+    Result = static_cast<Integer>(card::Evaluate(*this, card::Lit_Cells(*this), card::Evaluator::Rood));
 }
 
 void Hoofdvenster::Wit_Op_Rij(Integer& Result) const {
-    Result = static_cast<Integer>(card::Zone_Result(card::Lit_Cells(*this), card::Zone::White,
-                                                    {White_Got3, White_Got4, White_Got5}, false));
+    Result = static_cast<Integer>(card::Evaluate(*this, card::Lit_Cells(*this), card::Evaluator::Wit));
 }
 
 void Hoofdvenster::Groen_Op_Rij(Integer& Result) const {
-    Result = static_cast<Integer>(card::Zone_Result(
-        card::Lit_Cells(*this), card::Zone::Green, {Green_Got3, Green_Got4, Green_Got5}, Four_Stars_Feature));
+    Result = static_cast<Integer>(card::Evaluate(*this, card::Lit_Cells(*this), card::Evaluator::Groen));
 }
 
 void Hoofdvenster::Groen_Op_Rij_Dubbel(Integer& Result) const {
     Result =
-        static_cast<Integer>(card::Zone_Result(card::Lit_Cells(*this), card::Zone::Green,
-                                               {Double_Got3, Double_Got4, Double_Got5}, Four_Stars_Feature));
+        static_cast<Integer>(card::Evaluate(*this, card::Lit_Cells(*this), card::Evaluator::Groen_Dubbel));
 }
 
 }  // namespace plonk

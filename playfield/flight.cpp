@@ -1,10 +1,386 @@
-// The flight of a ball.
-#include "app/hoofdvenster.h"
+// The flight of a ball: the shot, the launch lane, the field, and the booking of
+// the hole or the drain it ends in.
+#include "playfield/flight.h"
+
+#include "playfield/board_layout.h"
 
 namespace plonk {
+namespace {
+
+// Whole pixels of a position in hundredths, rounded down.
+int Pixel(Long hundredths) {
+    return static_cast<int>(hundredths >= 0 ? hundredths / 100 : -((99 - hundredths) / 100));
+}
+
+// The wait of one step: `factor` iterations for every point the speed slider is
+// below 100.
+long Wait_Length(const Hoofdvenster& m, int factor) { return static_cast<long>(100 - m.Ball_Speed) * factor; }
+
+void Move(Hoofdvenster& m) {
+    m.Ball_X += m.Ball_VX - 100;
+    m.Ball_Y += m.Ball_VY - 100;
+}
+
+// One unit of a velocity component towards `target` ... at 0.1 pixel per step.
+Integer Steer(int offset) { return static_cast<Integer>(offset < 7 ? 110 : offset == 7 ? 100 : 90); }
+
+// Friction and gravity on an open or star pixel.
+void Friction_And_Gravity(Hoofdvenster& m, Flight& f) {
+    if (f.Friction_Countdown != 0) {
+        --f.Friction_Countdown;
+    } else {
+        f.Friction_Countdown = 250;
+        if (m.Ball_VX < 100) ++m.Ball_VX;
+        if (m.Ball_VX > 100) --m.Ball_VX;
+    }
+    if (f.Gravity_Countdown != 0) {
+        --f.Gravity_Countdown;
+    } else {
+        f.Gravity_Countdown = 25;
+        if (m.Ball_VY < 200) ++m.Ball_VY;
+    }
+}
+
+void Open_Step(Hoofdvenster& m, Flight& f) {
+    f.Latch = 0;
+    Friction_And_Gravity(m, f);
+    Move(m);
+}
+
+// A lit star goes out as the ball rolls over it, and lights the fifth ball.
+void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
+    if (!lit) return;
+    lit = false;
+    m.Speel(8);
+    star.Visible = false;
+    m.Pic_4thBall.Visible = false;
+    m.Pic_5thBall.Visible = true;
+    m.Fifth_Ball = true;
+    m.Refresh();
+}
+
+template <class Table>
+bool In_Table(int i, int j) {
+    return i >= Table::Lower1 && i <= Table::Upper1 && j >= Table::Lower2 && j <= Table::Upper2;
+}
+
+// The pin under the ball: its box offsets, its surface angle and the rebound.
+// False when the offsets fall outside the pin table.
+bool Pin_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+    const int row = static_cast<int>(Int((y - board::Pin_Row_Top) / 85.0));
+    const int j = Mod(y - board::Pin_Row_Top, board::Pin_Row_Height);
+    switch (row) {
+        case 0:
+        case 3:
+        case 4:
+            f.H = static_cast<Integer>(Mod(x - 14, 44));
+            break;
+        case 1:
+            f.H = static_cast<Integer>(x < board::Mirror_X ? Mod(x - 32, 40) : Mod(x - 20, 40));
+            break;
+        case 2:
+            f.H = static_cast<Integer>(Mod(x - 32, 38));
+            break;
+        default:
+            break;  // outside the pin rows the column offset stays
+    }
+    f.V = static_cast<Integer>(j);
+    if (!In_Table<decltype(m.Pin_Angle)>(f.H, f.V)) return false;
+    Integer n = m.Pin_Angle(f.H, f.V);
+    // A ball dropping straight onto a pin's crown is split by its fraction of a pixel.
+    if (n == 90 && m.Ball_VX == 100) n = Mod(m.Ball_X, 100) < 50 ? 92 : 88;
+    f.N = n;
+    const Integer rest = f.H < 12 ? 95 : f.H > 12 ? 105 : (x / board::Mirror_X != 1 ? 95 : 105);
+    Deflect(m, f, n, 80, rest);
+    return true;
+}
+
+// The spring under the ball. False when the offsets fall outside the spring table.
+bool Spring_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+    const int row = y / board::Spring_Row_Height;
+    const int side = x / board::Mirror_X;
+    if (row <= 4 && side <= 1) {
+        const board::Point c = side == 0 ? board::Left_Spring_Corner[row] : board::Right_Spring_Corner[row];
+        f.H = static_cast<Integer>(x - c.X);
+        f.V = static_cast<Integer>(y - c.Y);
+    }
+    Integer rest = 0;
+    if (side <= 1) {
+        if (!In_Table<decltype(m.Left_Spring_Angle)>(f.H, f.V)) return false;
+        if (side == 0) {
+            f.N = m.Left_Spring_Angle(f.H, f.V);
+            rest = f.H < 16 ? 95 : 105;
+        } else {
+            f.N = m.Right_Spring_Angle(f.H, f.V);
+            rest = f.H < 25 ? 95 : 105;
+        }
+    }
+    Deflect(m, f, f.N, 65, rest);
+    return true;
+}
+
+void Wall_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+    const Integer section = m.SoortRand(static_cast<Integer>(y));
+    if (section == 0 || section == 1 || section == 3) {
+        Wall_Rebound(m, section, x);
+        return;
+    }
+    const bool left = x < board::Mirror_X;
+    if (section == 2)
+        f.N = left ? 45 : 135;
+    else
+        f.N = left ? 55 : 125;
+    Deflect(m, f, f.N, 65, left ? 105 : 95);
+}
+
+enum class Zone_Result { Go_On, Ended, Fault };
+
+// The capture area of a hole: the ball falls in on the centre pixel, is steered
+// towards the centre of a free hole and pushed sideways out of a taken one.
+Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
+    // 1. The hole row, and the vertical offset on the 85-pixel grid.
+    const int row = static_cast<int>(Int((y - board::Hole_Row_Top) / 85.0));
+    if (y < board::Hole_Grid_Bottom) f.V = static_cast<Integer>(Mod(y - 68, 85));
+    // 2. The offset across the row and the hole's number.
+    if (row >= 0 && row <= 4) {
+        const auto& r = board::Hole_Rows[row];
+        f.H = static_cast<Integer>(Mod(x - r.First_X, r.Pitch));
+        f.Hole = Int(static_cast<double>(x - r.First_X) / r.Pitch) + r.First_Number;
+        if (row == 4)
+            f.V = static_cast<Integer>(x >= board::Raised_Hole_Left && x <= board::Raised_Hole_Right
+                                           ? y - board::Raised_Hole_Top
+                                           : y - r.Top_Y);
+    }
+    const int n = static_cast<int>(f.Hole);
+    if (n < 1 || n > board::Hole_Count) return Zone_Result::Fault;
+    // 3. On the centre pixel the ball drops in.
+    if (f.H == 7 && f.V == 7) return Zone_Result::Ended;
+    if (m.Hole_State(n) == 0) {
+        // 4. A free hole draws the ball to its centre.
+        m.Ball_VX = Steer(f.H);
+        m.Ball_VY = Steer(f.V);
+    } else {
+        // 5. A taken hole pushes it out sideways.
+        if (f.H != 7)
+            m.Ball_VX = static_cast<Integer>(f.H < 7 ? 95 : 105);
+        else
+            m.Ball_VX = static_cast<Integer>(Mod(m.Ball_X, 100) >= 50 ? 105 : 95);
+        m.Ball_VY = 100;
+    }
+    Move(m);
+    return Zone_Result::Go_On;
+}
+
+// The run-out: the ball is steered to the drain point and returned there.
+Zone_Result Drain_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
+    f.H = static_cast<Integer>(x - (board::Drain_Point.X - 7));
+    f.V = static_cast<Integer>(y - (board::Drain_Point.Y - 7));
+    if (f.H == 7 && f.V == 7) return Zone_Result::Ended;
+    m.Ball_VX = Steer(f.H);
+    m.Ball_VY = Steer(f.V);
+    Move(m);
+    return Zone_Result::Go_On;
+}
+
+// The ball's centre pixel, and whether it is on the field at all.
+bool Locate(Hoofdvenster& m, Control& ball, int& x, int& y) {
+    x = Pixel(m.Ball_X);
+    y = Pixel(m.Ball_Y);
+    ball.Left = x - board::Ball_Radius;
+    ball.Top = y - board::Ball_Radius;
+    return x >= 0 && x < board::Field_Width && y >= 0 && y < board::Field_Height;
+}
+
+// The launch lane: the ball rolls along y = 15, slowing down on open pixels, turns
+// once at each end of the lane, and drops into the field when it has slowed to a
+// quarter pixel a step. False when the ball is lost on the way.
+bool Launch(Hoofdvenster& m, Flight& f, Control& ball) {
+    for (;;) {
+        // 1..2. Show the ball and look under it.
+        int x, y;
+        if (++f.Steps > Flight_Step_Limit || !Locate(m, ball, x, y)) return false;
+        switch (m.Zone_Map.v[x + board::Field_Width * y]) {
+            case Zone_Open:
+                // 3. Rolling: every 15 open steps a unit slower; at 0.25 pixel a step the
+                // ball leaves the lane at once.
+                m.Ball_X += m.Ball_VX - 100;
+                f.Lane_End_Passed = false;
+                if (--f.Lane_Countdown == 0) {
+                    f.Lane_Countdown = 15;
+                    if (m.Ball_VX < 100) {
+                        if (++m.Ball_VX == 75) return true;
+                    } else {
+                        if (--m.Ball_VX == 125) return true;
+                    }
+                }
+                f.L = Wait_Length(m, 160);
+                break;
+            case Zone_Spring:
+                // 4. The end of the lane turns the ball back, once.
+                if (!f.Lane_End_Passed) {
+                    m.Speel(1);
+                    m.Ball_VX = static_cast<Integer>(200 - m.Ball_VX);
+                }
+                m.Ball_X += m.Ball_VX - 100;
+                f.Lane_End_Passed = true;
+                f.L = Wait_Length(m, 80);
+                break;
+            default:
+                // 5. Anything else would hold the ball for ever.
+                return false;
+        }
+        // 6. The step's wait.
+        m.Tk.Flight_Step(m.Ball_Speed_Offset, f.L);
+    }
+}
+
+Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
+    f.Friction_Countdown = 250;
+    f.Gravity_Countdown = 25;
+    for (;;) {
+        // 1. The kick: a held space bar starts one of 12 units, lost one every 4 steps.
+        if (f.Kick != 0) {
+            ++f.Kick_Ticks;
+            if (f.Kick_Ticks % 4 == 0) --f.Kick;
+        } else {
+            if (m.Tk.Space_Down()) f.Kick = 12;
+            f.Kick_Ticks = 0;
+        }
+        // 2. Show the ball and look under it.
+        int x, y;
+        if (++f.Steps > Flight_Step_Limit || !Locate(m, ball, x, y)) return Flight_End::Lost;
+        // 3. React to the zone.
+        int factor = 80;
+        switch (m.Zone_Map.v[x + board::Field_Width * y]) {
+            case Zone_Open:
+                Open_Step(m, f);
+                factor = 160;
+                break;
+            case Zone_Spring:
+                if (f.Latch != 4) {
+                    f.Latch = 4;
+                    if (!Spring_Contact(m, f, x, y)) return Flight_End::Lost;
+                }
+                Move(m);
+                break;
+            case Zone_Hole:
+                switch (Hole_Zone(m, f, x, y)) {
+                    case Zone_Result::Ended:
+                        return Flight_End::Hole;
+                    case Zone_Result::Fault:
+                        return Flight_End::Lost;
+                    case Zone_Result::Go_On:
+                        break;
+                }
+                break;
+            case Zone_Yellow_Star:
+                Star_Rollover(m, m.Yellow_Star_Lit, m.Pic_Ster_Geel);
+                Open_Step(m, f);
+                factor = 160;
+                break;
+            case Zone_Pin:
+                if (f.Latch != 1) {
+                    f.Latch = 1;
+                    if (!Pin_Contact(m, f, x, y)) return Flight_End::Lost;
+                }
+                Move(m);
+                break;
+            case Zone_Wall:
+                if (f.Latch != 5) {
+                    f.Latch = 5;
+                    Wall_Contact(m, f, x, y);
+                }
+                Move(m);
+                break;
+            case Zone_Red_Star:
+                Star_Rollover(m, m.Red_Star_Lit, m.Pic_Ster_Rood);
+                Open_Step(m, f);
+                factor = 160;
+                break;
+            case Zone_Drain:
+                if (Drain_Zone(m, f, x, y) == Zone_Result::Ended) return Flight_End::Drain;
+                factor = 160;
+                break;
+            default:
+                // A zone the field does not know would hold the ball for ever.
+                return Flight_End::Lost;
+        }
+        // 4. The step's wait.
+        f.L = Wait_Length(m, factor);
+        m.Tk.Flight_Step(m.Ball_Speed_Offset, f.L);
+    }
+}
+
+// 1..2. The ball has dropped into hole n: it counts, and the card follows.
+void Fall_In(Hoofdvenster& m, int n) {
+    m.Speel(4);
+    ++m.Balls_Played;
+    m.Invest_Open = false;
+    m.Hole_State(n) = 1;
+    // 3. The card lamps.
+    m.Set_Lites();
+    // 4. Hole 16 adds a flag while that feature is on.
+    if (m.Hit16_Feature && n == 16) {
+        ++m.Flags_Count;
+        m.Set_Vlaggen();
+    }
+    // 5. The card is scanned and the tips renewed.
+    m.Refresh();
+    m.Auto_Scan();
+    m.Refresh();
+    m.Set_Tip();
+    m.Refresh();
+}
+
+// The ball runs out: it goes back to its place among the waiting balls and does
+// not count.
+void Return_Ball(Hoofdvenster& m) {
+    m.Speel(7);
+    Control& ball = m.Image_Bal(m.Balls_Played);
+    ball.Left = 295;
+    ball.Top = 384 - 20 * m.Balls_Played;
+}
+
+}  // namespace
+
+void Start_Ball(Hoofdvenster& m) {
+    // At (275, 15) plus a random part of a pixel, rolling left at the start speed
+    // plus a random hundredth.
+    m.Ball_X = 27500 + static_cast<Long>(Int(m.Rng.Rnd() * 101));
+    m.Ball_Y = 1500;
+    m.Ball_VX = static_cast<Integer>(100 - m.Start_Speed + static_cast<int>(Int(m.Rng.Rnd() * 2)));
+    m.Ball_VY = 100;
+}
+
+Flight_End Fly(Hoofdvenster& m, Flight& f) {
+    Control& ball = m.Image_Bal(m.Balls_Played);
+    if (!Launch(m, f, ball)) return Flight_End::Lost;
+    return Field(m, f, ball);
+}
+
+Flight_End Fly_Field(Hoofdvenster& m, Flight& f) { return Field(m, f, m.Image_Bal(m.Balls_Played)); }
 
 void Hoofdvenster::Knop_Bal_Click() {
-    Not_Built("Knop_Bal_Click");
+    // 1. No ball left or no game started: only refresh the buttons.
+    if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
+        // 2. Four flags bring the green double, unless it already runs.
+        if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
+        // 3. The shot.
+        Speel(10);
+        Rng.Randomize(Tk.Clock_Seed());
+        // 4..5. The ball on the lane.
+        Start_Ball(*this);
+        // 6. The flight, then the booking of where it ended.
+        Flight f;
+        if (Fly(*this, f) == Flight_End::Hole)
+            Fall_In(*this, static_cast<int>(f.Hole));
+        else
+            Return_Ball(*this);
+    }
+    // End. After the last ball the game is over.
+    if (Balls_Played == Balls_In_Game) Game_Over = true;
+    Set_Keys();
+    Set_Focus("Command2");
 }
 
 }  // namespace plonk

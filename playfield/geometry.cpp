@@ -1,26 +1,59 @@
 // Playfield geometry: the zone map, the holes, the pin and spring tables.
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "app/hoofdvenster.h"
+#include "playfield/board_layout.h"
 
 namespace plonk {
 
 void Hoofdvenster::Init_Veld() {
-    // Not built yet: start-up runs without it.
+    // 1. Open the map; a map that cannot be opened leaves the zones as they are.
+    std::ifstream in(App_Folder + "Veld.bmp", std::ios::binary);
+    if (!in) return;
+    const std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
+    // 2..3. Two bytes at a time, four pixels: stored row r is map row 479 - r, the
+    // left pixel of each byte in its high nibble. A short file ends the loading at
+    // the first pair it no longer holds.
+    constexpr size_t pixels_at = 118, row_bytes = 160, pairs = row_bytes / 2;
+    for (int r = 0; r < board::Field_Height; ++r) {
+        const int y = board::Field_Height - 1 - r;
+        for (size_t c = 0; c < pairs; ++c) {
+            const size_t at = pixels_at + row_bytes * r + 2 * c;
+            if (at + 1 >= file.size()) return;
+            const unsigned char b0 = file[at], b1 = file[at + 1];
+            const int x = static_cast<int>(4 * c);
+            Zone_Map(x, y) = static_cast<Byte>(b0 >> 4);
+            Zone_Map(x + 1, y) = static_cast<Byte>(b0 & 15);
+            Zone_Map(x + 2, y) = static_cast<Byte>(b1 >> 4);
+            Zone_Map(x + 3, y) = static_cast<Byte>(b1 & 15);
+        }
+    }
 }
 
 void Hoofdvenster::Init_Hole_XY() {
-    // Not built yet: start-up runs without it.
+    for (int n = 1; n <= board::Hole_Count; ++n) {
+        Hole_X(n) = static_cast<Integer>(board::Hole_Corner[n - 1].X);
+        Hole_Y(n) = static_cast<Integer>(board::Hole_Corner[n - 1].Y);
+    }
 }
 
 void Hoofdvenster::Init_Tap_XY() {
-    // Not built yet: start-up runs without it.
+    for (auto& a : Pin_Angle.v) a = 0;
+    for (const auto& e : board::Pin_Ring) Pin_Angle(e.I, e.J) = e.Angle;
 }
 
 void Hoofdvenster::Init_Veer_XY() {
-    // Not built yet: start-up runs without it.
+    for (auto& a : Left_Spring_Angle.v) a = 0;
+    for (auto& a : Right_Spring_Angle.v) a = 0;
+    for (const auto& e : board::Left_Spring_Ring) Left_Spring_Angle(e.I, e.J) = e.Angle;
+    for (const auto& e : board::Right_Spring_Ring) Right_Spring_Angle(e.I, e.J) = e.Angle;
 }
 
 void Hoofdvenster::Init_Holes() {
-    // Not built yet: start-up runs without it.
+    for (auto& s : Hole_State) s = 0;
 }
 
 }  // namespace plonk

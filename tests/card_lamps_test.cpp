@@ -38,11 +38,6 @@ TEST(Lamp_Picture, NamesTheNumberWithTwoDigitsAndItsState) {
     for (const Case& c : cases) EXPECT_EQ(card::Lamp_Picture(c.n, c.lit, c.mid), c.name);
 }
 
-TEST(Lamp_Picture, MidLampsShowRingElementsThreeAndEight) {
-    for (int p = 0; p <= 2; ++p)
-        for (int c = 0; c <= 9; ++c) EXPECT_EQ(card::Mid_Lamp(c, p), (c + p) % 10 == 3 || (c + p) % 10 == 8);
-}
-
 TEST_F(Lamps, ANewBoardShowsEveryLampUnlitWithMidColumnsTwoAndSeven) {
     for (int line = 0; line <= 4; ++line) {
         EXPECT_EQ(m->Line_Pos(line), 1);

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "card/card_masks.h"
+#include "card/card_evaluate.h"
 #include "support/machine.h"
 
 namespace plonk::test {
@@ -241,6 +241,28 @@ TEST_F(Rows, LitCellsFollowTheCardNumbers) {
         ASSERT_EQ(card::Lit_Cells(holes, pos), expected);
         ASSERT_EQ(card::Lit_Cells(*m.M), expected);
         ASSERT_EQ(card::Hole_Bits(*m.M), holes);
+    }
+}
+
+// Trying a ball and a line setting on the masks answers what the evaluators answer
+// once that ball and setting are really on the card.
+TEST_F(Rows, TrialsOnTheMasksMatchTheEvaluatorsOnTheRecord) {
+    std::mt19937 rng(99);
+    for (int round = 0; round < 300; ++round) {
+        for (int n = 1; n <= 25; ++n) m->Hole_State(n) = rng() % 4 == 0 ? 1 : 0;
+        m->Red_Got3 = rng() % 2, m->Green_Got3 = rng() % 2, m->Double_Got4 = rng() % 2;
+        m->Corners_Feature = rng() % 2, m->Four_Stars_Feature = rng() % 2;
+        const int trial = 1 + static_cast<int>(rng() % 25);
+        const int code = static_cast<int>(rng() % 243);
+        const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*m.M) | card::Hole_Bit(trial));
+        const uint64_t lit = card::Lit_Cells(rings, card::Line_Set_Targets(code));
+        std::array<int, 5> tried;
+        for (int e = 0; e < 5; ++e) tried[e] = card::Evaluate(*m.M, lit, card::Evaluator(e));
+        EXPECT_EQ(card::Evaluate_All(*m.M, lit), tried);
+        m->Hole_State(trial) = 1;
+        const card::Line_Positions pos = card::Line_Set_Targets(code);
+        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(pos[line]);
+        ASSERT_EQ(tried, Evaluate_All(*m.M)) << "round " << round;
     }
 }
 

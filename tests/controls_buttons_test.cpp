@@ -115,16 +115,17 @@ TEST(ControlsButtons, EachKeyRunsItsButtonWhenThatIsEnabled) {
         {'2', "Knop_2_Click", ""},
         {'o', "Knop_Bal_Click", "Knop_Bal_Click"},
         {'O', "Knop_Bal_Click", "Knop_Bal_Click"},
-        {'a', "Knop_A_Click", ""},
-        {'A', "Knop_A_Click", ""},
-        {'b', "Knop_B_Click", ""},
-        {'B', "Knop_B_Click", ""},
-        {'c', "Knop_C_Click", ""},
-        {'C', "Knop_C_Click", ""},
-        {'d', "Knop_D_Click", ""},
-        {'D', "Knop_D_Click", ""},
-        {'e', "Knop_E_Click", ""},
-        {'E', "Knop_E_Click", ""},
+        // The line keys run to their end; LineKeysMoveTheirLineWhenTheButtonIsEnabled checks them.
+        {'a', "", ""},
+        {'A', "", ""},
+        {'b', "", ""},
+        {'B', "", ""},
+        {'c', "", ""},
+        {'C', "", ""},
+        {'d', "", ""},
+        {'D', "", ""},
+        {'e', "", ""},
+        {'E', "", ""},
         {'p', "Knop_P_Click", "Knop_P_Click"},
         {'P', "Knop_P_Click", "Knop_P_Click"},
         {'s', "Knop_S_Click", ""},
@@ -149,6 +150,24 @@ TEST(ControlsButtons, EachKeyRunsItsButtonWhenThatIsEnabled) {
                 << "all enabled: " << all;
             EXPECT_EQ(key, c.key);
             EXPECT_EQ(m.Tk.Count("sleep 200"), 0);
+        }
+    }
+}
+
+// The line keys run the line's move when its button is enabled, and nothing else.
+TEST(ControlsButtons, LineKeysMoveTheirLineWhenTheButtonIsEnabled) {
+    for (char key : std::string("aAbBcCdDeE")) {
+        const int line = (key | 0x20) - 'a';
+        SCOPED_TRACE(std::string("key ") + key);
+        for (bool all : {true, false}) {
+            Machine m;
+            m.Load();
+            m->Line_Level = 10;
+            m->Balls_Played = 1;
+            Set_All_Game_Buttons(*m.M, all);
+            Integer k = key;
+            EXPECT_EQ(Reached([&] { m->Form_KeyPress(k); }), "");
+            for (int l = 0; l <= 4; ++l) EXPECT_EQ(m->Line_Pos(l), all && l == line ? 2 : 1) << "line " << l;
         }
     }
 }

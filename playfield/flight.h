@@ -1,0 +1,66 @@
+// The flight of one ball, split into steps that can be run and checked on their own.
+// Knop_Bal_Click shoots the ball, runs it with Fly until it ends, then books it.
+#pragma once
+
+#include "app/hoofdvenster.h"
+
+namespace plonk {
+
+// The locals of one flight.
+struct Flight {
+    Byte Lane_Countdown = 15;      // launch: open steps until the next slow-down
+    bool Lane_End_Passed = false;  // launch: the ball has been reversed at the lane end
+    Integer Friction_Countdown = 250;
+    Integer Gravity_Countdown = 25;
+    Integer Kick = 0;        // rebound boost, 0..12
+    Integer Kick_Ticks = 0;  // steps since the kick started
+    Integer Latch = 0;       // contact already handled: 0 none, 1 pin, 4 spring, 5 wall
+    long L = 0;              // iterations of the wait after this step
+    Integer H = 0, V = 0;    // last hole-zone, drain, pin or spring offsets
+    double Hole = 0;         // last hole number
+    Integer N = 0;           // last surface angle
+    long Steps = 0;          // steps run so far
+};
+
+// How a flight ended. Lost: the ball left the field, met a zone its phase does not
+// handle, or ran past the step limit; it is then returned like a drained ball.
+enum class Flight_End { Hole, Drain, Lost };
+
+// A flight that has not ended after this many steps is given up.
+inline constexpr long Flight_Step_Limit = 1'000'000;
+
+// Zone codes of the map.
+enum Zone : Byte {
+    Zone_Open = 0,
+    Zone_Spring = 1,
+    Zone_Hole = 2,
+    Zone_Yellow_Star = 3,
+    Zone_Pin = 4,
+    Zone_Wall = 5,
+    Zone_Red_Star = 6,
+    Zone_Drain = 7,
+};
+
+// The rebound at a pin, spring or slope whose surface angle is `N`, with base
+// elasticity `base`; `rest_vx` is what a ball at rest gets as Ball_VX (95 or 105),
+// 0 to leave it alone.
+void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_vx);
+
+// The rebound at a wall pixel of section 0 (top), 1 (upper side walls) or 3 (lower
+// side walls), with `x` the ball's pixel column.
+void Wall_Rebound(Hoofdvenster& m, Integer section, int x);
+
+// Puts the next ball on the launch lane: the shot's two random draws give its
+// fraction of a pixel and its hundredth of extra speed.
+void Start_Ball(Hoofdvenster& m);
+
+// Runs the launch phase and then the field phase from the ball's present position
+// and velocity until the ball ends. Each step is shown and waited for through the
+// toolkit.
+Flight_End Fly(Hoofdvenster& m, Flight& f);
+
+// The field phase alone, from wherever the ball is: what Fly runs once the ball has
+// left the launch lane.
+Flight_End Fly_Field(Hoofdvenster& m, Flight& f);
+
+}  // namespace plonk

@@ -1,0 +1,57 @@
+// plonk-bench-flight: the speed of the ball's flight without waits.
+//   plonk-bench-flight [benchmark options]   flight steps per second over 10,000 balls
+//   plonk-bench-flight holes [N] [SEED]      where N balls end, as a table
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "app/headless_toolkit.h"
+#include "playfield/hole_survey.h"
+
+namespace {
+
+std::string Settings_File() { return (std::filesystem::temp_directory_path() / "plonk-bench.ini").string(); }
+
+void Shoot_10000_Balls(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    long long steps = 0;
+    uint64_t seed = 1;
+    for (auto _ : state) {
+        const plonk::Hole_Survey s = plonk::Survey_Holes(m, 10000, seed++);
+        steps += s.Steps;
+        benchmark::DoNotOptimize(s.Holes.data());
+    }
+    state.counters["steps"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+    state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(Shoot_10000_Balls)->Unit(benchmark::kMillisecond);
+
+int Holes(long balls, uint64_t seed) {
+    plonk::Headless_Toolkit tk;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    const auto t0 = std::chrono::steady_clock::now();
+    const plonk::Hole_Survey s = plonk::Survey_Holes(m, balls, seed);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::fputs(plonk::Hole_Table(s).c_str(), stdout);
+    std::printf("%.0f balls per second\n", static_cast<double>(balls) / seconds);
+    return s.Lost == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "holes") == 0)
+        return Holes(argc >= 3 ? std::atol(argv[2]) : 100000,
+                     argc >= 4 ? std::strtoull(argv[3], nullptr, 10) : 1);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
