@@ -51,6 +51,9 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
     QPalette classic = palette();
     classic.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     classic.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
+    // Greyed captions stay readable on the grey face.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        classic.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     setPalette(classic);
     QFont font = this->font();
     font.setPixelSize(11);

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QTest>
+#include <cstdio>
 
 #include "app/qt/busy_wait.h"
 #include "app/qt/screen_widget.h"
@@ -17,7 +18,7 @@ Window_Under_Test& Shown_Window() {
         auto* w = new Window_Under_Test;
         w->Start();
         // Painting counts only once the window is on the screen.
-        QTest::qWaitForWindowExposed(w->W.get());
+        if (!QTest::qWaitForWindowExposed(w->W.get())) std::fputs("the window never showed\n", stderr);
         w->M().Image_Bal(0).Visible = true;
         return w;
     }();

@@ -230,13 +230,27 @@ TEST(WindowEvents, TheSliderSetsTheBallSpeedAndOffersItsMenuOnARightRelease) {
     t.W->Sync();
     EXPECT_EQ(t.Count("Slider1_Change"), 1);
 
+    // A right release opens the offset menu; at offset 1 only "Increase" can be chosen.
+    t.M().Ball_Speed_Offset = 1;
     QTest::mouseRelease(slider, Qt::RightButton, {}, QPoint(20, 5));
     EXPECT_EQ(t.Count("Slider1_MouseUp"), 1);
     EXPECT_EQ(t.M().Ball_Speed, 30);
+    QMenu* menu = t.W->Speed_Menu();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu->actions()[0]->isEnabled());
+    EXPECT_FALSE(menu->actions()[1]->isEnabled());
+    menu->hide();
 
-    for (QAction* a : t.W->Speed_Menu()->actions()) a->trigger();
+    // Each chosen item reaches its procedure; a disabled one cannot be chosen.
+    for (QAction* a : menu->actions()) a->trigger();
     EXPECT_EQ(t.Count("Mnu_BallSpeedOffsetInc_Click"), 1);
+    EXPECT_EQ(t.Count("Mnu_BallSpeedOffsetDec_Click"), 0);
+    EXPECT_EQ(t.M().Ball_Speed_Offset, 2);
+    t.M().Mnu_BallSpeedOffsetDec.Enabled = true;
+    t.W->Sync();
+    menu->actions()[1]->trigger();
     EXPECT_EQ(t.Count("Mnu_BallSpeedOffsetDec_Click"), 1);
+    EXPECT_EQ(t.M().Ball_Speed_Offset, 1);
 }
 
 TEST(WindowEvents, TypedKeysReachTheKeyHandlerOnceWhateverHasTheFocus) {
