@@ -1,0 +1,63 @@
+#!/bin/bash
+# Starts the real game under a virtual X server, takes a screenshot of the fresh
+# board, closes the window with "&Close" answering Yes to the save question, and
+# checks the exit status and the settings file.
+# Usage: screenshot.sh PATH-TO-PLONK SCREENSHOT-DIR
+set -u
+plonk=$1
+shots=$2
+mkdir -p "$shots"
+home=$(mktemp -d)
+# Under the sanitizers: memory the system libraries keep to the end is not a leak.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/lsan.supp}"
+trap 'rm -rf "$home"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cat >"$home/session.sh" <<'SESSION'
+#!/bin/bash
+# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file.
+"$1" 2>"$(dirname "$3")/plonk.err" &
+pid=$!
+wid=""
+for _ in $(seq 1 100); do
+    wid=$(xdotool search --name "Plonk for Windows" 2>/dev/null | head -n1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
+sleep 1
+import -window root "$2"
+# "&Close" by its mnemonic, then Yes (the default button) to the save question.
+xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid" key alt+c
+for _ in $(seq 1 50); do
+    box=$(xdotool search --name "Save scores" 2>/dev/null | head -n1)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+if [ -z "$box" ]; then echo "no question" >"$3"; kill "$pid"; exit 0; fi
+xdotool windowfocus --sync "$box" key Return
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then echo "still running" >"$3"; kill "$pid"; exit 0; fi
+wait "$pid"
+echo "exit $?" >"$3"
+SESSION
+
+shot="$shots/fresh_board.png"
+rm -f "$shot"
+HOME="$home" XDG_CONFIG_HOME="$home/config" \
+    xvfb-run -a -s "-screen 0 800x600x24" bash "$home/session.sh" "$plonk" "$shot" "$home/status" ||
+    fail "xvfb-run failed"
+
+status=$(cat "$home/status" 2>/dev/null)
+[ "$status" = "exit 0" ] || fail "the game did not end cleanly: ${status:-no status} $(cat "$home/plonk.err" 2>/dev/null)"
+[ -s "$shot" ] || fail "no screenshot"
+colours=$(convert "$shot" -crop 663x534+0+0 +repage -format %k info:)
+[ "${colours:-0}" -gt 1 ] || fail "the screenshot is one colour"
+ini="$home/config/plonk/Plonk.ini"
+[ -s "$ini" ] || fail "Plonk.ini was not written"
+grep -qi '^\[Bonus\]' "$ini" || fail "Plonk.ini has no [Bonus] section"
+echo "ok: $shot ($colours colours), $ini written"
