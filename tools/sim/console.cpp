@@ -348,20 +348,32 @@ void Console::Show_Control(const std::string& name) {
     std::string lines = "[";
     for (size_t i = 0; i < c.Lines.size(); ++i) {
         const Drawn_Line& l = c.Lines[i];
-        char color[8];
-        std::snprintf(color, sizeof color, "%06X", l.Color & 0xFFFFFF);
-        if (i) lines += ",";
-        lines += "[" + std::to_string(l.X1) + "," + std::to_string(l.Y1) + "," + std::to_string(l.X2) + "," +
-                 std::to_string(l.Y2) + ",\"#" + color + "\"]";
+        char entry[80];
+        std::snprintf(entry, sizeof entry, "%s[%d,%d,%d,%d,\"#%06X\"]", i ? "," : "", l.X1, l.Y1, l.X2, l.Y2,
+                      static_cast<unsigned>(l.Color & 0xFFFFFF));
+        lines += entry;
     }
     lines += "]";
-    const std::string& picture =
-        c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
-    Print("{\"name\":" + Json_String(c.Name) + ",\"visible\":" + Bool_Text(c.Visible) +
-          ",\"enabled\":" + Bool_Text(c.Enabled) + ",\"value\":" + std::to_string(c.Value) +
-          ",\"left\":" + std::to_string(c.Left) + ",\"top\":" + std::to_string(c.Top) +
-          ",\"picture\":" + Json_String(picture) + ",\"caption\":" + Json_String(c.Caption) +
-          ",\"tooltip\":" + Json_String(c.ToolTipText) + ",\"lines\":" + lines + "}");
+    const std::string picture = c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, ",\"value\":%d,\"left\":%d,\"top\":%d", c.Value, c.Left, c.Top);
+    std::string out = "{\"name\":";
+    out += Json_String(c.Name);
+    out += ",\"visible\":";
+    out += Bool_Text(c.Visible);
+    out += ",\"enabled\":";
+    out += Bool_Text(c.Enabled);
+    out += numbers;
+    out += ",\"picture\":";
+    out += Json_String(picture);
+    out += ",\"caption\":";
+    out += Json_String(c.Caption);
+    out += ",\"tooltip\":";
+    out += Json_String(c.ToolTipText);
+    out += ",\"lines\":";
+    out += lines;
+    out += "}";
+    Print(out);
 }
 
 void Console::Dump() {

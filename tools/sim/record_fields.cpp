@@ -155,8 +155,7 @@ bool Field::Set(int offset, const std::string& text, std::string* error) const {
 std::string Field::Json() const {
     auto value = [this](int offset) { return Kind == T::Text ? Json_String(Get(offset)) : Get(offset); };
     if (Dims == 0) return value(0);
-    // Nest from the outermost (first) index; elements of the first index are
-    // `stride` apart because the first index varies fastest.
+    // Nested from the first index outwards, as a(i)(j) reads.
     std::string out;
     std::vector<int> index(static_cast<size_t>(Dims));
     auto emit = [&](auto&& self, int d) -> void {
@@ -164,7 +163,7 @@ std::string Field::Json() const {
         for (int i = Lo[d]; i <= Hi[d]; ++i) {
             if (i > Lo[d]) out += ",";
             index[static_cast<size_t>(d)] = i;
-            if (d + 1 == Dims)
+            if (d + 1 >= Dims || d >= 2)
                 out += value(Offset(index));
             else
                 self(self, d + 1);
