@@ -27,6 +27,9 @@ struct Signature {
     }
 };
 
+// A game whose balls never come to rest.
+struct Stuck_Game {};
+
 struct Totals {
     long Games = 0;
     long Balls = 0;
@@ -46,8 +49,10 @@ void Play(Hoofdvenster& m, Headless_Toolkit& tk, int games, Signature& sig, Tota
         m.Knop_F1_MouseUp(1, 0, 0, 0);
         totals.Range_Low = std::min<int>(totals.Range_Low, m.Invest_Range);
         totals.Range_High = std::max<int>(totals.Range_High, m.Invest_Range);
-        m.Start_Speed = static_cast<Integer>(38 + static_cast<int>(m.Rng.Rnd() * 63));
-        while (m.Balls_Played < m.Balls_In_Game) {
+        for (int shots = 0; m.Balls_Played < m.Balls_In_Game; ++shots) {
+            if (shots == 10000) throw Stuck_Game{};
+            // The player picks a start speed for every shot, as one would after a drain.
+            m.Start_Speed = static_cast<Integer>(38 + static_cast<int>(m.Rng.Rnd() * 63));
             const Integer before = m.Balls_Played;
             m.Knop_Bal_Click();
             totals.Balls += m.Balls_Played > before ? 1 : 0;
@@ -94,6 +99,9 @@ int Bench(int machines, int games) {
             Play(m, tk, games, sig, totals);
         } catch (const Program_End&) {
             std::fprintf(stderr, "plonk-sim: the machine ended during the bench\n");
+            return 2;
+        } catch (const Stuck_Game&) {
+            std::fprintf(stderr, "plonk-sim: machine %d: 10000 shots without finishing a game\n", seed);
             return 2;
         }
     }
