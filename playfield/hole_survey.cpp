@@ -23,13 +23,14 @@ void Load_Board(Hoofdvenster& m) {
     m.Init_Holes();
 }
 
-Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed) {
+Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<const int> taken) {
     Hole_Survey s;
     // Silent: thousands of shots would only fill the toolkit's log.
     const int sound = m.Option1.Value;
     m.Option1.Value = 0;
     m.Rng.Fix_Seed(seed);
     m.Init_Holes();
+    for (int n : taken) m.Hole_State(n) = 1;
     m.Balls_Played = 0;
     for (long b = 0; b < balls; ++b) {
         m.Start_Speed = static_cast<Integer>(38 + b % 63);

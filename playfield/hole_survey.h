@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "app/hoofdvenster.h"
@@ -22,9 +23,10 @@ struct Hole_Survey {
 // from the files made from them.
 void Load_Board(Hoofdvenster& m);
 
-// Shoots `balls` balls from a fixed seed, the start speed going round 38..100, every
-// hole free, and counts where they end. The machine's tables must be loaded.
-Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed);
+// Shoots `balls` balls from a fixed seed, the start speed going round 38..100, the
+// holes in `taken` taken and every other hole free, and counts where they end. A ball
+// dropping into a hole does not take it. The machine's tables must be loaded.
+Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<const int> taken = {});
 
 // The survey as a table: per hole the balls and their share, then the drain, the
 // lost balls and the mean and largest steps per ball.

@@ -27,6 +27,44 @@ bool Is_Wall(int x, int y) {
 
 bool In_Drain(int x, int y) { return x >= Drain_Left && x <= Drain_Right && y >= Drain_Top; }
 
+// How deep the skin of a wall is: a wall pixel further than this from every pixel of
+// another kind lies under the wall's surface.
+constexpr int Wall_Skin = 3;
+
+// Whether a wall pixel has a pixel of some other kind within `reach` of it (the
+// field's edge counts as wall).
+bool Near_Non_Wall(const Zone_Grid& g, int x, int y, int reach) {
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) != Wall) return true;
+    return false;
+}
+
+// Whether the run-out's steering carries a ball from (x, y) into the drain without
+// leaving the wall: each step it moves a pixel towards the drain point on every axis
+// where it is not yet level with it. A diagonal step may pass either pixel beside it.
+bool Hidden_Way_To_Drain(const Zone_Grid& g, int x, int y) {
+    auto hidden = [&g](int a, int b) {
+        return Zone_Grid::Inside(a, b) && (g.At(a, b) == Wall || g.At(a, b) == Drain);
+    };
+    while (!In_Drain(x, y)) {
+        const int sx = x < Drain_Point.X ? 1 : x > Drain_Point.X ? -1 : 0;
+        const int sy = y < Drain_Point.Y ? 1 : y > Drain_Point.Y ? -1 : 0;
+        if (!hidden(x + sx, y) || !hidden(x, y + sy) || !hidden(x + sx, y + sy)) return false;
+        x += sx;
+        y += sy;
+    }
+    return true;
+}
+
+// Whether a wall pixel touches this one, sides or corners.
+bool Near_Wall(const Zone_Grid& g, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) == Wall) return true;
+    return false;
+}
+
 // One round obstacle: its box corner and its ring.
 struct Obstacle {
     Point Corner;
@@ -97,7 +135,28 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
             else if (Is_Wall(x, y))
                 g.Set(x, y, Wall);
         }
-    // 2. The holes' capture areas.
+    // 2. A seam of open ground runs down each lower side wall under its skin. A ball
+    //    that a bottom slope lets on into the side wall above it (one climbing into
+    //    the corner where they meet) rolls over the seam, and the side wall turns it
+    //    back into the field.
+    for (int y = Upper_Slope_Bottom + 1; y < Bottom_Slope_Top; ++y) {
+        g.Set(Lower_Wall_Right - Wall_Skin - 1, y, Open);
+        g.Set(Mirror(Lower_Wall_Right - Wall_Skin - 1), y, Open);
+    }
+    // 3. The ground under the walls around the run-out belongs to it. A ball that a
+    //    bottom slope sends on into its skin (a slow ball can keep no motion away from
+    //    the surface, and the wall does not turn it twice) meets that ground below
+    //    the skin, is steered to the drain under the wall and is returned, instead of
+    //    crossing the wall and leaving the field.
+    {
+        std::vector<Point> ground;
+        for (int y = 0; y < Field_Height; ++y)
+            for (int x = 0; x < Field_Width; ++x)
+                if (g.At(x, y) == Wall && !Near_Non_Wall(g, x, y, Wall_Skin) && Hidden_Way_To_Drain(g, x, y))
+                    ground.push_back({x, y});
+        for (const Point& p : ground) g.Set(p.X, p.Y, Drain);
+    }
+    // 4. The holes' capture areas.
     for (int n = 0; n < Hole_Count; ++n) {
         const int cx = Hole_Corner[n].X + Hole_Size / 2, cy = Hole_Corner[n].Y + Hole_Size / 2;
         const Hole_Zone& z = zones[n];
@@ -105,12 +164,12 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
             for (int x = cx - z.Left; x <= cx + z.Right; ++x)
                 if (Zone_Grid::Inside(x, y) && g.At(x, y) == Open) g.Set(x, y, Hole);
     }
-    // 3. The rollover stars.
+    // 5. The rollover stars.
     for (const auto& [star, code] : {std::pair{Yellow_Star, Yellow}, std::pair{Red_Star, Red}})
         for (int dy = -Star_Radius; dy <= Star_Radius; ++dy)
             for (int dx = -Star_Radius; dx <= Star_Radius; ++dx)
                 if (dx * dx + dy * dy <= Star_Radius * Star_Radius) g.Set(star.X + dx, star.Y + dy, code);
-    // 4. The rings of pins and springs, wherever the wall does not already stand.
+    // 6. The rings of pins and springs, wherever the wall does not already stand.
     std::vector<bool> enclosed(Field_Width * Field_Height, false);
     for (const auto& o : Obstacles()) {
         const auto in = Enclosed(o);
@@ -125,7 +184,7 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
             if (Zone_Grid::Inside(x, y) && g.At(x, y) != Wall) g.Set(x, y, code);
         }
     }
-    // 5. The pockets, on both halves.
+    // 7. The pockets, on both halves.
     for (const auto& p : Pockets)
         for (int x = p.Left; x <= p.Right; ++x)
             for (int y = p.Top + (x - p.Left); y < Field_Height; ++y) {
@@ -133,6 +192,13 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
                 g.Set(x, y, Wall);
                 if (g.At(Mirror(x), y) == Open) g.Set(Mirror(x), y, Wall);
             }
+    // 8. A capture area keeps an open pixel between itself and every wall. A taken
+    //    hole pushes the ball sideways without a rebound of its own, so a ball that
+    //    came from a wall and is pushed straight back into it must first roll over
+    //    open ground; there the wall's rebound is armed again.
+    for (int y = 0; y < Field_Height; ++y)
+        for (int x = 0; x < Field_Width; ++x)
+            if (g.At(x, y) == Hole && Near_Wall(g, x, y)) g.Set(x, y, Open);
     return g;
 }
 

@@ -116,12 +116,12 @@ int Bench(int machines, int games) {
     return 0;
 }
 
-int Holes(long balls, uint64_t seed) {
+int Holes(long balls, uint64_t seed, std::span<const int> taken) {
     Headless_Toolkit tk;
     Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
     Load_Board(m);
     const auto t0 = std::chrono::steady_clock::now();
-    const Hole_Survey s = Survey_Holes(m, balls, seed);
+    const Hole_Survey s = Survey_Holes(m, balls, seed, taken);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fputs(Hole_Table(s).c_str(), stdout);
     std::printf("%.0f balls per second\n", static_cast<double>(balls) / seconds);

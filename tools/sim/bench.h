@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace plonk::sim {
 
@@ -10,7 +11,8 @@ namespace plonk::sim {
 // signature, the counts and the speed. Returns the exit status.
 int Bench(int machines, int games);
 
-// Shoots `balls` balls from `seed` and prints where they end.
-int Holes(long balls, uint64_t seed);
+// Shoots `balls` balls from `seed`, the holes in `taken` taken, and prints where they
+// end.
+int Holes(long balls, uint64_t seed, std::span<const int> taken = {});
 
 }  // namespace plonk::sim

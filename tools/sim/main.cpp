@@ -1,7 +1,7 @@
 // plonk-sim: the machine without a window.
 //   plonk-sim run FILE|- [--ini PATH]   play a scenario script
 //   plonk-sim bench [MACHINES] [GAMES]  whole games: a signature of the behaviour, and the speed
-//   plonk-sim holes [--balls N] [--seed S]  where that many balls end
+//   plonk-sim holes [--balls N] [--seed S] [--taken N,N,..]  where that many balls end
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
@@ -22,7 +24,7 @@ namespace {
 int Usage() {
     std::cerr << "usage: plonk-sim run FILE|- [--ini PATH]\n"
                  "       plonk-sim bench [MACHINES] [GAMES]\n"
-                 "       plonk-sim holes [--balls N] [--seed S]\n";
+                 "       plonk-sim holes [--balls N] [--seed S] [--taken N,N,..]\n";
     return 2;
 }
 
@@ -81,6 +83,19 @@ bool Count_Arg(const char* text, long* out) {
     return true;
 }
 
+// A list of hole numbers 1..25 separated by commas ("6,9,18,25").
+bool Holes_Arg(const char* text, std::vector<int>* out) {
+    out->clear();
+    std::string item;
+    std::istringstream list(text);
+    while (std::getline(list, item, ',')) {
+        long n = 0;
+        if (!Count_Arg(item.c_str(), &n) || n > 25) return false;
+        out->push_back(static_cast<int>(n));
+    }
+    return !out->empty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,13 +108,15 @@ int main(int argc, char** argv) {
     }
     if (argc >= 2 && std::strcmp(argv[1], "holes") == 0) {
         long balls = 100000, seed = 1;
+        std::vector<int> taken;
         for (int i = 2; i < argc; i += 2) {
             if (i + 1 >= argc) return Usage();
             if (std::strcmp(argv[i], "--balls") == 0 && Count_Arg(argv[i + 1], &balls)) continue;
             if (std::strcmp(argv[i], "--seed") == 0 && Count_Arg(argv[i + 1], &seed)) continue;
+            if (std::strcmp(argv[i], "--taken") == 0 && Holes_Arg(argv[i + 1], &taken)) continue;
             return Usage();
         }
-        return plonk::sim::Holes(balls, static_cast<uint64_t>(seed));
+        return plonk::sim::Holes(balls, static_cast<uint64_t>(seed), taken);
     }
     if (argc < 3 || std::strcmp(argv[1], "run") != 0) return Usage();
     std::string script = argv[2];
