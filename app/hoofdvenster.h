@@ -269,6 +269,9 @@ public:
     void Set_Tip();
 
     // ------------------------------------------------------------ helpers
+    // Run the click event of the control of that name (a check box's value is set by
+    // the caller first); false when the control has no click event.
+    bool Click(const std::string& name);
     // Show a picture file from the program folder on a control; a file that cannot
     // be loaded stops the program with a message naming it.
     void Load_Picture(Control& c, const std::string& file_name);
