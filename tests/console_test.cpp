@@ -127,9 +127,10 @@ TEST(Bench, WholeGamesGiveTheSameSignatureEveryRun) {
 }
 
 TEST(Bench, HolesSurveyListsEveryHoleAndTheDrain) {
-    const std::string t = Run_Command("holes 500 3");
+    const std::string t = Run_Command("holes --balls 500 --seed 3");
     EXPECT_NE(t.find("drain "), std::string::npos) << t;
     EXPECT_NE(t.find("lost 0"), std::string::npos) << t;
+    EXPECT_NE(t.find("balls per second"), std::string::npos) << t;
     EXPECT_NE(Run_Command("holes x").find("usage:"), std::string::npos);
 }
 

@@ -1,11 +1,12 @@
 #include "tools/sim/bench.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
@@ -30,6 +31,7 @@ struct Totals {
     long Games = 0;
     long Balls = 0;
     long Extra_Balls = 0;
+    int Range_Low = 32767, Range_High = -32768;  // the feature-draw range seen after each game start
 };
 
 // Plays whole games on one machine: insert, invest a few times, shoot every ball
@@ -42,6 +44,8 @@ void Play(Hoofdvenster& m, Headless_Toolkit& tk, int games, Signature& sig, Tota
         m.Knop_F1_MouseDown(1, 0, 0, 0);
         for (int i = 1; i < invests; ++i) m.Timer2_Timer();
         m.Knop_F1_MouseUp(1, 0, 0, 0);
+        totals.Range_Low = std::min<int>(totals.Range_Low, m.Invest_Range);
+        totals.Range_High = std::max<int>(totals.Range_High, m.Invest_Range);
         m.Start_Speed = static_cast<Integer>(38 + static_cast<int>(m.Rng.Rnd() * 63));
         while (m.Balls_Played < m.Balls_In_Game) {
             const Integer before = m.Balls_Played;
@@ -97,8 +101,10 @@ int Bench(int machines, int games) {
     std::error_code ec;
     std::filesystem::remove_all(made, ec);
     std::printf("signature %016llx\n", static_cast<unsigned long long>(sig.Hash));
-    std::printf("games %ld, balls %ld, extra balls %ld\n", totals.Games, totals.Balls, totals.Extra_Balls);
-    std::printf("%.3f s, %.0f games/s, %.0f balls/s\n", seconds, totals.Games / seconds, totals.Balls / seconds);
+    std::printf("games %ld, balls %ld, extra balls %ld, feature-draw range %d..%d\n", totals.Games,
+                totals.Balls, totals.Extra_Balls, totals.Range_Low, totals.Range_High);
+    std::printf("%.3f s, %.0f games/s, %.0f balls/s\n", seconds, totals.Games / seconds,
+                totals.Balls / seconds);
     return 0;
 }
 
@@ -106,8 +112,11 @@ int Holes(long balls, uint64_t seed) {
     Headless_Toolkit tk;
     Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
     Load_Board(m);
+    const auto t0 = std::chrono::steady_clock::now();
     const Hole_Survey s = Survey_Holes(m, balls, seed);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fputs(Hole_Table(s).c_str(), stdout);
+    std::printf("%.0f balls per second\n", static_cast<double>(balls) / seconds);
     return s.Lost == 0 ? 0 : 1;
 }
 

@@ -191,9 +191,12 @@ void Console::Command(const Words& w, const std::string& text) {
         Mouse(w[1], button, cmd == "mousedown");
     } else if (cmd == "lostfocus") {
         need(2, "lostfocus CONTROL");
-        if (w[1] == "Knop_F1") m_.Knop_F1_LostFocus();
-        else if (w[1] == "Knop_F2") m_.Knop_F2_LostFocus();
-        else Find(w[1]);
+        if (w[1] == "Knop_F1")
+            m_.Knop_F1_LostFocus();
+        else if (w[1] == "Knop_F2")
+            m_.Knop_F2_LostFocus();
+        else
+            Find(w[1]);
     } else if (cmd == "key") {
         std::string c = After_Words(text, 1);
         if (c.size() != 1) throw Console_Error{"usage: key C (one character)"};
@@ -214,10 +217,14 @@ void Console::Command(const Words& w, const std::string& text) {
         int value = w[2] == "1" ? 1 : 0;
         Control* box = nullptr;
         void (Hoofdvenster::*click)() = nullptr;
-        if (w[1] == "Option1") box = &m_.Option1, click = &Hoofdvenster::Option1_Click;
-        else if (w[1] == "Check1") box = &m_.Check1, click = &Hoofdvenster::Check1_Click;
-        else if (w[1] == "Check2") box = &m_.Check2, click = &Hoofdvenster::Check2_Click;
-        else throw Console_Error{"unknown check box '" + w[1] + "'"};
+        if (w[1] == "Option1")
+            box = &m_.Option1, click = &Hoofdvenster::Option1_Click;
+        else if (w[1] == "Check1")
+            box = &m_.Check1, click = &Hoofdvenster::Check1_Click;
+        else if (w[1] == "Check2")
+            box = &m_.Check2, click = &Hoofdvenster::Check2_Click;
+        else
+            throw Console_Error{"unknown check box '" + w[1] + "'"};
         if (box->Value != value) {
             box->Value = value;
             (m_.*click)();
@@ -283,7 +290,8 @@ void Console::Set(const std::string& target, const std::string& value) {
     Split_Target(target, &name, &index);
     const Field& f = Find_Field(name);
     int offset = f.Offset(index);
-    if (offset < 0) throw Console_Error{index.empty() ? name + " needs an index" : "subscript out of range: " + target};
+    if (offset < 0)
+        throw Console_Error{index.empty() ? name + " needs an index" : "subscript out of range: " + target};
     std::string error;
     if (!f.Set(offset, value, &error)) throw Console_Error{error};
 }
@@ -311,9 +319,12 @@ void Console::Click(const std::string& name) {
     if (!c.Enabled) return;
     if (c.Kind == Control_Kind::Check_Box) {
         c.Value = c.Value == 1 ? 0 : 1;
-        if (name == "Option1") m_.Option1_Click();
-        else if (name == "Check1") m_.Check1_Click();
-        else m_.Check2_Click();
+        if (name == "Option1")
+            m_.Option1_Click();
+        else if (name == "Check1")
+            m_.Check1_Click();
+        else
+            m_.Check2_Click();
         return;
     }
     auto it = clicks.find(name);
@@ -337,19 +348,32 @@ void Console::Show_Control(const std::string& name) {
     std::string lines = "[";
     for (size_t i = 0; i < c.Lines.size(); ++i) {
         const Drawn_Line& l = c.Lines[i];
-        char color[8];
-        std::snprintf(color, sizeof color, "%06X", l.Color & 0xFFFFFF);
-        if (i) lines += ",";
-        lines += "[" + std::to_string(l.X1) + "," + std::to_string(l.Y1) + "," + std::to_string(l.X2) + "," +
-                 std::to_string(l.Y2) + ",\"#" + color + "\"]";
+        char entry[80];
+        std::snprintf(entry, sizeof entry, "%s[%d,%d,%d,%d,\"#%06X\"]", i ? "," : "", l.X1, l.Y1, l.X2, l.Y2,
+                      static_cast<unsigned>(l.Color & 0xFFFFFF));
+        lines += entry;
     }
     lines += "]";
-    const std::string& picture = c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
-    Print("{\"name\":" + Json_String(c.Name) + ",\"visible\":" + Bool_Text(c.Visible) +
-          ",\"enabled\":" + Bool_Text(c.Enabled) + ",\"value\":" + std::to_string(c.Value) +
-          ",\"left\":" + std::to_string(c.Left) + ",\"top\":" + std::to_string(c.Top) +
-          ",\"picture\":" + Json_String(picture) + ",\"caption\":" + Json_String(c.Caption) +
-          ",\"tooltip\":" + Json_String(c.ToolTipText) + ",\"lines\":" + lines + "}");
+    const std::string picture = c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, ",\"value\":%d,\"left\":%d,\"top\":%d", c.Value, c.Left, c.Top);
+    std::string out = "{\"name\":";
+    out += Json_String(c.Name);
+    out += ",\"visible\":";
+    out += Bool_Text(c.Visible);
+    out += ",\"enabled\":";
+    out += Bool_Text(c.Enabled);
+    out += numbers;
+    out += ",\"picture\":";
+    out += Json_String(picture);
+    out += ",\"caption\":";
+    out += Json_String(c.Caption);
+    out += ",\"tooltip\":";
+    out += Json_String(c.ToolTipText);
+    out += ",\"lines\":";
+    out += lines;
+    out += "}";
+    Print(out);
 }
 
 void Console::Dump() {

@@ -1,7 +1,9 @@
 // plonk-sim: the machine without a window.
 //   plonk-sim run FILE|- [--ini PATH]   play a scenario script
 //   plonk-sim bench [MACHINES] [GAMES]  whole games: a signature of the behaviour, and the speed
-//   plonk-sim holes [BALLS] [SEED]      where that many balls end
+//   plonk-sim holes [--balls N] [--seed S]  where that many balls end
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,8 +11,6 @@
 #include <fstream>
 #include <iostream>
 #include <string>
-
-#include <unistd.h>
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
@@ -22,7 +22,7 @@ namespace {
 int Usage() {
     std::cerr << "usage: plonk-sim run FILE|- [--ini PATH]\n"
                  "       plonk-sim bench [MACHINES] [GAMES]\n"
-                 "       plonk-sim holes [BALLS] [SEED]\n";
+                 "       plonk-sim holes [--balls N] [--seed S]\n";
     return 2;
 }
 
@@ -84,20 +84,31 @@ bool Count_Arg(const char* text, long* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "bench") == 0 || std::strcmp(argv[1], "holes") == 0)) {
-        const bool bench = std::strcmp(argv[1], "bench") == 0;
-        long a = bench ? 20 : 100000, b = bench ? 10 : 1;
-        if (argc > 4 || (argc >= 3 && !Count_Arg(argv[2], &a)) || (argc >= 4 && !Count_Arg(argv[3], &b)))
+    if (argc >= 2 && std::strcmp(argv[1], "bench") == 0) {
+        long machines = 20, games = 10;
+        if (argc > 4 || (argc >= 3 && !Count_Arg(argv[2], &machines)) ||
+            (argc >= 4 && !Count_Arg(argv[3], &games)))
             return Usage();
-        return bench ? plonk::sim::Bench(static_cast<int>(a), static_cast<int>(b))
-                     : plonk::sim::Holes(a, static_cast<uint64_t>(b));
+        return plonk::sim::Bench(static_cast<int>(machines), static_cast<int>(games));
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "holes") == 0) {
+        long balls = 100000, seed = 1;
+        for (int i = 2; i < argc; i += 2) {
+            if (i + 1 >= argc) return Usage();
+            if (std::strcmp(argv[i], "--balls") == 0 && Count_Arg(argv[i + 1], &balls)) continue;
+            if (std::strcmp(argv[i], "--seed") == 0 && Count_Arg(argv[i + 1], &seed)) continue;
+            return Usage();
+        }
+        return plonk::sim::Holes(balls, static_cast<uint64_t>(seed));
     }
     if (argc < 3 || std::strcmp(argv[1], "run") != 0) return Usage();
     std::string script = argv[2];
     std::string ini;
     for (int i = 3; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc) ini = argv[++i];
-        else return Usage();
+        if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc)
+            ini = argv[++i];
+        else
+            return Usage();
     }
     return Run(script, ini);
 }

@@ -52,10 +52,18 @@ std::string Json_String(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char buf[8];
@@ -82,11 +90,16 @@ int Field::Offset(const std::vector<int>& index) const {
 
 std::string Field::Get(int offset) const {
     switch (Kind) {
-        case T::Int16: return std::to_string(static_cast<int16_t*>(Base)[offset]);
-        case T::Int32: return std::to_string(static_cast<int32_t*>(Base)[offset]);
-        case T::UInt8: return std::to_string(static_cast<uint8_t*>(Base)[offset]);
-        case T::Bool: return static_cast<bool*>(Base)[offset] ? "true" : "false";
-        case T::Text: return static_cast<std::string*>(Base)[offset];
+        case T::Int16:
+            return std::to_string(static_cast<int16_t*>(Base)[offset]);
+        case T::Int32:
+            return std::to_string(static_cast<int32_t*>(Base)[offset]);
+        case T::UInt8:
+            return std::to_string(static_cast<uint8_t*>(Base)[offset]);
+        case T::Bool:
+            return static_cast<bool*>(Base)[offset] ? "true" : "false";
+        case T::Text:
+            return static_cast<std::string*>(Base)[offset];
     }
     return "";
 }
@@ -111,18 +124,30 @@ bool Field::Set(int offset, const std::string& text, std::string* error) const {
     }
     long long lo = 0, hi = 0;
     switch (Kind) {
-        case T::Int16: lo = std::numeric_limits<int16_t>::min(), hi = std::numeric_limits<int16_t>::max(); break;
-        case T::Int32: lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max(); break;
-        default: lo = 0, hi = 255; break;
+        case T::Int16:
+            lo = std::numeric_limits<int16_t>::min(), hi = std::numeric_limits<int16_t>::max();
+            break;
+        case T::Int32:
+            lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
+            break;
+        default:
+            lo = 0, hi = 255;
+            break;
     }
     if (v < lo || v > hi) {
         *error = "number out of range for " + Name + ": " + text;
         return false;
     }
     switch (Kind) {
-        case T::Int16: static_cast<int16_t*>(Base)[offset] = static_cast<int16_t>(v); break;
-        case T::Int32: static_cast<int32_t*>(Base)[offset] = static_cast<int32_t>(v); break;
-        default: static_cast<uint8_t*>(Base)[offset] = static_cast<uint8_t>(v); break;
+        case T::Int16:
+            static_cast<int16_t*>(Base)[offset] = static_cast<int16_t>(v);
+            break;
+        case T::Int32:
+            static_cast<int32_t*>(Base)[offset] = static_cast<int32_t>(v);
+            break;
+        default:
+            static_cast<uint8_t*>(Base)[offset] = static_cast<uint8_t>(v);
+            break;
     }
     return true;
 }
@@ -130,8 +155,7 @@ bool Field::Set(int offset, const std::string& text, std::string* error) const {
 std::string Field::Json() const {
     auto value = [this](int offset) { return Kind == T::Text ? Json_String(Get(offset)) : Get(offset); };
     if (Dims == 0) return value(0);
-    // Nest from the outermost (first) index; elements of the first index are
-    // `stride` apart because the first index varies fastest.
+    // Nested from the first index outwards, as a(i)(j) reads.
     std::string out;
     std::vector<int> index(static_cast<size_t>(Dims));
     auto emit = [&](auto&& self, int d) -> void {
@@ -139,8 +163,10 @@ std::string Field::Json() const {
         for (int i = Lo[d]; i <= Hi[d]; ++i) {
             if (i > Lo[d]) out += ",";
             index[static_cast<size_t>(d)] = i;
-            if (d + 1 == Dims) out += value(Offset(index));
-            else self(self, d + 1);
+            if (d + 1 >= Dims || d >= 2)
+                out += value(Offset(index));
+            else
+                self(self, d + 1);
         }
         out += "]";
     };
@@ -208,12 +234,23 @@ std::vector<Field> Record_Fields(Hoofdvenster& m) {
     f.push_back(Single("F1_Held", T::Bool, &m.F1_Held));
     f.push_back(Single("F2_Held", T::Bool, &m.F2_Held));
     const std::pair<const char*, bool*> marks[] = {
-        {"Yellow_Got3", &m.Yellow_Got3}, {"Yellow_Got4", &m.Yellow_Got4}, {"Yellow_Got5", &m.Yellow_Got5},
-        {"Red_Got3", &m.Red_Got3},       {"Red_Got4", &m.Red_Got4},       {"Red_Got5", &m.Red_Got5},
-        {"White_Got3", &m.White_Got3},   {"White_Got4", &m.White_Got4},   {"White_Got5", &m.White_Got5},
-        {"Green_Got3", &m.Green_Got3},   {"Green_Got4", &m.Green_Got4},   {"Green_Got5", &m.Green_Got5},
-        {"Double_Got3", &m.Double_Got3}, {"Double_Got4", &m.Double_Got4}, {"Double_Got5", &m.Double_Got5},
-        {"Main_Bonus_Paid", &m.Main_Bonus_Paid}, {"Extra_Bonus_Paid", &m.Extra_Bonus_Paid},
+        {"Yellow_Got3", &m.Yellow_Got3},
+        {"Yellow_Got4", &m.Yellow_Got4},
+        {"Yellow_Got5", &m.Yellow_Got5},
+        {"Red_Got3", &m.Red_Got3},
+        {"Red_Got4", &m.Red_Got4},
+        {"Red_Got5", &m.Red_Got5},
+        {"White_Got3", &m.White_Got3},
+        {"White_Got4", &m.White_Got4},
+        {"White_Got5", &m.White_Got5},
+        {"Green_Got3", &m.Green_Got3},
+        {"Green_Got4", &m.Green_Got4},
+        {"Green_Got5", &m.Green_Got5},
+        {"Double_Got3", &m.Double_Got3},
+        {"Double_Got4", &m.Double_Got4},
+        {"Double_Got5", &m.Double_Got5},
+        {"Main_Bonus_Paid", &m.Main_Bonus_Paid},
+        {"Extra_Bonus_Paid", &m.Extra_Bonus_Paid},
         {"Green_Double_Used", &m.Green_Double_Used},
     };
     for (const auto& [name, p] : marks) f.push_back(Single(name, T::Bool, p));
