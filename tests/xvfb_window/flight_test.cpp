@@ -109,9 +109,13 @@ TEST(WindowFlight, AHeldSpaceBarKicksTheBall) {
     };
     auto fly = [seed](bool hold_space) {
         Shot_Game g(kFastIni);
-        if (hold_space) EXPECT_EQ(std::system("xdotool keydown space"), 0);
+        if (hold_space) {
+            EXPECT_EQ(std::system("xdotool keydown space"), 0);
+        }
         g.Shoot_With_Seed(seed);
-        if (hold_space) EXPECT_EQ(std::system("xdotool keyup space"), 0);
+        if (hold_space) {
+            EXPECT_EQ(std::system("xdotool keyup space"), 0);
+        }
         QTest::qWait(50);
         int hole = 0;
         for (int n = 1; n <= 25; ++n)
