@@ -5,8 +5,11 @@
 
 namespace plonk {
 
-bool Hoofdvenster::Click(const std::string& name) {
-    using Procedure = void (Hoofdvenster::*)();
+namespace {
+
+using Procedure = void (Hoofdvenster::*)();
+
+const std::map<std::string, Procedure>& Clicks() {
     static const std::map<std::string, Procedure> clicks = {
         {"Knop_KrachtOmlaag", &Hoofdvenster::Knop_KrachtOmlaag_Click},
         {"Knop_KrachtOmhoog", &Hoofdvenster::Knop_KrachtOmhoog_Click},
@@ -27,8 +30,20 @@ bool Hoofdvenster::Click(const std::string& name) {
         {"Mnu_BallSpeedOffsetInc", &Hoofdvenster::Mnu_BallSpeedOffsetInc_Click},
         {"Mnu_BallSpeedOffsetDec", &Hoofdvenster::Mnu_BallSpeedOffsetDec_Click},
     };
-    auto it = clicks.find(name);
-    if (it == clicks.end()) return false;
+    return clicks;
+}
+
+}  // namespace
+
+std::vector<std::string> Hoofdvenster::Clickable_Controls() {
+    std::vector<std::string> names;
+    for (const auto& entry : Clicks()) names.push_back(entry.first);
+    return names;
+}
+
+bool Hoofdvenster::Click(const std::string& name) {
+    auto it = Clicks().find(name);
+    if (it == Clicks().end()) return false;
     (this->*(it->second))();
     return true;
 }

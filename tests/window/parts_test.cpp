@@ -18,7 +18,7 @@ namespace {
 TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
     struct Case {
         Drawn_Line line;
-        std::vector<QPoint> pixels;
+        std::vector<Line_Pixel> pixels;
     };
     const Case cases[] = {
         {{0, 2, 4, 2, 0}, {{0, 2}, {1, 2}, {2, 2}, {3, 2}}},
