@@ -30,21 +30,29 @@ struct Drawn_Line {
     bool operator==(const Drawn_Line&) const = default;
 };
 
+// The pixels of a line from (X1, Y1) up to but not including (X2, Y2), in the order
+// they are drawn; a line of length zero has none.
+struct Line_Pixel {
+    int X = 0, Y = 0;
+    bool operator==(const Line_Pixel&) const = default;
+};
+std::vector<Line_Pixel> Line_Pixels(const Drawn_Line& line);
+
 struct Control {
-    std::string Name;       // "Knop_Bal", "Lites(12)"
+    std::string Name;  // "Knop_Bal", "Lites(12)"
     Control_Kind Kind = Control_Kind::Picture_Box;
     std::string Container;  // "" for the window (twips), "Pic_Scherm" or "Calc_Tip" (pixels)
     int Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
     bool Enabled = true;
-    int Value = 0;           // check boxes 0/1, slider position
-    int Min = 0, Max = 0;    // slider range
-    int Interval = 0;        // timers, in milliseconds
+    int Value = 0;         // check boxes 0/1, slider position
+    int Min = 0, Max = 0;  // slider range
+    int Interval = 0;      // timers, in milliseconds
     std::string Caption;
     std::string ToolTipText;
-    std::string Picture;     // full path of the picture set at run time, "" for none
-    std::string Face;        // the window's own picture (file name in the program folder),
-                             // shown while no run-time picture is set
+    std::string Picture;  // full path of the picture set at run time, "" for none
+    std::string Face;     // the window's own picture (file name in the program folder),
+                          // shown while no run-time picture is set
     std::vector<Drawn_Line> Lines;
 
     // A line drawn again over exactly the same pixels hides the earlier one, so the

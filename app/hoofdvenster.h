@@ -269,6 +269,11 @@ public:
     void Set_Tip();
 
     // ------------------------------------------------------------ helpers
+    // Run the click event of the control of that name (a check box's value is set by
+    // the caller first); false when the control has no click event.
+    bool Click(const std::string& name);
+    // The names of the controls that have a click event.
+    static std::vector<std::string> Clickable_Controls();
     // Show a picture file from the program folder on a control; a file that cannot
     // be loaded stops the program with a message naming it.
     void Load_Picture(Control& c, const std::string& file_name);

@@ -15,30 +15,6 @@ namespace plonk {
 
 namespace {
 
-using Procedure = void (Hoofdvenster::*)();
-
-// Controls whose click runs a procedure of the machine, "<name>_Click".
-const std::pair<const char*, Procedure> kClicks[] = {
-    {"Knop_KrachtOmlaag", &Hoofdvenster::Knop_KrachtOmlaag_Click},
-    {"Knop_KrachtOmhoog", &Hoofdvenster::Knop_KrachtOmhoog_Click},
-    {"Knop_Bal", &Hoofdvenster::Knop_Bal_Click},
-    {"Knop_A", &Hoofdvenster::Knop_A_Click},
-    {"Knop_B", &Hoofdvenster::Knop_B_Click},
-    {"Knop_C", &Hoofdvenster::Knop_C_Click},
-    {"Knop_D", &Hoofdvenster::Knop_D_Click},
-    {"Knop_E", &Hoofdvenster::Knop_E_Click},
-    {"Knop_P", &Hoofdvenster::Knop_P_Click},
-    {"Knop_S", &Hoofdvenster::Knop_S_Click},
-    {"Knop_2", &Hoofdvenster::Knop_2_Click},
-    {"Command1", &Hoofdvenster::Command1_Click},
-    {"Knop_Sluiten", &Hoofdvenster::Knop_Sluiten_Click},
-    {"Option1", &Hoofdvenster::Option1_Click},
-    {"Check1", &Hoofdvenster::Check1_Click},
-    {"Check2", &Hoofdvenster::Check2_Click},
-    {"Mnu_BallSpeedOffsetInc", &Hoofdvenster::Mnu_BallSpeedOffsetInc_Click},
-    {"Mnu_BallSpeedOffsetDec", &Hoofdvenster::Mnu_BallSpeedOffsetDec_Click},
-};
-
 // The mouse button and shift state as the machine counts them.
 int Button_Code(Qt::MouseButton b) {
     return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
@@ -71,10 +47,9 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
 }
 
 void Main_Window::Connect_Events() {
-    for (const auto& [name, procedure] : kClicks) {
-        const std::string event = std::string(name) + "_Click";
-        const Procedure p = procedure;
-        auto run = [this, event, p] { Run(event, [this, p] { (m_.get()->*p)(); }); };
+    for (const std::string& name : Hoofdvenster::Clickable_Controls()) {
+        const std::string event = name + "_Click";
+        auto run = [this, event, name] { Run(event, [this, name] { m_->Click(name); }); };
         if (auto it = menu_items_.find(name); it != menu_items_.end()) {
             connect(it->second, &QAction::triggered, this, run);
         } else if (auto* box = qobject_cast<QCheckBox*>(Widget_For(name))) {

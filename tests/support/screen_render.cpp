@@ -27,24 +27,10 @@ void Paint_Picture(Picture& onto, const Picture& picture, int left, int top) {
 
 void Render_Lines(Picture& onto, const Control& c, int left, int top, int width, int height) {
     for (const Drawn_Line& l : c.Lines) {
-        // Bresenham from the first point towards the last, leaving the last point out.
-        int x = l.X1, y = l.Y1;
-        const int dx = std::abs(l.X2 - l.X1), dy = -std::abs(l.Y2 - l.Y1);
-        const int sx = l.X1 < l.X2 ? 1 : -1, sy = l.Y1 < l.Y2 ? 1 : -1;
-        int err = dx + dy;
-        while (x != l.X2 || y != l.Y2) {
+        for (const Line_Pixel& p : Line_Pixels(l)) {
             const bool inside =
-                (width == 0 || (x >= 0 && x < width)) && (height == 0 || (y >= 0 && y < height));
-            if (inside) Set_Pixel(onto, left + x, top + y, l.Color);
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
+                (width == 0 || (p.X >= 0 && p.X < width)) && (height == 0 || (p.Y >= 0 && p.Y < height));
+            if (inside) Set_Pixel(onto, left + p.X, top + p.Y, l.Color);
         }
     }
 }

@@ -1,6 +1,9 @@
 // What a flight step costs the window: painting the moved ball, a full refresh, and
 // the wait itself. Run under a real X server for figures that match play:
 //   xvfb-run -a build/bin/plonk_window_bench
+// The flight of a typical ball (start speed 70, ball speed 50, offset 1) should
+// last one to four seconds:
+//   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Typical
 #include <benchmark/benchmark.h>
 
 #include <QTest>
@@ -8,6 +11,7 @@
 
 #include "app/qt/busy_wait.h"
 #include "app/qt/screen_widget.h"
+#include "window/flight_watch.h"
 #include "window/window_harness.h"
 
 namespace plonk::test {
@@ -48,6 +52,23 @@ void Busy_Wait_One_Round_In_The_Open(benchmark::State& state) {
     for (auto _ : state) Busy_Wait(1, 160 * 50);
 }
 BENCHMARK(Busy_Wait_One_Round_In_The_Open)->Unit(benchmark::kMicrosecond);
+
+void Flight_Of_A_Typical_Ball(benchmark::State& state) {
+    static Watched_Game* game = [] {
+        auto* g = new Watched_Game("[Speed]\nValue=50\n[Speed_Offset]\nValue=1\n");
+        if (!QTest::qWaitForWindowExposed(g->W.get())) std::fputs("the window never showed\n", stderr);
+        return g;
+    }();
+    double steps = 0;
+    for (auto _ : state) {
+        if (game->M().Balls_Played >= game->M().Balls_In_Game) game->New_Game();
+        game->Shoot();
+        state.SetIterationTime(game->W->Flight_Seconds());
+        steps += static_cast<double>(game->W->Steps);
+    }
+    state.counters["steps_per_ball"] = benchmark::Counter(steps, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(Flight_Of_A_Typical_Ball)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
 }  // namespace
 }  // namespace plonk::test

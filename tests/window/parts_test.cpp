@@ -18,7 +18,7 @@ namespace {
 TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
     struct Case {
         Drawn_Line line;
-        std::vector<QPoint> pixels;
+        std::vector<Line_Pixel> pixels;
     };
     const Case cases[] = {
         {{0, 2, 4, 2, 0}, {{0, 2}, {1, 2}, {2, 2}, {3, 2}}},
@@ -42,9 +42,9 @@ TEST(BusyWait, LastsInProportionToTheIterations) {
         int64_t ns;
     };
     const Case cases[] = {
-        {1, 160 * 50, 250'000},  // a step in the open at speed 50: a quarter millisecond
-        {2, 80 * 50, 250'000},   // half the iterations near an obstacle, two rounds
-        {10, 160 * 50, 2'500'000}, {1, 1, 31}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
+        {1, 160 * 50, 500'000},  // a step in the open at speed 50: half a millisecond
+        {2, 80 * 50, 500'000},   // half the iterations near an obstacle, two rounds
+        {10, 160 * 50, 5'000'000}, {1, 1, 63}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Busy_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;

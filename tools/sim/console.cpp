@@ -297,38 +297,11 @@ void Console::Set(const std::string& target, const std::string& value) {
 }
 
 void Console::Click(const std::string& name) {
-    static const std::map<std::string, void (Hoofdvenster::*)()> clicks = {
-        {"Knop_KrachtOmlaag", &Hoofdvenster::Knop_KrachtOmlaag_Click},
-        {"Knop_KrachtOmhoog", &Hoofdvenster::Knop_KrachtOmhoog_Click},
-        {"Knop_Bal", &Hoofdvenster::Knop_Bal_Click},
-        {"Knop_A", &Hoofdvenster::Knop_A_Click},
-        {"Knop_B", &Hoofdvenster::Knop_B_Click},
-        {"Knop_C", &Hoofdvenster::Knop_C_Click},
-        {"Knop_D", &Hoofdvenster::Knop_D_Click},
-        {"Knop_E", &Hoofdvenster::Knop_E_Click},
-        {"Knop_P", &Hoofdvenster::Knop_P_Click},
-        {"Knop_S", &Hoofdvenster::Knop_S_Click},
-        {"Knop_2", &Hoofdvenster::Knop_2_Click},
-        {"Command1", &Hoofdvenster::Command1_Click},
-        {"Knop_Sluiten", &Hoofdvenster::Knop_Sluiten_Click},
-        {"Mnu_BallSpeedOffsetInc", &Hoofdvenster::Mnu_BallSpeedOffsetInc_Click},
-        {"Mnu_BallSpeedOffsetDec", &Hoofdvenster::Mnu_BallSpeedOffsetDec_Click},
-    };
     Control& c = Find(name);
     // A disabled control takes no click, as in the window.
     if (!c.Enabled) return;
-    if (c.Kind == Control_Kind::Check_Box) {
-        c.Value = c.Value == 1 ? 0 : 1;
-        if (name == "Option1")
-            m_.Option1_Click();
-        else if (name == "Check1")
-            m_.Check1_Click();
-        else
-            m_.Check2_Click();
-        return;
-    }
-    auto it = clicks.find(name);
-    if (it != clicks.end()) (m_.*(it->second))();
+    if (c.Kind == Control_Kind::Check_Box) c.Value = c.Value == 1 ? 0 : 1;
+    m_.Click(name);
 }
 
 void Console::Mouse(const std::string& name, int button, bool down) {

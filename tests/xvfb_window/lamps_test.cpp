@@ -1,0 +1,52 @@
+// The card lamps as the X display shows them, with some holes taken and a line moved.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <set>
+
+#include "card/lamp_picture.h"
+#include "window/flight_watch.h"
+#include "xvfb_window/screen_shot.h"
+
+namespace plonk::test {
+namespace {
+
+TEST(WindowLamps, TheScreenShowsTheTakenHolesLitAfterALineMoved) {
+    Watched_Game g;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(g.W.get()));
+    g.New_Game();
+    Hoofdvenster& m = g.M();
+    // Room for line A to move, then a move by its button.
+    m.Line_Level = 10;
+    const Integer before = m.Line_Pos(0);
+    g.W->Run("Knop_A_Click", [&m] { m.Knop_A_Click(); });
+    ASSERT_NE(m.Line_Pos(0), before);
+
+    const std::set<int> taken = {1, 7, 13, 19, 25};
+    for (int n : taken) m.Hole_State(n) = 1;
+    g.W->Run("Set_Lites", [&m] { m.Set_Lites(); });
+    g.W->Refresh();
+    const QImage shot = Grab_Display("lamps_line_a_moved.png");
+    ASSERT_FALSE(shot.isNull());
+
+    // Every lamp shows the picture of the number its line puts there, lit exactly when
+    // that hole is taken, and not the picture of the other state.
+    int lit = 0;
+    for (int line = 0; line < 5; ++line) {
+        for (int column = 0; column < 10; ++column) {
+            const int n = m.Card_Numbers(m.Line_Pos(line), column, line);
+            const bool on = taken.count(n) == 1;
+            const bool mid = card::Mid_Lamp(column, m.Line_Pos(line));
+            const QRect place = On_Display(*g.W, m.Lites(line * 10 + column));
+            SCOPED_TRACE(testing::Message() << "line " << line << " column " << column << " number " << n);
+            EXPECT_TRUE(Shows_Picture(shot, place, g.Folder.File(card::Lamp_Picture(n, on, mid))));
+            EXPECT_FALSE(Shows_Picture(shot, place, g.Folder.File(card::Lamp_Picture(n, !on, mid))));
+            lit += on;
+        }
+    }
+    // Each number stands twice on the card, whatever the lines' positions.
+    EXPECT_EQ(lit, 2 * static_cast<int>(taken.size()));
+}
+
+}  // namespace
+}  // namespace plonk::test
