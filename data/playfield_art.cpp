@@ -127,8 +127,8 @@ void Draw_Playfield_Half(QImage& scherm) {
                 colour = edge ? Light_Grey : Dark_Grey;
             } else if (p == Part::Spring) {
                 colour = Dark_Red;
-            } else if (zones.At(x, y) == 7 && (x + y) % 4 == 0) {
-                colour = Black;  // the run-out is hatched
+            } else if (zones.At(x, y) == 7 && In_Drain_Box(x, y) && (x + y) % 4 == 0) {
+                colour = Black;  // the run-out is hatched, not the ground under the walls
             }
             Dot(scherm, x, y, colour);
         }

@@ -120,6 +120,7 @@ inline constexpr int Star_Radius = 6;  // the rollover zone around a star's cent
 inline constexpr Point Drain_Point = {158, 465};
 // The drain zone is a box under the bottom slopes; the ball is steered to the drain point.
 inline constexpr int Drain_Left = 100, Drain_Right = 216, Drain_Top = 452;
+constexpr bool In_Drain_Box(int x, int y) { return x >= Drain_Left && x <= Drain_Right && y >= Drain_Top; }
 
 inline constexpr Point Ball_Start = {275, 15};
 inline constexpr int Lane_Y = 15;

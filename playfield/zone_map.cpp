@@ -25,8 +25,6 @@ bool Is_Wall(int x, int y) {
     return m < 0 || Left_Wall(m, y);
 }
 
-bool In_Drain(int x, int y) { return x >= Drain_Left && x <= Drain_Right && y >= Drain_Top; }
-
 // How deep the skin of a wall is: a wall pixel further than this from every pixel of
 // another kind lies under the wall's surface.
 constexpr int Wall_Skin = 3;
@@ -47,7 +45,7 @@ bool Hidden_Way_To_Drain(const Zone_Grid& g, int x, int y) {
     auto hidden = [&g](int a, int b) {
         return Zone_Grid::Inside(a, b) && (g.At(a, b) == Wall || g.At(a, b) == Drain);
     };
-    while (!In_Drain(x, y)) {
+    while (!In_Drain_Box(x, y)) {
         const int sx = x < Drain_Point.X ? 1 : x > Drain_Point.X ? -1 : 0;
         const int sy = y < Drain_Point.Y ? 1 : y > Drain_Point.Y ? -1 : 0;
         if (!hidden(x + sx, y) || !hidden(x, y + sy) || !hidden(x + sx, y + sy)) return false;
@@ -130,7 +128,7 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
     // 1. Walls, slopes and the drain.
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x) {
-            if (In_Drain(x, y))
+            if (In_Drain_Box(x, y))
                 g.Set(x, y, Drain);
             else if (Is_Wall(x, y))
                 g.Set(x, y, Wall);

@@ -20,10 +20,6 @@ using board::Field_Width;
 
 const board::Zone_Grid& Map() { return board::Zone_Map(); }
 
-bool In_Drain_Box(int x, int y) {
-    return x >= board::Drain_Left && x <= board::Drain_Right && y >= board::Drain_Top;
-}
-
 TEST(Walls, CaptureAreasKeepAnOpenPixelFromEveryWall) {
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x) {
@@ -41,7 +37,7 @@ TEST(Walls, GroundUnderTheSlopesIsHiddenFromTheBall) {
     int left = 0, right = 0;
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x) {
-            if (Map().At(x, y) != Zone_Drain || In_Drain_Box(x, y)) continue;
+            if (Map().At(x, y) != Zone_Drain || board::In_Drain_Box(x, y)) continue;
             (x < board::Mirror_X ? left : right)++;
             EXPECT_FALSE(reach[x + Field_Width * y]) << "ground " << x << "," << y << " is on the field";
             if (x < board::Mirror_X) {
