@@ -52,8 +52,7 @@ struct Arr2 {
     T& operator()(int i, int j) { return v[Index(i, j)]; }
     const T& operator()(int i, int j) const { return v[Index(i, j)]; }
     static int Index(int i, int j) {
-        if (i < Lo1 || i > Hi1 || j < Lo2 || j > Hi2)
-            throw Subscript_Out_Of_Range("subscript out of range");
+        if (i < Lo1 || i > Hi1 || j < Lo2 || j > Hi2) throw Subscript_Out_Of_Range("subscript out of range");
         return (i - Lo1) + Count1 * (j - Lo2);
     }
 };
@@ -89,7 +88,9 @@ inline double Round_Even(double x) { return std::nearbyint(x); }
 // The classic number-to-text conversion: a blank before zero or a positive number,
 // a minus sign before a negative one.
 inline std::string Str(long long n) {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string text = std::to_string(n);
+    if (n >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 // The 16 classic colour numbers, as 0xRRGGBB.

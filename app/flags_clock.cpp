@@ -21,13 +21,22 @@ bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
 // digit reads as 0.
 std::string Clock_Digits(const std::string& time) {
     auto c = [&time](size_t k) { return Character(time, k); };
+    const std::string zero = "0";
     std::string hhmm;
+    auto put = [&hhmm](const std::string& a, const std::string& b, const std::string& d,
+                       const std::string& e) { hhmm.append(a).append(b).append(d).append(e); };
     if (c(3) == ":") {
         // 1. Two hour digits; the minutes have one digit when the 5th character is ":".
-        hhmm = c(5) == ":" ? c(1) + c(2) + "0" + c(4) : c(1) + c(2) + c(4) + c(5);
+        if (c(5) == ":")
+            put(c(1), c(2), zero, c(4));
+        else
+            put(c(1), c(2), c(4), c(5));
     } else {
         // 2. One hour digit; the minutes have one digit when the 4th character is ":".
-        hhmm = c(4) == ":" ? "0" + c(1) + "0" + c(3) : "0" + c(1) + c(3) + c(4);
+        if (c(4) == ":")
+            put(zero, c(1), zero, c(3));
+        else
+            put(zero, c(1), c(3), c(4));
     }
     hhmm.resize(4, '0');
     for (char& ch : hhmm)
