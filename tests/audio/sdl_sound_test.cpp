@@ -28,12 +28,12 @@ std::string Bin(const char* file) { return std::string(PLONK_BIN_DIR "/") + file
 
 // The samples of a generated mono wave file, read through SDL itself.
 std::vector<double> Wave_Samples(const char* file) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* buf = nullptr;
     Uint32 len = 0;
     std::vector<double> out;
-    if (!SDL_LoadWAV(Bin(file).c_str(), &spec, &buf, &len)) return out;
-    if (spec.format == AUDIO_S16SYS && spec.channels == 1) {
+    if (!SDL_LoadWAV(Bin(file).c_str(), &format, &buf, &len)) return out;
+    if (format.format == AUDIO_S16SYS && format.channels == 1) {
         const auto* s = reinterpret_cast<const int16_t*>(buf);
         out.assign(s, s + len / 2);
     }
