@@ -108,12 +108,18 @@ say "next $(credits next_game)"
 # "&Close" by its mnemonic (refused while balls are left), then Yes to the save
 # question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid"
-for _ in $(seq 1 12); do
-    xdotool key o
-    sleep 0.1
+box=""
+for _ in 1 2 3 4; do
+    for _ in $(seq 1 8); do
+        xdotool key o
+        sleep 0.1
+    done
+    xdotool key alt+c
+    box=$(timeout 15 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
+    [ -n "$box" ] && break
+    # Balls still left (drains on a busy machine): shoot on and ask again.
+    xdotool windowfocus --sync "$wid"
 done
-xdotool key alt+c
-box=$(timeout 20 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 if [ -z "$box" ]; then say "error no question"; kill "$pid"; exit 0; fi
 xdotool windowfocus --sync "$box" key Return
 for _ in $(seq 1 100); do
