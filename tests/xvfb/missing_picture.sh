@@ -3,15 +3,7 @@
 # must show a message naming the file and, once it is answered, end with a
 # non-zero status without writing "Plonk.ini".
 # Usage: missing_picture.sh PATH-TO-PLONK SCREENSHOT-DIR
-set -u
-plonk=$1
-shots=$2
-mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/lsan.supp}"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
 
 # The program folder is the executable's own: a copy of it beside the pictures.
 mkdir -p "$work/bin"

@@ -3,16 +3,8 @@
 # board, closes the window with "&Close" answering Yes to the save question, and
 # checks the exit status and the settings file.
 # Usage: screenshot.sh PATH-TO-PLONK SCREENSHOT-DIR
-set -u
-plonk=$1
-shots=$2
-mkdir -p "$shots"
-home=$(mktemp -d)
-# Under the sanitizers: memory the system libraries keep to the end is not a leak.
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/lsan.supp}"
-trap 'rm -rf "$home"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
+home=$work
 
 cat >"$home/session.sh" <<'SESSION'
 #!/bin/bash

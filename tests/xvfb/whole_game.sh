@@ -5,15 +5,8 @@
 # screen by comparing the five credit digits with the digit pictures; at the end the
 # settings file must hold credits = stake + balance.
 # Usage: whole_game.sh PATH-TO-PLONK SCREENSHOT-DIR
-set -u
-plonk=$1
-shots=$2
-mkdir -p "$shots"
-home=$(mktemp -d)
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/lsan.supp}"
-trap 'rm -rf "$home"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
+home=$work
 
 # Fast flights keep the game short.
 mkdir -p "$home/config/plonk"

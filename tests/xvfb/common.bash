@@ -1,0 +1,14 @@
+# The start shared by the window checks run under a virtual X server: the program
+# and the screenshot folder from the command line, a temporary folder `work`
+# removed at the end, leak suppressions for the sanitizer build, and `fail`.
+# Usage, first thing in a check: source "$(dirname "$0")/common.bash"
+set -u
+plonk=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Under the sanitizers: memory the system libraries keep to the end is not a leak.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp}"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
