@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "app/sound_table.h"
-#include "data/assets.h"
-#include "data/sounds.h"
+#include "asset_generator/assets.h"
+#include "asset_generator/sounds.h"
 #include "support/machine.h"
 
 namespace plonk::test {

@@ -1,6 +1,6 @@
 // The audio back end as a listener hears it: SDL's disk driver records everything the
 // device plays, and the recording is taken apart into the sounds that were asked for.
-#include "app/qt/sdl_sound.h"
+#include "window/sdl_sound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "support/machine.h"
-#include "window/flight_watch.h"
+#include "offscreen/flight_watch.h"
 #include "xvfb_window/screen_shot.h"
 
 namespace plonk::test {

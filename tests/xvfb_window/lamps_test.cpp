@@ -5,7 +5,7 @@
 #include <set>
 
 #include "card/lamp_picture.h"
-#include "window/flight_watch.h"
+#include "offscreen/flight_watch.h"
 #include "xvfb_window/screen_shot.h"
 
 namespace plonk::test {

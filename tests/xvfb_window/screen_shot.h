@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/qt/main_window.h"
-#include "app/qt/screen_widget.h"
+#include "window/main_window.h"
+#include "window/screen_widget.h"
 
 // The X11 headers define macros that clash with Qt's names: they come last.
 #include <X11/Xlib.h>

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <vector>
 
-#include "window/flight_watch.h"
+#include "offscreen/flight_watch.h"
 
 namespace plonk::test {
 namespace {

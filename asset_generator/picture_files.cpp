@@ -1,0 +1,137 @@
+#include "asset_generator/picture_files.h"
+
+#include <gif_lib.h>
+
+#include <QImage>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "asset_generator/art.h"
+
+namespace plonk::assets {
+
+namespace {
+
+// 96 dots per inch, so the header does not depend on the building machine's screen.
+constexpr int kDotsPerMeter = 3780;
+
+bool Write(QImage& image, const std::string& path) {
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    if (image.save(QString::fromStdString(path), "BMP")) return true;
+    std::fprintf(stderr, "plonk-assets: cannot write %s\n", path.c_str());
+    return false;
+}
+
+}  // namespace
+
+std::string In_Folder(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+QImage To_QImage(const Canvas& picture) {
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) image.setPixel(x, y, picture.Get(x, y) | 0xFF000000u);
+    return image;
+}
+
+Canvas From_QImage(const QImage& image) {
+    Canvas picture(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) picture.Set(x, y, image.pixel(x, y) | 0xFF000000u);
+    return picture;
+}
+
+bool Save_Bmp(const Canvas& picture, const std::string& path) {
+    QImage image = To_QImage(picture);
+    return Write(image, path);
+}
+
+bool Save_Bmp16(const Canvas& picture, const std::string& path) {
+    std::map<Colour, int> number;
+    QList<QRgb> table;
+    for (int n = 0; n < 16; ++n) {
+        number[Qb(n)] = n;
+        table.push_back(Qb(n));
+    }
+    QImage image(picture.Width(), picture.Height(), QImage::Format_Indexed8);
+    image.setColorTable(table);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            auto it = number.find(picture.Get(x, y) | 0xFF000000u);
+            if (it == number.end()) {
+                std::fprintf(stderr, "plonk-assets: %s: pixel (%d, %d) is not one of the 16 colours\n",
+                             path.c_str(), x, y);
+                return false;
+            }
+            image.setPixel(x, y, static_cast<uint>(it->second));
+        }
+    return Write(image, path);
+}
+
+bool Save_Gif(const Canvas& picture, const std::string& path) {
+    // 1. The palette: entry 0 is transparent when the picture has transparent
+    //    pixels; then the colours in the order they first appear.
+    const bool clear =
+        std::find(picture.Pixels().begin(), picture.Pixels().end(), Transparent) != picture.Pixels().end();
+    std::vector<Colour> colours;
+    if (clear) colours.push_back(Transparent);
+    std::map<Colour, int> index;
+    if (clear) index[Transparent] = 0;
+    std::vector<GifPixelType> raster;
+    raster.reserve(picture.Pixels().size());
+    for (Colour c : picture.Pixels()) {
+        const Colour key = c == Transparent ? Transparent : (c | 0xFF000000u);
+        auto it = index.find(key);
+        if (it == index.end()) {
+            it = index.emplace(key, static_cast<int>(colours.size())).first;
+            colours.push_back(key);
+        }
+        raster.push_back(static_cast<GifPixelType>(it->second));
+    }
+    if (colours.size() > 256) {
+        std::fprintf(stderr, "plonk-assets: %s: more than 256 colours\n", path.c_str());
+        return false;
+    }
+    int bits = 1;
+    while ((1u << bits) < colours.size()) ++bits;
+    std::vector<GifColorType> entries(1u << bits, GifColorType{0, 0, 0});
+    for (size_t i = 0; i < colours.size(); ++i)
+        entries[i] =
+            GifColorType{static_cast<GifByteType>(colours[i] >> 16),
+                         static_cast<GifByteType>(colours[i] >> 8), static_cast<GifByteType>(colours[i])};
+
+    // 2. The file: screen, the transparency block when needed, one image.
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    if (!gif) {
+        std::fprintf(stderr, "plonk-assets: cannot write %s: %s\n", path.c_str(), GifErrorString(error));
+        return false;
+    }
+    EGifSetGifVersion(gif, clear);
+    ColorMapObject* map = GifMakeMapObject(1 << bits, entries.data());
+    bool ok = map && EGifPutScreenDesc(gif, picture.Width(), picture.Height(), bits, 0, map) == GIF_OK;
+    if (ok && clear) {
+        GraphicsControlBlock block{};
+        block.DisposalMode = DISPOSAL_UNSPECIFIED;
+        block.TransparentColor = 0;
+        GifByteType bytes[4];
+        EGifGCBToExtension(&block, bytes);
+        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, bytes) == GIF_OK;
+    }
+    ok = ok && EGifPutImageDesc(gif, 0, 0, picture.Width(), picture.Height(), false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < picture.Height(); ++y)
+        ok = EGifPutLine(gif, raster.data() + static_cast<size_t>(y) * picture.Width(), picture.Width()) ==
+             GIF_OK;
+    GifFreeMapObject(map);
+    if (EGifCloseFile(gif, &error) != GIF_OK) ok = false;
+    if (!ok) std::fprintf(stderr, "plonk-assets: cannot write %s\n", path.c_str());
+    return ok;
+}
+
+}  // namespace plonk::assets

@@ -1,0 +1,134 @@
+// The window's small parts: drawn lines as pixels, the flight's wait, the picture
+// cache, the settings file's place and the toolkit's answers.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "window/busy_wait.h"
+#include "window/drawn_lines.h"
+#include "window/picture_cache.h"
+#include "window/settings_location.h"
+#include "window/sound_output.h"
+#include "offscreen/window_harness.h"
+
+namespace plonk::test {
+namespace {
+
+TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
+    struct Case {
+        Drawn_Line line;
+        std::vector<Line_Pixel> pixels;
+    };
+    const Case cases[] = {
+        {{0, 2, 4, 2, 0}, {{0, 2}, {1, 2}, {2, 2}, {3, 2}}},
+        {{3, 0, 3, 3, 0}, {{3, 0}, {3, 1}, {3, 2}}},
+        {{4, 1, 1, 1, 0}, {{4, 1}, {3, 1}, {2, 1}}},
+        {{0, 0, 3, 3, 0}, {{0, 0}, {1, 1}, {2, 2}}},
+        {{0, 0, 6, 2, 0}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}}},
+        {{5, 5, 5, 5, 0}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.line.X1 << "," << c.line.Y1 << "-" << c.line.X2 << "," << c.line.Y2);
+        EXPECT_EQ(Line_Pixels(c.line), c.pixels);
+    }
+}
+
+TEST(BusyWait, LastsInProportionToTheIterations) {
+    struct Case {
+        int rounds;
+        long iterations;
+        int64_t ns;
+    };
+    const Case cases[] = {
+        {1, 160 * 50, 500'000},  // a step in the open at speed 50: half a millisecond
+        {2, 80 * 50, 500'000},   // half the iterations near an obstacle, two rounds
+        {10, 160 * 50, 5'000'000}, {1, 1, 63}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Busy_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
+}
+
+TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
+    App();
+    Program_Folder folder;
+    Picture_Cache cache;
+    const QPixmap& first = cache.Get(folder.File("Digit_3.bmp"));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first.size(), QSize(7, 13));
+    EXPECT_EQ(cache.Get(folder.File("Digit_3.bmp")).cacheKey(), first.cacheKey());
+    EXPECT_EQ(cache.Size(), 1);
+    EXPECT_FALSE(cache.Loads(folder.File("No_Such_Picture.bmp")));
+    EXPECT_FALSE(cache.Loads(folder.File("Plonk.ini")));
+    EXPECT_EQ(cache.Size(), 3);
+}
+
+TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
+    App();
+    QTemporaryDir home;
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/conf").toUtf8());
+    const std::string path = Settings_File_Path();
+    if (old.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", old);
+    EXPECT_EQ(path, home.path().toStdString() + "/conf/plonk/Plonk.ini");
+    EXPECT_TRUE(QDir(home.path() + "/conf/plonk").exists());
+}
+
+TEST(Toolkit, AnswersFromTheWindow) {
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    Main_Window& w = *t.W;
+    EXPECT_TRUE(
+        QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(QString::fromStdString(w.Time_Text())).hasMatch())
+        << w.Time_Text();
+    EXPECT_FALSE(w.Space_Down());  // no keyboard state on the offscreen platform
+    EXPECT_EQ(w.Program_Folder(), t.Folder.Path());
+    EXPECT_EQ(t.M().App_Folder, t.Folder.Path());
+    EXPECT_TRUE(w.Can_Load_Picture(t.Folder.File("Kracht.bmp")));
+    EXPECT_FALSE(w.Can_Load_Picture(t.Folder.File("Nothing.bmp")));
+    EXPECT_NE(w.Clock_Seed(), 0u);
+}
+
+// A sound back end that records what it is asked.
+struct Recording_Sound : Sound_Output {
+    std::vector<std::string>* log;
+    explicit Recording_Sound(std::vector<std::string>* l) : log(l) {}
+    bool Open() override {
+        log->push_back("open");
+        return true;
+    }
+    bool Ready() const override { return true; }
+    int32_t Load(const std::string& path) override {
+        log->push_back("load " + path.substr(path.find_last_of('/') + 1));
+        return 7;
+    }
+    void Play(int32_t handle) override { log->push_back("play " + std::to_string(handle)); }
+    void Close() override { log->push_back("close"); }
+};
+
+TEST(Toolkit, SoundGoesToTheBackEndFromOpenToClose) {
+    App();
+    std::vector<std::string> log;
+    {
+        Window_Options o;
+        o.Sound = std::make_unique<Recording_Sound>(&log);
+        Main_Window w(std::move(o));
+        w.Sound_Owner();
+        EXPECT_TRUE(w.Sound_Ready());
+        EXPECT_EQ(w.Sound_Load("/x/Shoot.wav"), 7);
+        w.Sound_Play(7);
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"open", "load Shoot.wav", "play 7", "close"}));
+
+    No_Sound none;
+    EXPECT_FALSE(none.Open());
+    EXPECT_FALSE(none.Ready());
+    EXPECT_LT(none.Load("/x/Shoot.wav"), 0);
+}
+
+}  // namespace
+}  // namespace plonk::test

@@ -1,0 +1,235 @@
+// The window's widgets: one for every control on the window, kept in step with the
+// control data.
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <cmath>
+
+#include "window/face_button.h"
+#include "window/screen_widget.h"
+
+namespace plonk {
+
+namespace {
+
+int Pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / Main_Window::kTwips_Per_Pixel));
+}
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The caption fits its box: the font shrinks a pixel at a time until it does.
+void Fit_Font(QWidget* w, const QString& text, int room) {
+    QFont font = w->font();
+    int size = font.pixelSize() > 0 ? font.pixelSize() : 11;
+    for (; size > 7; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(QString(text).remove('&')) <= room) break;
+    }
+    font.setPixelSize(size);
+    w->setFont(font);
+}
+
+}  // namespace
+
+Main_Window::Main_Window(Window_Options options, QWidget* parent)
+    : QWidget(parent), options_(std::move(options)) {
+    sound_ = options_.Sound ? std::move(options_.Sound) : Make_Sound_Output();
+    folder_ = Program_Folder();
+    if (folder_.empty() || folder_.back() != '/') folder_ += '/';
+    m_ = std::make_unique<Hoofdvenster>(*this, options_.Settings_Path);
+
+    setWindowTitle("Plonk for Windows");
+    setFixedSize(663, 534);
+    QPalette classic = palette();
+    classic.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    classic.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
+    // Greyed captions stay readable on the grey face.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        classic.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    setPalette(classic);
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+
+    Build_Widgets();
+    Connect_Events();
+    Sync();
+}
+
+Main_Window::~Main_Window() {
+    qApp->removeEventFilter(this);
+    sound_->Close();
+}
+
+QWidget* Main_Window::Widget_For(const std::string& name) const {
+    auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void Main_Window::Build_Widgets() {
+    // Created in the machine's order, so the game buttons lie over the screen's
+    // lower edge.
+    for (Control* c : m_->All_Controls()) {
+        if (!c->Container.empty()) continue;
+        QWidget* w = Make_Widget(*c);
+        if (!w) continue;
+        w->setObjectName(Text(c->Name));
+        w->setGeometry(Pixels(c->Left), Pixels(c->Top), Pixels(c->Width), Pixels(c->Height));
+        widgets_[c->Name] = w;
+    }
+
+    // The caption-less focus keeper lies under the "&Close" button it overlaps.
+    if (QWidget* keeper = Widget_For("Command2"))
+        if (QWidget* close = Widget_For("Knop_Sluiten")) keeper->stackUnder(close);
+
+    menu_ = new QMenu(Text(m_->dummie01.Caption), this);
+    menu_->setObjectName("dummie01");
+    for (Control* item : {&m_->Mnu_BallSpeedOffsetInc, &m_->Mnu_BallSpeedOffsetDec}) {
+        QAction* a = menu_->addAction(Text(item->Caption));
+        a->setObjectName(Text(item->Name));
+        menu_items_[item->Name] = a;
+    }
+}
+
+QWidget* Main_Window::Make_Widget(Control& c) {
+    switch (c.Kind) {
+        case Control_Kind::Picture_Box:
+            screen_ = new Screen_Widget(*m_, pictures_, folder_, this);
+            return screen_;
+        case Control_Kind::Picture_Button: {
+            auto* b = new Face_Button(this);
+            b->setToolTip(Text(c.ToolTipText));
+            return b;
+        }
+        case Control_Kind::Button: {
+            auto* b = new QPushButton(Text(c.Caption), this);
+            b->setFocusPolicy(Qt::StrongFocus);
+            b->setAutoDefault(false);
+            return b;
+        }
+        case Control_Kind::Check_Box: {
+            auto* b = new QCheckBox(Text(c.Caption), this);
+            Fit_Font(b, b->text(), Pixels(c.Width) - 20);
+            return b;
+        }
+        case Control_Kind::Slider: {
+            auto* s = new QSlider(Qt::Horizontal, this);
+            s->setSingleStep(1);
+            s->setPageStep(5);
+            s->setTickInterval(5);
+            s->setTickPosition(QSlider::TicksBelow);
+            return s;
+        }
+        case Control_Kind::Label: {
+            auto* l = new QLabel(Text(c.Caption), this);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            Fit_Font(l, l->text(), Pixels(c.Width));
+            return l;
+        }
+        default:
+            return nullptr;  // timers, the menu and the sound control have no widget
+    }
+}
+
+void Main_Window::Sync() {
+    syncing_ = true;
+    for (const auto& [name, w] : widgets_) Sync_Widget(*m_->Find_Control(name), w);
+    for (const auto& [name, a] : menu_items_) {
+        const Control& item = *m_->Find_Control(name);
+        a->setEnabled(item.Enabled);
+        a->setVisible(item.Visible);
+        a->setText(Text(item.Caption));
+    }
+    Sync_Timer(timer1_, m_->Timer1);
+    Sync_Timer(timer2_, m_->Timer2);
+    syncing_ = false;
+}
+
+void Main_Window::Sync_Widget(const Control& c, QWidget* w) {
+    w->setGeometry(Pixels(c.Left), Pixels(c.Top), Pixels(c.Width), Pixels(c.Height));
+    w->setVisible(c.Visible);
+    w->setEnabled(c.Enabled);
+    const QString tip = Text(c.ToolTipText);
+    if (w->toolTip() != tip) w->setToolTip(tip);
+    switch (c.Kind) {
+        case Control_Kind::Picture_Box:
+            screen_->update();
+            break;
+        case Control_Kind::Picture_Button: {
+            const std::string file = c.Picture.empty() ? folder_ + c.Face : c.Picture;
+            std::string& shown = shown_pictures_[w];
+            if (shown != file) {
+                shown = file;
+                const QPixmap& face = pictures_.Get(file);
+                auto* b = static_cast<QToolButton*>(w);
+                b->setIcon(QIcon(face));
+                b->setIconSize(face.size());
+            }
+            break;
+        }
+        case Control_Kind::Button:
+            if (auto* b = static_cast<QPushButton*>(w); b->text() != Text(c.Caption))
+                b->setText(Text(c.Caption));
+            break;
+        case Control_Kind::Check_Box:
+            static_cast<QCheckBox*>(w)->setChecked(c.Value != 0);
+            break;
+        case Control_Kind::Slider: {
+            auto* s = static_cast<QSlider*>(w);
+            s->setRange(c.Min, c.Max);
+            s->setValue(c.Value);
+            break;
+        }
+        case Control_Kind::Label:
+            if (auto* l = static_cast<QLabel*>(w); l->text() != Text(c.Caption)) l->setText(Text(c.Caption));
+            break;
+        default:
+            break;
+    }
+}
+
+void Main_Window::Sync_Timer(QTimer& timer, const Control& c) {
+    // A running timer keeps its count unless its interval changed.
+    if (c.Enabled && c.Interval > 0) {
+        if (!timer.isActive() || timer.interval() != c.Interval) timer.start(c.Interval);
+    } else if (timer.isActive()) {
+        timer.stop();
+    }
+}
+
+void Main_Window::Apply_Focus() {
+    QWidget* w = Widget_For(m_->Focus);
+    if (w && w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+bool Main_Window::Faces_Load() {
+    // The window's own pictures are part of the program: one that cannot be loaded
+    // is reported by the machine and ends the program, as any picture it shows.
+    try {
+        m_->Init_App_Folder();
+        Control probe;
+        for (const Control* c : m_->All_Controls())
+            if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
+    } catch (const Program_End&) {
+        return false;
+    }
+    return true;
+}
+
+int Main_Window::Start() {
+    if (!Faces_Load()) return status_;
+    show();
+    Run("Form_Load", [this] { m_->Form_Load(); });
+    return ended_ ? status_ : -1;
+}
+
+}  // namespace plonk

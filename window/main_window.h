@@ -1,0 +1,119 @@
+// The game's window: shows every control of the machine as a widget, feeds the
+// machine the window's events, and is the machine's toolkit.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/hoofdvenster.h"
+#include "window/picture_cache.h"
+#include "window/sound_output.h"
+#include "app/toolkit.h"
+
+class QMenu;
+class QAction;
+
+namespace plonk {
+
+class Screen_Widget;
+
+struct Window_Options {
+    std::string Settings_Path;
+    // The folder with the pictures and sounds; the executable's folder when empty.
+    std::string Program_Folder;
+    // The message boxes; real ones when empty.
+    std::function<bool(const std::string& text, const std::string& title)> Ask;
+    std::function<void(const std::string& text, const std::string& title)> Tell;
+    // Told the name of every event handed to the machine ("Knop_Bal_Click",
+    // "Form_KeyPress(43)"), as it is handed over.
+    std::function<void(const std::string& event)> On_Event;
+    // The sound back end; the program's own when empty.
+    std::unique_ptr<Sound_Output> Sound;
+};
+
+class Main_Window : public QWidget, public Toolkit {
+public:
+    static constexpr int kTwips_Per_Pixel = 15;
+
+    explicit Main_Window(Window_Options options, QWidget* parent = nullptr);
+    ~Main_Window() override;
+
+    // Check the window's own pictures, show the window and run the machine's
+    // start-up. The exit status when the program already ended, else -1.
+    int Start();
+
+    Hoofdvenster& Machine() { return *m_; }
+    bool Ended() const { return ended_; }
+    int Exit_Status() const { return status_; }
+    // The widget showing a control on the window, or nullptr.
+    QWidget* Widget_For(const std::string& name) const;
+    Screen_Widget* Screen() const { return screen_; }
+    QMenu* Speed_Menu() const { return menu_; }
+    QTimer& Timer(int n) { return n == 1 ? timer1_ : timer2_; }
+
+    // Run one event of the machine: hand it over, then show what it changed and move
+    // the focus where the machine wants it. An event that arrives while another is
+    // still running (behind a message box) is dropped. False when it did not run.
+    bool Run(const std::string& event, const std::function<void()>& call);
+    // Bring every widget up to date with the control data.
+    void Sync();
+
+    // The toolkit.
+    void Refresh() override;
+    void Sleep(int ms) override;
+    void Flight_Step(int rounds, long iterations) override;
+    void Sound_Owner() override;
+    bool Sound_Ready() override;
+    int32_t Sound_Load(const std::string& path) override;
+    void Sound_Play(int32_t handle) override;
+    bool Ask_Yes_No(const std::string& text, const std::string& title) override;
+    void Message(const std::string& text, const std::string& title) override;
+    bool Space_Down() override;
+    std::string Time_Text() override;
+    uint64_t Clock_Seed() override;
+    bool Can_Load_Picture(const std::string& path) override;
+    void Popup_Menu(const std::string& menu) override;
+    std::string Program_Folder() override;
+    void End(int status) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Build_Widgets();
+    QWidget* Make_Widget(Control& c);
+    void Connect_Events();
+    void Sync_Widget(const Control& c, QWidget* w);
+    void Sync_Timer(QTimer& timer, const Control& c);
+    void Apply_Focus();
+    bool Faces_Load();
+    bool Preview_Key(QObject* watched, QEvent* event);
+    bool Mouse_On_Held_Button(QObject* watched, QEvent* event);
+
+    Window_Options options_;
+    std::string folder_;  // the program folder, ending in "/"
+    std::unique_ptr<Sound_Output> sound_;
+    Picture_Cache pictures_;
+    std::unique_ptr<Hoofdvenster> m_;
+    Screen_Widget* screen_ = nullptr;
+    QMenu* menu_ = nullptr;
+    std::map<std::string, QAction*> menu_items_;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<QWidget*, std::string> shown_pictures_;  // picture buttons: the file on show
+    QTimer timer1_, timer2_;
+    bool busy_ = false;
+    bool syncing_ = false;
+    bool ended_ = false;
+    int status_ = 0;
+    std::map<QObject*, bool> mouse_down_;  // Knop_F1, Knop_F2: a press was handed over
+    std::set<std::string> not_built_;      // procedures already reported missing
+};
+
+}  // namespace plonk

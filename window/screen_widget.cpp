@@ -1,0 +1,169 @@
+#include "window/screen_widget.h"
+
+#include <QtWidgets/qdrawutil.h>
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "app/hoofdvenster.h"
+#include "window/drawn_lines.h"
+
+namespace plonk {
+
+namespace {
+const char* const kScherm = "Pic_Scherm";
+const QColor kPanel_Grey(0xC0, 0xC0, 0xC0);
+
+// Images and labels are drawn straight onto their container, so every picture
+// box lies over them whatever the order of the two.
+bool Windowless(const Control& c) { return c.Kind == Control_Kind::Image || c.Kind == Control_Kind::Label; }
+}  // namespace
+
+Screen_Widget::Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std::string folder,
+                             QWidget* parent)
+    : QWidget(parent), m_(machine), pictures_(pictures), folder_(std::move(folder)) {
+    setObjectName(kScherm);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    self_ = m_.Find_Control(kScherm);
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Control* c : m_.All_Controls())
+            if (c->Container == kScherm && Windowless(*c) == (pass == 0)) children_.push_back(c);
+    for (const Control* c : m_.All_Controls())
+        if (!c->Container.empty() && c->Container != kScherm && c->Kind == Control_Kind::Label)
+            labels_[c->Container].push_back(c);
+    Changed_Region();
+}
+
+const QPixmap& Screen_Widget::Picture_Of(const Control& c) {
+    static const QPixmap none;
+    if (!c.Picture.empty()) return pictures_.Get(c.Picture);
+    if (!c.Face.empty()) return pictures_.Get(folder_ + c.Face);
+    return none;
+}
+
+QRect Screen_Widget::Place_Of(const Control& c) {
+    // An image takes the size of its picture; a picture box clips it to its own.
+    QRect place(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height);
+    if (c.Kind == Control_Kind::Image) {
+        const QPixmap& pic = Picture_Of(c);
+        if (!pic.isNull()) place = place.united(QRect(place.topLeft(), pic.size()));
+    }
+    return place;
+}
+
+const Control* Screen_Widget::Control_At(QPoint point) const {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        const Control& c = **it;
+        if (c.Visible && QRect(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height).contains(point))
+            return &c;
+    }
+    return nullptr;
+}
+
+Screen_Widget::Shown Screen_Widget::Look_Of(const Control* c) {
+    Shown s;
+    s.Visible = c->Visible;
+    s.Place = c == self_ ? rect() : Place_Of(*c);
+    s.Picture = c->Picture.empty() ? c->Face : c->Picture;
+    s.Lines = c->Lines;
+    return s;
+}
+
+QRegion Screen_Widget::Changed_Region() {
+    std::vector<Shown> now;
+    now.reserve(children_.size() + 1);
+    now.push_back(Look_Of(self_));
+    for (const Control* c : children_) now.push_back(Look_Of(c));
+    QRegion changed;
+    if (shown_.size() != now.size() || !(shown_[0] == now[0])) {
+        changed = rect();
+    } else {
+        for (size_t i = 1; i < now.size(); ++i) {
+            if (shown_[i] == now[i]) continue;
+            if (shown_[i].Visible) changed += shown_[i].Place;
+            if (now[i].Visible) changed += now[i].Place;
+        }
+    }
+    shown_ = std::move(now);
+    return changed;
+}
+
+void Screen_Widget::Repaint_Changes() {
+    const QRegion changed = Changed_Region();
+    if (!changed.isEmpty()) repaint(changed);
+}
+
+void Screen_Widget::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), palette(), true);
+    const QRect area(kBorder, kBorder, width() - 2 * kBorder, height() - 2 * kBorder);
+    p.setClipRegion(event->region().intersected(area));
+
+    // 1. The background, then the lines drawn on the screen itself.
+    p.fillRect(area, Qt::black);
+    const QPixmap& back = Picture_Of(*self_);
+    if (!back.isNull()) p.drawPixmap(area.topLeft(), back);
+    p.save();
+    p.translate(area.topLeft());
+    Paint_Lines(p, self_->Lines);
+    p.restore();
+
+    // 2. Every visible child at its place, with the lines drawn on it.
+    for (const Control* c : children_) {
+        if (!c->Visible) continue;
+        const QRect place = Place_Of(*c);
+        if (!event->region().intersects(place)) continue;
+        Paint_Child(p, *c);
+    }
+}
+
+void Screen_Widget::Paint_Child(QPainter& p, const Control& c) {
+    p.save();
+    const QPoint origin(c.Left + kBorder, c.Top + kBorder);
+    if (c.Kind != Control_Kind::Image)
+        p.setClipRect(QRect(origin, QSize(c.Width, c.Height)), Qt::IntersectClip);
+    if (labels_.count(c.Name)) {
+        Paint_Panel(p, c);
+    } else {
+        const QPixmap& pic = Picture_Of(c);
+        if (!pic.isNull()) p.drawPixmap(origin, pic);
+    }
+    p.translate(origin);
+    Paint_Lines(p, c.Lines);
+    p.restore();
+}
+
+void Screen_Widget::Paint_Panel(QPainter& p, const Control& c) {
+    // A grey panel with a raised border and its labels' text (the tip calculation's
+    // "one moment" notice).
+    const QRect box(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height);
+    qDrawWinPanel(&p, box, palette(), false, nullptr);
+    p.fillRect(box.adjusted(2, 2, -2, -2), kPanel_Grey);
+    p.setPen(Qt::black);
+    p.setFont(font());
+    for (const Control* label : labels_[c.Name]) {
+        if (!label->Visible) continue;
+        const QRect text_box(box.left() + label->Left, box.top() + label->Top, label->Width, label->Height);
+        p.drawText(text_box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   QString::fromStdString(label->Caption));
+    }
+}
+
+bool Screen_Widget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Control* c = Control_At(help->pos());
+        if (c && !c->ToolTipText.empty()) {
+            const QRect place(c->Left + kBorder, c->Top + kBorder, c->Width, c->Height);
+            QToolTip::showText(help->globalPos(), QString::fromStdString(c->ToolTipText), this, place);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace plonk

@@ -1,0 +1,63 @@
+// Pic_Scherm: the 640 x 480 game screen, painted from the control data. Its
+// children are no widgets of their own: each is a picture (or a panel with text)
+// drawn at its place, in pixels inside the screen's drawing area.
+#pragma once
+
+#include <QRegion>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "window/picture_cache.h"
+
+namespace plonk {
+
+class Hoofdvenster;
+
+class Screen_Widget : public QWidget {
+public:
+    // The drawing area sits inside a two-pixel sunken border.
+    static constexpr int kBorder = 2;
+
+    Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std::string folder, QWidget* parent);
+
+    // The topmost visible child under a point of this widget, or nullptr.
+    const Control* Control_At(QPoint point) const;
+    // What changed since the last call (or since construction), in widget
+    // coordinates: the old and new places of every child whose look changed.
+    QRegion Changed_Region();
+    // Repaint only what changed, at once.
+    void Repaint_Changes();
+    // The picture a control shows: its run-time picture, else its own face.
+    const QPixmap& Picture_Of(const Control& c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Shown {
+        bool Visible = false;
+        QRect Place;
+        std::string Picture;
+        std::vector<Drawn_Line> Lines;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown Look_Of(const Control* c);
+    QRect Place_Of(const Control& c);
+    void Paint_Child(QPainter& p, const Control& c);
+    void Paint_Panel(QPainter& p, const Control& c);
+
+    Hoofdvenster& m_;
+    Picture_Cache& pictures_;
+    std::string folder_;
+    const Control* self_ = nullptr;
+    // The children in painting order: images and labels under picture boxes.
+    std::vector<const Control*> children_;
+    std::map<std::string, std::vector<const Control*>> labels_;  // a panel's labels
+    std::vector<Shown> shown_;                                   // self first, then children_
+};
+
+}  // namespace plonk

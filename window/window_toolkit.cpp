@@ -1,0 +1,88 @@
+// The window as the machine's toolkit: painting, waits, sound, message boxes, the
+// keyboard, the clock and the end of the program.
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMessageBox>
+#include <QThread>
+#include <QTime>
+#include <chrono>
+
+#include "window/busy_wait.h"
+#include "window/main_window.h"
+#include "window/screen_widget.h"
+#include "window/space_key.h"
+
+namespace plonk {
+
+void Main_Window::Refresh() {
+    // Painted at once; the event queue is not run, so no timer or click slips in.
+    Sync();
+    repaint();
+}
+
+void Main_Window::Sleep(int ms) {
+    Refresh();
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void Main_Window::Flight_Step(int rounds, long iterations) {
+    // The ball is shown where it now stands before the wait begins.
+    screen_->Repaint_Changes();
+    Busy_Wait(rounds, iterations);
+}
+
+void Main_Window::Sound_Owner() { sound_->Open(); }
+bool Main_Window::Sound_Ready() { return sound_->Ready(); }
+int32_t Main_Window::Sound_Load(const std::string& path) { return sound_->Load(path); }
+void Main_Window::Sound_Play(int32_t handle) { sound_->Play(handle); }
+
+bool Main_Window::Ask_Yes_No(const std::string& text, const std::string& title) {
+    if (options_.Ask) return options_.Ask(text, title);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, isVisible() ? this : nullptr);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Main_Window::Message(const std::string& text, const std::string& title) {
+    if (options_.Tell) {
+        options_.Tell(text, title);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, isVisible() ? this : nullptr);
+    box.exec();
+}
+
+bool Main_Window::Space_Down() { return Space_Key_Down(); }
+
+std::string Main_Window::Time_Text() { return QTime::currentTime().toString("hh:mm:ss").toStdString(); }
+
+uint64_t Main_Window::Clock_Seed() {
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+bool Main_Window::Can_Load_Picture(const std::string& path) { return pictures_.Loads(path); }
+
+void Main_Window::Popup_Menu(const std::string& menu) {
+    // Shown without waiting for a choice: a chosen item arrives as an event of its own.
+    if (menu != "dummie01") return;
+    Sync();
+    menu_->popup(QCursor::pos());
+}
+
+std::string Main_Window::Program_Folder() {
+    if (!options_.Program_Folder.empty()) return options_.Program_Folder;
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void Main_Window::End(int status) {
+    ended_ = true;
+    status_ = status;
+    timer1_.stop();
+    timer2_.stop();
+    QCoreApplication::exit(status);
+}
+
+}  // namespace plonk
