@@ -1,11 +1,11 @@
 #include "app/headless_toolkit.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace plonk {
 
@@ -38,15 +38,13 @@ int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
     // handle is the sound's number.
     std::ifstream in(path, std::ios::binary);
     char head[12] = {};
-    const bool ok = in.read(head, sizeof head) && std::string(head, 4) == "RIFF" &&
-                    std::string(head + 8, 4) == "WAVE";
+    const bool ok =
+        in.read(head, sizeof head) && std::string(head, 4) == "RIFF" && std::string(head + 8, 4) == "WAVE";
     Loaded_Sounds.push_back(ok ? path : std::string());
     return ok ? static_cast<int32_t>(Loaded_Sounds.size() - 1) : -1;
 }
 
-void Headless_Toolkit::Sound_Play(int32_t handle) {
-    Note("sound " + std::to_string(handle));
-}
+void Headless_Toolkit::Sound_Play(int32_t handle) { Note("sound " + std::to_string(handle)); }
 
 bool Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
     Note("message " + title + "|" + text);

@@ -35,19 +35,19 @@ public:
     // Scripted answers and settings.
     bool Sound_Available = true;
     bool Space = false;
-    std::deque<bool> Answers;   // answers of the next message boxes; Yes when empty
-    std::string Clock;          // the time text; the real time when empty
-    std::string Folder;         // the program folder; this executable's when not set
-    bool Check_Pictures = true; // when false every picture counts as loadable
+    std::deque<bool> Answers;    // answers of the next message boxes; Yes when empty
+    std::string Clock;           // the time text; the real time when empty
+    std::string Folder;          // the program folder; this executable's when not set
+    bool Check_Pictures = true;  // when false every picture counts as loadable
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
     std::vector<std::string> Log;
     // Called with every entry as it is made.
     std::function<void(const std::string&)> Trace;
-    long Flight_Steps = 0;      // flight steps shown
-    long long Flight_Iterations = 0;  // total wait iterations asked for
+    long Flight_Steps = 0;                   // flight steps shown
+    long long Flight_Iterations = 0;         // total wait iterations asked for
     std::vector<std::string> Loaded_Sounds;  // paths by handle ("" for a file that failed)
-    int End_Status = -1;        // -1 while the program runs
+    int End_Status = -1;                     // -1 while the program runs
 
     // How many log entries are exactly `entry`.
     int Count(const std::string& entry) const;

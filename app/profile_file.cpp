@@ -1,5 +1,8 @@
 #include "app/profile_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -7,9 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace plonk {
 
@@ -74,8 +74,8 @@ std::string Parent_Folder(const std::string& path) {
 
 }  // namespace
 
-std::string Profile_File::Get(const std::string& section, const std::string& key,
-                              const std::string& fallback, size_t max_chars) const {
+std::string Profile_File::Get(const std::string& section, const std::string& key, const std::string& fallback,
+                              size_t max_chars) const {
     bool exists = false;
     std::vector<std::string> lines = Read_Lines(path_, &exists);
     std::string result = fallback;

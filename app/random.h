@@ -2,8 +2,8 @@
 // can fix the seed or queue the exact values of the next draws.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 
 namespace plonk {

@@ -121,14 +121,17 @@ void Hoofdvenster::Build_Controls() {
 
     const int lamp_left[10] = {327, 357, 387, 417, 447, 487, 517, 547, 577, 607};
     for (int i = 0; i <= 49; ++i)
-        Register(Lites(i), Indexed("Lites", i), K::Image, kScherm, lamp_left[i % 10], 34 + 30 * (i / 10), 21, 21);
+        Register(Lites(i), Indexed("Lites", i), K::Image, kScherm, lamp_left[i % 10], 34 + 30 * (i / 10), 21,
+                 21);
 
     for (int i = 0; i <= 3; ++i) {
-        Register(Pic_Digit_RedBonus(i), Indexed("Pic_Digit_RedBonus", i), K::Picture_Box, kScherm, 382 + 8 * i, 186, 7, 13);
+        Register(Pic_Digit_RedBonus(i), Indexed("Pic_Digit_RedBonus", i), K::Picture_Box, kScherm,
+                 382 + 8 * i, 186, 7, 13);
         Pic_Digit_RedBonus(i).ToolTipText = "Main card bonus";
     }
     for (int i = 0; i <= 3; ++i) {
-        Register(Pic_Digit_GreenBonus(i), Indexed("Pic_Digit_GreenBonus", i), K::Picture_Box, kScherm, 542 + 8 * i, 186, 7, 13);
+        Register(Pic_Digit_GreenBonus(i), Indexed("Pic_Digit_GreenBonus", i), K::Picture_Box, kScherm,
+                 542 + 8 * i, 186, 7, 13);
         Pic_Digit_GreenBonus(i).ToolTipText = "Extra card bonus";
     }
     Register(Pic_RedBonus, "Pic_RedBonus", K::Picture_Box, kScherm, 329, 187, 40, 11);
@@ -185,22 +188,27 @@ void Hoofdvenster::Build_Controls() {
     Pic_Dubbel.Face = "Dubbel.bmp";
 
     for (int i = 0; i <= 4; ++i)
-        Register(Pic_Digit_Main(i), Indexed("Pic_Digit_Main", i), K::Picture_Box, kScherm, 592 + 8 * i, 374, 7, 13);
+        Register(Pic_Digit_Main(i), Indexed("Pic_Digit_Main", i), K::Picture_Box, kScherm, 592 + 8 * i, 374,
+                 7, 13);
     for (int i = 0; i <= 4; ++i) {
-        Register(Pic_Digit_Stake(i), Indexed("Pic_Digit_Stake", i), K::Picture_Box, kScherm, 592 + 8 * i, 392, 7, 13);
+        Register(Pic_Digit_Stake(i), Indexed("Pic_Digit_Stake", i), K::Picture_Box, kScherm, 592 + 8 * i, 392,
+                 7, 13);
         Pic_Digit_Stake(i).ToolTipText = "Inserted points";
     }
     for (int i = 0; i <= 4; ++i)
-        Register(Pic_Digit_Saldo(i), Indexed("Pic_Digit_Saldo", i), K::Picture_Box, kScherm, 592 + 8 * i, 410, 7, 13);
+        Register(Pic_Digit_Saldo(i), Indexed("Pic_Digit_Saldo", i), K::Picture_Box, kScherm, 592 + 8 * i, 410,
+                 7, 13);
     Register(Pic_SaldoSign, "Pic_SaldoSign", K::Picture_Box, kScherm, 585, 414, 5, 5);
 
     const int clock_left[4] = {598, 606, 616, 624};
     for (int i = 0; i <= 3; ++i) {
-        Register(Pic_Digit_Uur(i), Indexed("Pic_Digit_Uur", i), K::Picture_Box, kScherm, clock_left[i], 458, 7, 13);
+        Register(Pic_Digit_Uur(i), Indexed("Pic_Digit_Uur", i), K::Picture_Box, kScherm, clock_left[i], 458,
+                 7, 13);
         Pic_Digit_Uur(i).ToolTipText = "Time";
     }
     for (int i = 0; i <= 4; ++i) {
-        Register(Pix_XtrBall(i), Indexed("Pix_XtrBall", i), K::Picture_Box, kScherm, 323 + 36 * i, 432, 35, 15);
+        Register(Pix_XtrBall(i), Indexed("Pix_XtrBall", i), K::Picture_Box, kScherm, 323 + 36 * i, 432, 35,
+                 15);
         Pix_XtrBall(i).Face = "XtrBall.bmp";
     }
 

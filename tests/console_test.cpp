@@ -1,12 +1,12 @@
 // The scenario console as a user runs it: commands in, one line out per printing
 // command, errors with the line number and status 2.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "support/machine.h"
 
@@ -42,8 +42,9 @@ Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
 TEST(Console, AnswersTheOddsAndWritesTheSettingsOnClose) {
     Temp_Folder folder;
     const std::string ini = folder.File("Plonk.ini");
-    Result r = Run_Sim("get Odds_Table(5,4)\nget Odds_Table(5,5)\nanswer yes\nclick Knop_Sluiten\nget Main_Score\n",
-                       "--ini " + ini);
+    Result r =
+        Run_Sim("get Odds_Table(5,4)\nget Odds_Table(5,5)\nanswer yes\nclick Knop_Sluiten\nget Main_Score\n",
+                "--ini " + ini);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "100\n200\nend\n");
     std::stringstream text;

@@ -28,9 +28,9 @@ TEST(LeadingNumber, ReadsTheLeadingNumberOnly) {
         const char* text;
         double value;
     } cases[] = {
-        {"12abc", 12}, {"abc", 0},     {"2.5", 2.5},  {"3.5", 3.5},   {" 1000", 1000}, {"-25", -25},
-        {"  +7x", 7},  {"", 0},        {"-", 0},      {".5", 0.5},    {"1e3", 1000},   {"1e", 1},
-        {"4.", 4},     {"- 3", 0},     {"0x1A", 0},   {"99999", 99999},
+        {"12abc", 12}, {"abc", 0}, {"2.5", 2.5}, {"3.5", 3.5},     {" 1000", 1000}, {"-25", -25},
+        {"  +7x", 7},  {"", 0},    {"-", 0},     {".5", 0.5},      {"1e3", 1000},   {"1e", 1},
+        {"4.", 4},     {"- 3", 0}, {"0x1A", 0},  {"99999", 99999},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Leading_Number(c.text), c.value) << c.text;
 }
@@ -58,8 +58,7 @@ TEST(ProfileFile, NamesAreComparedWithoutCase) {
 TEST(ProfileFile, KeepsOtherLinesReplacesInPlaceAndAppendsWhatIsMissing) {
     Temp_Folder folder;
     Profile_File f(folder.File("Plonk.ini"));
-    Write_File(f.Path(),
-               "; my notes\n[Score]\nMain= 5\nOther=keep me\n\n[Bonus]\nMain= 3\n[Foreign]\nx=1\n");
+    Write_File(f.Path(), "; my notes\n[Score]\nMain= 5\nOther=keep me\n\n[Bonus]\nMain= 3\n[Foreign]\nx=1\n");
     std::string error;
     ASSERT_TRUE(f.Put("Score", "Main", " 42", &error));
     ASSERT_TRUE(f.Put("Score", "Saldo", "-25", &error));
@@ -124,11 +123,11 @@ TEST(Settings, OutOfRangeNumbersFallBackToTheDefaultAndTheSliderIsClamped) {
                "[Score]\nVlaggen=70000\nMain=99999999999\nSaldo=-5\n[Speed]\nValue=150\n"
                "[Speed_Offset]\nValue=20\n");
     m.Load();
-    EXPECT_EQ(m->Flags_Count, 0);           // beyond a 16-bit field: default
-    EXPECT_EQ(m->Main_Score, 0);            // beyond a 32-bit field: default
-    EXPECT_EQ(m->Saldo_Score, -5);          // negative balances are fine
-    EXPECT_EQ(m->Ball_Speed_Offset, 20);    // in range of its field: used unchanged
-    EXPECT_EQ(m->Slider1.Value, 99);        // the slider cannot show 150
+    EXPECT_EQ(m->Flags_Count, 0);         // beyond a 16-bit field: default
+    EXPECT_EQ(m->Main_Score, 0);          // beyond a 32-bit field: default
+    EXPECT_EQ(m->Saldo_Score, -5);        // negative balances are fine
+    EXPECT_EQ(m->Ball_Speed_Offset, 20);  // in range of its field: used unchanged
+    EXPECT_EQ(m->Slider1.Value, 99);      // the slider cannot show 150
     EXPECT_EQ(m->Ball_Speed, 99);
 }
 

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "app/hoofdvenster.h"
+#include "app/toolkit.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
-#include "app/toolkit.h"
 
 class QMenu;
 class QAction;

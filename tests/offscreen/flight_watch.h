@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "window/main_window.h"
 #include "offscreen/window_harness.h"
+#include "window/main_window.h"
 
 namespace plonk::test {
 

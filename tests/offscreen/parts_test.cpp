@@ -5,12 +5,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "offscreen/window_harness.h"
 #include "window/busy_wait.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
-#include "offscreen/window_harness.h"
 
 namespace plonk::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "window/screen_widget.h"
 #include "offscreen/window_harness.h"
+#include "window/screen_widget.h"
 
 namespace plonk::test {
 namespace {

@@ -1,7 +1,8 @@
 #include "support/machine.h"
 
-#include <cstdlib>
 #include <unistd.h>
+
+#include <cstdlib>
 
 namespace plonk::test {
 

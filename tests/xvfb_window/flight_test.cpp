@@ -8,8 +8,8 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "support/machine.h"
 #include "offscreen/flight_watch.h"
+#include "support/machine.h"
 #include "xvfb_window/screen_shot.h"
 
 namespace plonk::test {

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <cstdio>
 
-#include "window/busy_wait.h"
-#include "window/screen_widget.h"
 #include "offscreen/flight_watch.h"
 #include "offscreen/window_harness.h"
+#include "window/busy_wait.h"
+#include "window/screen_widget.h"
 
 namespace plonk::test {
 namespace {

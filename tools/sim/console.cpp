@@ -327,7 +327,8 @@ void Console::Show_Control(const std::string& name) {
         lines += entry;
     }
     lines += "]";
-    const std::string picture = c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
+    const std::string picture =
+        c.Picture.empty() ? c.Face : c.Picture.substr(c.Picture.find_last_of('/') + 1);
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, ",\"value\":%d,\"left\":%d,\"top\":%d", c.Value, c.Left, c.Top);
     std::string out = "{\"name\":";
