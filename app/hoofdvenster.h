@@ -11,6 +11,7 @@
 #include "app/basic_types.h"
 #include "app/controls.h"
 #include "app/random.h"
+#include "app/sound_table.h"
 #include "app/toolkit.h"
 
 namespace plonk {
@@ -170,7 +171,7 @@ public:
 
     // Sound.
     void Init_Sound();
-    void Speel(Integer MMID);
+    void Speel(Sound MMID);
 
     // Controls, keyboard and button states.
     void Set_Keys();

@@ -12,8 +12,8 @@ void Set_Enabled_If_Changed(Control& button, bool wanted) {
     if (button.Enabled != wanted) button.Enabled = wanted;
 }
 
-constexpr uint32_t kRaisedColor = 0xFF0000;   // a step of the start speed upward
-constexpr uint32_t kLoweredColor = 0x0000FF;  // a step of the start speed downward
+constexpr uint32_t kRaisedColor = QBColor(qb::Red);    // a step of the start speed upward
+constexpr uint32_t kLoweredColor = QBColor(qb::Blue);  // a step of the start speed downward
 
 }  // namespace
 
@@ -151,7 +151,7 @@ void Hoofdvenster::Knop_KrachtOmhoog_Click() {
         Pic_Kracht.Draw_Line(0, y, 10, y, kRaisedColor);
     }
     // 3. Heard also at the limit.
-    Speel(3);
+    Speel(Sound::Buttons);
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -167,7 +167,7 @@ void Hoofdvenster::Knop_KrachtOmlaag_Click() {
         Pic_Kracht.Draw_Line(0, y, 10, y, kLoweredColor);
     }
     // 3. Heard also at the limit.
-    Speel(3);
+    Speel(Sound::Buttons);
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -175,7 +175,7 @@ void Hoofdvenster::Knop_KrachtOmlaag_Click() {
 // ------------------------------------------------ ball speed and its offset
 
 void Hoofdvenster::Slider1_Change() {
-    Ball_Speed = static_cast<Integer>(Slider1.Value);
+    Ball_Speed = To_Integer(Slider1.Value);
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -195,12 +195,10 @@ void Hoofdvenster::Slider1_MouseUp(int Button, int, float, float) {
 void Hoofdvenster::Mnu_BallSpeedOffsetInc_Click() {
     // An offset outside 1..10 (from an edited settings file) leaves both items
     // available; it still never steps past the ends of its 16 bits.
-    if (Ball_Speed_Offset < INT16_MAX) ++Ball_Speed_Offset;
+    Ball_Speed_Offset = Add16(Ball_Speed_Offset, 1);
 }
 
-void Hoofdvenster::Mnu_BallSpeedOffsetDec_Click() {
-    if (Ball_Speed_Offset > INT16_MIN) --Ball_Speed_Offset;
-}
+void Hoofdvenster::Mnu_BallSpeedOffsetDec_Click() { Ball_Speed_Offset = Add16(Ball_Speed_Offset, -1); }
 
 // ------------------------------------------------ the three check boxes
 

@@ -7,7 +7,7 @@ void Hoofdvenster::Reset_Game() {
     // 1..3. Start speed and its indicator; the ball at rest.
     Start_Speed = 70;
     Load_Picture(Pic_Kracht, "Kracht.bmp");
-    Ball_VX = static_cast<Integer>(100 - Start_Speed);
+    Ball_VX = To_Integer(100 - Start_Speed);
     Ball_VY = 100;
     // 4. The five extra-ball places and their balls are hidden.
     for (int i = 5; i <= 9; ++i) {

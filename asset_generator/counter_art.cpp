@@ -53,8 +53,8 @@ Canvas Sign_Picture(bool plus) {
 // The start-speed column at the start value 70: a row is red once the speed has
 // been raised to 100 - 2 * row, so rows 15 and below are red, the rest blue.
 Canvas Speed_Column_Picture() {
-    Canvas c(10, 31, Rgb(0, 0, 255));
-    c.Fill_Rect(0, 15, 9, 30, Rgb(255, 0, 0));
+    Canvas c(10, 31, Qb(qb::Blue));
+    c.Fill_Rect(0, 15, 9, 30, Qb(qb::Red));
     return c;
 }
 

@@ -8,7 +8,7 @@ namespace plonk {
 namespace {
 
 // A draw that wins nothing.
-void Nothing(Hoofdvenster& h) { h.Speel(5); }
+void Nothing(Hoofdvenster& h) { h.Speel(Sound::Invest); }
 
 // e = 1: the star game. Two stars replace three.
 void Draw_Stars(Hoofdvenster& h) {
@@ -25,7 +25,7 @@ void Draw_Stars(Hoofdvenster& h) {
     } else {
         return Nothing(h);
     }
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
     h.Set_Sterspel_Info();
 }
 
@@ -41,7 +41,7 @@ void Draw_Level(Hoofdvenster& h) {
     if (level == &h.Red_Level) h.Remove_Sterspel_Info();
     ++*level;
     h.Set_Scoreboard();
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
     h.Set_Sterspel_Info();
     if (level == &h.Red_Level && h.Red_Level == 9) h.Pic_RedBonus.Visible = true;
     if (level == &h.Green_Level && h.Green_Level == 9) h.Pic_GreenBonus.Visible = true;
@@ -54,7 +54,7 @@ void Draw_Four_Stars(Hoofdvenster& h) {
     if (p > 9 || h.Four_Stars_Feature) return Nothing(h);
     h.Four_Stars_Feature = true;
     h.Pic_4Stars.Visible = true;
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
 }
 
 // e = 4: a ball in hole 16 adds a flag; harder with more flags.
@@ -64,7 +64,7 @@ void Draw_Hit16(Hoofdvenster& h) {
     if (p > 2 || h.Hit16_Feature) return Nothing(h);
     h.Hit16_Feature = true;
     h.Pic_16Hit.Visible = true;
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
 }
 
 // e = 5: corners, never together with four stars.
@@ -74,14 +74,14 @@ void Draw_Corners(Hoofdvenster& h) {
     if (p > 7 || h.Corners_Feature) return Nothing(h);
     h.Corners_Feature = true;
     h.Pic_Corners.Visible = true;
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
 }
 
 // e = 6: the fifth ball. A miss is silent.
 void Draw_Fifth_Ball(Hoofdvenster& h) {
     if (h.Fifth_Ball) return Nothing(h);
     if (Draw_1_To(h, 32) != 30) return;
-    h.Speel(h.Line_Level >= 6 ? 8 : 5);
+    h.Speel(h.Line_Level >= 6 ? Sound::Rollover : Sound::Invest);
     h.Fifth_Ball = true;
     h.Set_Lijnen();
 }
@@ -92,14 +92,13 @@ void Draw_Line_Level(Hoofdvenster& h) {
     if (h.Line_Level != 0) {
         const int p = Draw_1_To(h, h.Fifth_Ball ? 56 : 28);
         if (p > 10 || h.Line_Level >= 10) return Nothing(h);
-        h.Line_Level = h.Line_Level == 5 ? Integer{7} : static_cast<Integer>(h.Line_Level + 1);
+        h.Line_Level = h.Line_Level == 5 ? Integer{7} : To_Integer(h.Line_Level + 1);
     } else {
         const int p = Draw_1_To(h, 40);
-        h.Line_Level =
-            p <= 29 ? static_cast<Integer>(std::max(static_cast<int>(Int((p + 1) / 3.0)), 7)) : Integer{1};
+        h.Line_Level = p <= 29 ? To_Integer(std::max(static_cast<int>(Int((p + 1) / 3.0)), 7)) : Integer{1};
     }
     h.Set_Lijnen();
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
 }
 
 }  // namespace
@@ -108,7 +107,7 @@ void In_Game_Invest(Hoofdvenster& h) {
     // 1. The first invest after a lost star game lifts every level to 2.
     if (h.Yellow_Level == 1) {
         h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = 2;
-        h.Speel(5);
+        h.Speel(Sound::Invest);
         h.Set_Scoreboard();
         return;
     }
