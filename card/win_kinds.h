@@ -14,15 +14,7 @@ namespace plonk {
 
 // The kinds of win, numbered 1..7 in the order of payment. The first five are rows
 // of a colour zone, the last two the card bonuses.
-enum class Win_Kind : int {
-    Yellow = 1,
-    Red = 2,
-    White = 3,
-    Green = 4,
-    Green_Double = 5,
-    Main_Bonus = 6,
-    Extra_Bonus = 7,
-};
+enum class Win_Kind : int { Yellow = 1, Red, White, Green, Green_Double, Main_Bonus, Extra_Bonus };
 inline constexpr int Win_Kind_Count = 7;
 
 // The cells of the two card-bonus patterns: A2, C0, C2, C4, E2 on the main card and
@@ -65,58 +57,31 @@ struct Win_Kind_Rule {
     constexpr bool Is_Row() const { return Evaluator != nullptr; }
 };
 
+namespace table {
 using H = Hoofdvenster;
+using Z = card::Zone;
+// clang-format off
 inline constexpr std::array<Win_Kind_Rule, Win_Kind_Count> Win_Kinds = {{
-    {.Kind = Win_Kind::Yellow,
-     .Zone = card::Zone::Yellow,
-     .Level = &H::Yellow_Level,
-     .Marks = {&H::Yellow_Got3, &H::Yellow_Got4, &H::Yellow_Got5},
-     .Evaluator = &H::Geel_Op_Rij},
-    {.Kind = Win_Kind::Red,
-     .Zone = card::Zone::Red,
-     .Level = &H::Red_Level,
-     .Marks = {&H::Red_Got3, &H::Red_Got4, &H::Red_Got5},
-     .Pattern = card::Corner_Cells,
-     .Pattern_Switch = &H::Corners_Feature,
-     .Evaluator = &H::Rood_Op_Rij},
-    {.Kind = Win_Kind::White,
-     .Zone = card::Zone::White,
-     .Level = &H::White_Level,
-     .Marks = {&H::White_Got3, &H::White_Got4, &H::White_Got5},
-     .Evaluator = &H::Wit_Op_Rij},
-    {.Kind = Win_Kind::Green,
-     .Zone = card::Zone::Green,
-     .Level = &H::Green_Level,
-     .Marks = {&H::Green_Got3, &H::Green_Got4, &H::Green_Got5},
-     .Pattern = card::Star_Cells,
-     .Pattern_Switch = &H::Four_Stars_Feature,
-     .Evaluator = &H::Groen_Op_Rij},
-    {.Kind = Win_Kind::Green_Double,
-     .Zone = card::Zone::Green,
-     .Level = &H::Green_Level,
-     .Marks = {&H::Double_Got3, &H::Double_Got4, &H::Double_Got5},
-     .Pattern = card::Star_Cells,
-     .Pattern_Switch = &H::Four_Stars_Feature,
-     .In_Force = &H::Green_Double_Active,
-     .Also_Marks = &H::Green_Double_Used,
-     .Evaluator = &H::Groen_Op_Rij_Dubbel},
-    {.Kind = Win_Kind::Main_Bonus,
-     .Zone = card::Zone::Red,
-     .Level = &H::Red_Level,
-     .Marks = {&H::Main_Bonus_Paid, nullptr, nullptr},
-     .Pattern = Main_Bonus_Cells,
-     .Counter = &H::Main_Bonus,
-     .Show_Counter = &H::Set_Main_Bonus,
-     .Bonus_Number = 1},
-    {.Kind = Win_Kind::Extra_Bonus,
-     .Zone = card::Zone::Green,
-     .Level = &H::Green_Level,
-     .Marks = {&H::Extra_Bonus_Paid, nullptr, nullptr},
-     .Pattern = Extra_Bonus_Cells,
-     .Counter = &H::Extra_Bonus,
-     .Show_Counter = &H::Set_Extra_Bonus,
-     .Bonus_Number = 2},
+    // kind, zone, odds level, paid marks;
+    //     pattern, its switch, in force while, also marks, evaluator (a card bonus: counter, shown by, number)
+    {Win_Kind::Yellow, Z::Yellow, &H::Yellow_Level, {&H::Yellow_Got3, &H::Yellow_Got4, &H::Yellow_Got5},
+        0, nullptr, nullptr, nullptr, &H::Geel_Op_Rij},
+    {Win_Kind::Red, Z::Red, &H::Red_Level, {&H::Red_Got3, &H::Red_Got4, &H::Red_Got5},
+        card::Corner_Cells, &H::Corners_Feature, nullptr, nullptr, &H::Rood_Op_Rij},
+    {Win_Kind::White, Z::White, &H::White_Level, {&H::White_Got3, &H::White_Got4, &H::White_Got5},
+        0, nullptr, nullptr, nullptr, &H::Wit_Op_Rij},
+    {Win_Kind::Green, Z::Green, &H::Green_Level, {&H::Green_Got3, &H::Green_Got4, &H::Green_Got5},
+        card::Star_Cells, &H::Four_Stars_Feature, nullptr, nullptr, &H::Groen_Op_Rij},
+    {Win_Kind::Green_Double, Z::Green, &H::Green_Level, {&H::Double_Got3, &H::Double_Got4, &H::Double_Got5},
+        card::Star_Cells, &H::Four_Stars_Feature, &H::Green_Double_Active, &H::Green_Double_Used, &H::Groen_Op_Rij_Dubbel},
+    {Win_Kind::Main_Bonus, Z::Red, &H::Red_Level, {&H::Main_Bonus_Paid, nullptr, nullptr},
+        Main_Bonus_Cells, nullptr, nullptr, nullptr, nullptr, &H::Main_Bonus, &H::Set_Main_Bonus, 1},
+    {Win_Kind::Extra_Bonus, Z::Green, &H::Green_Level, {&H::Extra_Bonus_Paid, nullptr, nullptr},
+        Extra_Bonus_Cells, nullptr, nullptr, nullptr, nullptr, &H::Extra_Bonus, &H::Set_Extra_Bonus, 2},
 }};
+// clang-format on
+}  // namespace table
+inline constexpr const auto& Win_Kinds = table::Win_Kinds;
 
 // The table's entry of a kind.
 constexpr const Win_Kind_Rule& Rule_Of(Win_Kind kind) { return Win_Kinds[static_cast<int>(kind) - 1]; }

@@ -47,34 +47,32 @@ void Draw_Level(Hoofdvenster& h) {
     if (level == &h.Green_Level && h.Green_Level == 9) h.Pic_GreenBonus.Visible = true;
 }
 
+// A feature won by a draw over 1..range of at most `most`: switched on, shown and
+// heard. A higher draw, or a feature already on, wins nothing.
+void Draw_Feature(Hoofdvenster& h, int range, int most, bool& feature, Control& picture) {
+    const int p = Draw_1_To(h, range);
+    if (p > most || feature) return Nothing(h);
+    feature = true;
+    picture.Visible = true;
+    h.Speel(Sound::Rollover);
+}
+
 // e = 3: four stars, never together with corners.
 void Draw_Four_Stars(Hoofdvenster& h) {
     if (h.Corners_Feature) return Nothing(h);
-    const int p = Draw_1_To(h, 10 * h.Green_Level);
-    if (p > 9 || h.Four_Stars_Feature) return Nothing(h);
-    h.Four_Stars_Feature = true;
-    h.Pic_4Stars.Visible = true;
-    h.Speel(Sound::Rollover);
+    Draw_Feature(h, 10 * h.Green_Level, 9, h.Four_Stars_Feature, h.Pic_4Stars);
 }
 
 // e = 4: a ball in hole 16 adds a flag; harder with more flags.
 void Draw_Hit16(Hoofdvenster& h) {
     if (h.Flags_Count > 3) return Nothing(h);
-    const int p = Draw_1_To(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count);
-    if (p > 2 || h.Hit16_Feature) return Nothing(h);
-    h.Hit16_Feature = true;
-    h.Pic_16Hit.Visible = true;
-    h.Speel(Sound::Rollover);
+    Draw_Feature(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count, 2, h.Hit16_Feature, h.Pic_16Hit);
 }
 
 // e = 5: corners, never together with four stars.
 void Draw_Corners(Hoofdvenster& h) {
     if (h.Four_Stars_Feature) return Nothing(h);
-    const int p = Draw_1_To(h, 10 * h.Red_Level);
-    if (p > 7 || h.Corners_Feature) return Nothing(h);
-    h.Corners_Feature = true;
-    h.Pic_Corners.Visible = true;
-    h.Speel(Sound::Rollover);
+    Draw_Feature(h, 10 * h.Red_Level, 7, h.Corners_Feature, h.Pic_Corners);
 }
 
 // e = 6: the fifth ball. A miss is silent.
@@ -112,24 +110,12 @@ void In_Game_Invest(Hoofdvenster& h) {
         return;
     }
     // 2. Otherwise one draw e over 1..Invest_Range; only 1..7 can win anything.
-    switch (Draw_1_To(h, h.Invest_Range)) {
-        case 1:
-            return Draw_Stars(h);
-        case 2:
-            return Draw_Level(h);
-        case 3:
-            return Draw_Four_Stars(h);
-        case 4:
-            return Draw_Hit16(h);
-        case 5:
-            return Draw_Corners(h);
-        case 6:
-            return Draw_Fifth_Ball(h);
-        case 7:
-            return Draw_Line_Level(h);
-        default:
-            return Nothing(h);
-    }
+    static constexpr void (*draws[])(Hoofdvenster&) = {
+        Draw_Stars, Draw_Level, Draw_Four_Stars, Draw_Hit16, Draw_Corners, Draw_Fifth_Ball, Draw_Line_Level,
+    };
+    const int e = Draw_1_To(h, h.Invest_Range);
+    if (e >= 1 && e <= 7) return draws[e - 1](h);
+    Nothing(h);
 }
 
 }  // namespace plonk

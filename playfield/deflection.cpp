@@ -31,24 +31,17 @@ int Clamp_Low(int v) { return v < 0 ? 0 : v; }
 Integer Hoofdvenster::Calc_Alfa(Integer X_Vector, Integer Y_Vector) const {
     const double ax = std::abs(X_Vector - 100);
     const double ay = std::abs(Y_Vector - 100);
+    // `base` degrees less the angle whose tangent is a / b.
+    auto less = [](double base, double a, double b) { return base - Degrees(std::atan(a / b)); };
     double r;
-    if (X_Vector < 100) {
-        if (Y_Vector < 100)
-            r = 180 - Degrees(std::atan(ay / ax));
-        else if (Y_Vector == 100)
-            r = 180;
-        else
-            r = 270 - Degrees(std::atan(ax / ay));
-    } else if (X_Vector == 100) {
+    if (X_Vector == 100)  // straight up or down, or at rest (360)
         r = Y_Vector < 100 ? 90 : Y_Vector == 100 ? 360 : 270;
-    } else {
-        if (Y_Vector < 100)
-            r = 90 - Degrees(std::atan(ax / ay));
-        else if (Y_Vector == 100)
-            r = 0;
-        else
-            r = 360 - Degrees(std::atan(ay / ax));
-    }
+    else if (Y_Vector == 100)  // straight left or right
+        r = X_Vector < 100 ? 180 : 0;
+    else if (X_Vector < 100)  // up and left, or down and left
+        r = Y_Vector < 100 ? less(180, ay, ax) : less(270, ax, ay);
+    else  // up and right, or down and right
+        r = Y_Vector < 100 ? less(90, ax, ay) : less(360, ay, ax);
     return To_Integer(Round_Even(r));
 }
 
@@ -117,10 +110,10 @@ Integer Hoofdvenster::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
 }
 
 Integer Hoofdvenster::SoortRand(Integer Y) const {
-    if (Y < 10) return 0;
-    if (Y <= 189) return 1;
-    if (Y <= 199) return 2;
-    if (Y <= 394) return 3;
+    if (Y <= board::Top_Wall_Bottom) return 0;
+    if (Y < board::Upper_Slope_Top) return 1;
+    if (Y <= board::Upper_Slope_Bottom) return 2;
+    if (Y < board::Bottom_Slope_Top) return 3;
     return 4;
 }
 
