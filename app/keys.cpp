@@ -15,6 +15,32 @@ void Set_Enabled_If_Changed(Control& button, bool wanted) {
 constexpr uint32_t kRaisedColor = QBColor(qb::Red);    // a step of the start speed upward
 constexpr uint32_t kLoweredColor = QBColor(qb::Blue);  // a step of the start speed downward
 
+}  // namespace
+
+void Hoofdvenster::Set_Keys() {
+    const bool four_flags = Flags_Lit() == 4;
+    // 1. Four flags and no green double switched on: the double is available.
+    if (four_flags && !Green_Double_Active) Pic_Dubbel.Visible = true;
+    // 2. Investing: while investing is open or no game runs, with credits left.
+    Set_Enabled_If_Changed(Knop_F1, (Invest_Open || Game_Over) && Main_Score > 0);
+    // 3. Extra balls: from the fifth ball played up to the ninth.
+    Set_Enabled_If_Changed(Knop_F2, Balls_Played >= 5 && Balls_Played <= 9);
+    // 4. Lines move before the fourth ball, or before the fifth with the fifth-ball
+    //    feature; each line needs its own line level.
+    const int last_ball = Fifth_Ball ? 4 : 3;
+    const bool lines_movable = Balls_Played >= 1 && Balls_Played <= last_ball;
+    Knop_A.Enabled = lines_movable && Line_Level > 5;
+    Knop_B.Enabled = lines_movable && Line_Level > 6;
+    Knop_C.Enabled = lines_movable && Line_Level > 7;
+    Knop_D.Enabled = lines_movable && Line_Level > 8;
+    Knop_E.Enabled = lines_movable && Line_Level > 9;
+    // 5. Scanning from the fourth ball on; the green double also needs four flags.
+    Knop_S.Enabled = Balls_Played > 3;
+    Knop_2.Enabled = Balls_Played > 3 && four_flags;
+}
+
+namespace {
+
 // What a key does: its action, the button that must be enabled for it (none:
 // always), and the flag of a button that must be held down for it.
 struct Key_Action {
@@ -42,28 +68,6 @@ constexpr Key_Action Key_Actions[] = {
 };
 
 }  // namespace
-
-void Hoofdvenster::Set_Keys() {
-    const bool four_flags = Flags_Lit() == 4;
-    // 1. Four flags and no green double switched on: the double is available.
-    if (four_flags && !Green_Double_Active) Pic_Dubbel.Visible = true;
-    // 2. Investing: while investing is open or no game runs, with credits left.
-    Set_Enabled_If_Changed(Knop_F1, (Invest_Open || Game_Over) && Main_Score > 0);
-    // 3. Extra balls: from the fifth ball played up to the ninth.
-    Set_Enabled_If_Changed(Knop_F2, Balls_Played >= 5 && Balls_Played <= 9);
-    // 4. Lines move before the fourth ball, or before the fifth with the fifth-ball
-    //    feature; each line needs its own line level.
-    const int last_ball = Fifth_Ball ? 4 : 3;
-    const bool lines_movable = Balls_Played >= 1 && Balls_Played <= last_ball;
-    Knop_A.Enabled = lines_movable && Line_Level > 5;
-    Knop_B.Enabled = lines_movable && Line_Level > 6;
-    Knop_C.Enabled = lines_movable && Line_Level > 7;
-    Knop_D.Enabled = lines_movable && Line_Level > 8;
-    Knop_E.Enabled = lines_movable && Line_Level > 9;
-    // 5. Scanning from the fourth ball on; the green double also needs four flags.
-    Knop_S.Enabled = Balls_Played > 3;
-    Knop_2.Enabled = Balls_Played > 3 && four_flags;
-}
 
 void Hoofdvenster::Form_KeyPress(Integer& KeyAscii) {
     // Each key runs at most one action, a letter in either case. A key with a

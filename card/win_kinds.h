@@ -57,7 +57,7 @@ struct Win_Kind_Rule {
     constexpr bool Is_Row() const { return Evaluator != nullptr; }
 };
 
-namespace table {
+namespace win_kind_table {
 using H = Hoofdvenster;
 using Z = card::Zone;
 // clang-format off
@@ -80,8 +80,8 @@ inline constexpr std::array<Win_Kind_Rule, Win_Kind_Count> Win_Kinds = {{
         Extra_Bonus_Cells, nullptr, nullptr, nullptr, nullptr, &H::Extra_Bonus, &H::Set_Extra_Bonus, 2},
 }};
 // clang-format on
-}  // namespace table
-inline constexpr const auto& Win_Kinds = table::Win_Kinds;
+}  // namespace win_kind_table
+inline constexpr const auto& Win_Kinds = win_kind_table::Win_Kinds;
 
 // The table's entry of a kind.
 constexpr const Win_Kind_Rule& Rule_Of(Win_Kind kind) { return Win_Kinds[static_cast<int>(kind) - 1]; }

@@ -8,7 +8,7 @@ namespace plonk {
 namespace {
 
 // Pay the row a scan found, by the increment rule; counts other than 3, 4 and 5 pay
-// nothing. The row's cells are those of the payment.
+// nothing. The row comes with its cells, so what is paid for is known here.
 void Collect_Row(Hoofdvenster& h, Win_Kind kind, const card::Row_Found& row) {
     if (row.Count < 3 || row.Count > 5) return;
     Integer points = Pay_Row(h, kind, To_Integer(row.Count));

@@ -24,25 +24,18 @@ struct Bench_Card {
     }
 };
 
-void BM_Geel_Op_Rij(benchmark::State& state) {
+// One call of one of the machine's evaluators.
+template <void (Hoofdvenster::*Evaluator)(Integer&) const>
+void BM_Evaluator(benchmark::State& state) {
     Bench_Card card;
     Integer result = 0;
     for (auto _ : state) {
-        card.m.Geel_Op_Rij(result);
+        (card.m.*Evaluator)(result);
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_Geel_Op_Rij);
-
-void BM_Rood_Op_Rij(benchmark::State& state) {
-    Bench_Card card;
-    Integer result = 0;
-    for (auto _ : state) {
-        card.m.Rood_Op_Rij(result);
-        benchmark::DoNotOptimize(result);
-    }
-}
-BENCHMARK(BM_Rood_Op_Rij);
+BENCHMARK(BM_Evaluator<&Hoofdvenster::Geel_Op_Rij>)->Name("BM_Geel_Op_Rij");
+BENCHMARK(BM_Evaluator<&Hoofdvenster::Rood_Op_Rij>)->Name("BM_Rood_Op_Rij");
 
 // The lit-cell mask and one zone from it, without the record.
 void BM_Zone_Result_From_Mask(benchmark::State& state) {
