@@ -4,8 +4,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace plonk {
 
@@ -93,7 +96,68 @@ inline std::string Str(long long n) {
     return text;
 }
 
-// The 16 classic colour numbers, as 0xRRGGBB.
-uint32_t QBColor(int n);
+// ------------------------------------------------------------ 16-bit arithmetic
+// An Integer holds -32768..32767 and never wraps round:
+// - a value that play can drive past an end (a running total, a counter, a number
+//   from the settings file) stops at the nearest end: Saturate16, Add16;
+// - a value known to lie in range (a table entry, a pixel of the board, a row
+//   count) is converted by To_Integer, which takes any other value for a fault of
+//   the program and throws Integer_Overflow rather than wrap.
+constexpr Integer Saturate16(long long v) {
+    if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+    if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+    return static_cast<Integer>(v);
+}
+
+constexpr Integer Add16(long long a, long long b) { return Saturate16(a + b); }
+
+struct Integer_Overflow : std::overflow_error {
+    using std::overflow_error::overflow_error;
+};
+
+template <class T>
+constexpr Integer To_Integer(T v) {
+    static_assert(std::is_arithmetic_v<T>);
+    bool fits;
+    if constexpr (std::is_floating_point_v<T>)
+        fits = v >= std::numeric_limits<Integer>::min() && v <= std::numeric_limits<Integer>::max();
+    else
+        fits = std::in_range<Integer>(v);
+    if (!fits) throw Integer_Overflow("overflow");
+    return static_cast<Integer>(v);
+}
+
+// ------------------------------------------------------------ classic colours
+// The sixteen classic colours by number, named by the colour they show; the core
+// draws with them and the asset generator paints with them.
+namespace qb {
+enum : int {
+    Black = 0,
+    Navy = 1,
+    Green = 2,
+    Teal = 3,
+    Maroon = 4,
+    Purple = 5,
+    Olive = 6,
+    Silver = 7,
+    Grey = 8,
+    Blue = 9,
+    Lime = 10,
+    Cyan = 11,
+    Red = 12,
+    Magenta = 13,
+    Yellow = 14,
+    White = 15,
+};
+}  // namespace qb
+
+// Classic colour n (0..15; only its last four bits count) as 0xRRGGBB.
+constexpr uint32_t QBColor(int n) {
+    constexpr uint32_t colours[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    return colours[n & 15];
+}
 
 }  // namespace plonk

@@ -46,7 +46,7 @@ std::string Clock_Digits(const std::string& time) {
 
 }  // namespace
 
-Integer Hoofdvenster::Flags_Lit() const { return static_cast<Integer>(std::clamp<int>(Flags_Count, 0, 4)); }
+Integer Hoofdvenster::Flags_Lit() const { return To_Integer(std::clamp<int>(Flags_Count, 0, 4)); }
 
 void Hoofdvenster::Set_Vlaggen() {
     const int flags = Flags_Lit();

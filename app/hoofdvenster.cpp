@@ -5,14 +5,6 @@
 
 namespace plonk {
 
-uint32_t QBColor(int n) {
-    static const uint32_t colors[16] = {
-        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-    };
-    return colors[n & 15];
-}
-
 Hoofdvenster::Hoofdvenster(Toolkit& toolkit, std::string settings_path)
     : Tk(toolkit), Settings_Path(std::move(settings_path)) {
     Build_Controls();

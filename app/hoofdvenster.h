@@ -11,6 +11,7 @@
 #include "app/basic_types.h"
 #include "app/controls.h"
 #include "app/random.h"
+#include "app/sound_table.h"
 #include "app/toolkit.h"
 
 namespace plonk {
@@ -60,34 +61,25 @@ public:
     Arr<Long, 0, 11> Sound_Handle;
 
     // Course of the game.
-    Integer Balls_In_Game = 0;
-    Integer Balls_Played = 0;
+    Integer Balls_In_Game = 0, Balls_Played = 0;
     bool Yellow_Star_Lit = false, Red_Star_Lit = false;
     bool Fifth_Ball = false;
     Integer Line_Level = 0;
     Integer Red_Level = 0, Yellow_Level = 0, Green_Level = 0, White_Level = 0;
-    bool Corners_Feature = false;
-    bool Four_Stars_Feature = false;
+    bool Corners_Feature = false, Four_Stars_Feature = false;
     bool Three_Stars_Feature = false, Two_Stars_Feature = false;
     bool Green_Double_Active = false;
     bool Hit16_Feature = false;
     Integer Flags_Count = 0;
 
     // Counters and settings.
-    Long Main_Bonus = 0;
-    Long Extra_Bonus = 0;
-    Long Main_Score = 0;
-    Long Stake_Score = 0;
-    Long Saldo_Score = 0;
-    bool Game_Over = false;
-    bool Invest_Open = false;
+    Long Main_Bonus = 0, Extra_Bonus = 0;
+    Long Main_Score = 0, Stake_Score = 0, Saldo_Score = 0;
+    bool Game_Over = false, Invest_Open = false;
     Integer Invest_Range = 0;
-    Integer Ball_Speed = 0;
-    Integer Ball_Speed_Offset = 0;
-    Integer Game_Won = 0;
-    Integer Game_Spent = 0;
-    Integer Star_Game_Rest = 0;
-    Integer Spend_Counter = 0;
+    Integer Ball_Speed = 0, Ball_Speed_Offset = 0;
+    Integer Game_Won = 0, Game_Spent = 0;
+    Integer Star_Game_Rest = 0, Spend_Counter = 0;
 
     // Card, tips and input.
     Arr<Integer, 0, 4> Line_Pos;
@@ -109,6 +101,8 @@ public:
     // Odds and start speed.
     Arr2<Integer, 1, 9, 3, 5> Odds_Table;
     Integer Start_Speed = 0;
+    // The start speed the two speed buttons step through, slowest to fastest.
+    static constexpr Integer Start_Speed_Min = 38, Start_Speed_Max = 100;
 
     // ------------------------------------------------------------- the controls
     // On the window (positions in twips).
@@ -170,7 +164,7 @@ public:
 
     // Sound.
     void Init_Sound();
-    void Speel(Integer MMID);
+    void Speel(Sound MMID);
 
     // Controls, keyboard and button states.
     void Set_Keys();

@@ -12,8 +12,8 @@ void Set_Enabled_If_Changed(Control& button, bool wanted) {
     if (button.Enabled != wanted) button.Enabled = wanted;
 }
 
-constexpr uint32_t kRaisedColor = 0xFF0000;   // a step of the start speed upward
-constexpr uint32_t kLoweredColor = 0x0000FF;  // a step of the start speed downward
+constexpr uint32_t kRaisedColor = QBColor(qb::Red);    // a step of the start speed upward
+constexpr uint32_t kLoweredColor = QBColor(qb::Blue);  // a step of the start speed downward
 
 }  // namespace
 
@@ -39,68 +39,49 @@ void Hoofdvenster::Set_Keys() {
     Knop_2.Enabled = Balls_Played > 3 && four_flags;
 }
 
+namespace {
+
+// What a key does: its action, the button that must be enabled for it (none:
+// always), and the flag of a button that must be held down for it.
+struct Key_Action {
+    char Key;  // a letter in upper case
+    void (Hoofdvenster::*Action)();
+    Control Hoofdvenster::*Button = nullptr;
+    bool Hoofdvenster::*Held = nullptr;
+};
+
+using H = Hoofdvenster;
+constexpr Key_Action Key_Actions[] = {
+    {'I', &H::Invest_Points, &H::Knop_F1, &H::F1_Held},
+    {'X', &H::Request_Extra_Ball, &H::Knop_F2, &H::F2_Held},
+    {'2', &H::Knop_2_Click, &H::Knop_2},
+    {'O', &H::Knop_Bal_Click},
+    {'A', &H::Knop_A_Click, &H::Knop_A},
+    {'B', &H::Knop_B_Click, &H::Knop_B},
+    {'C', &H::Knop_C_Click, &H::Knop_C},
+    {'D', &H::Knop_D_Click, &H::Knop_D},
+    {'E', &H::Knop_E_Click, &H::Knop_E},
+    {'P', &H::Knop_P_Click},
+    {'S', &H::Knop_S_Click, &H::Knop_S},
+    {'-', &H::Knop_KrachtOmlaag_Click},
+    {'+', &H::Knop_KrachtOmhoog_Click},
+};
+
+}  // namespace
+
 void Hoofdvenster::Form_KeyPress(Integer& KeyAscii) {
-    // Each key runs at most one action. A button counts as enabled as the last
-    // Set_Keys left it. The key is not consumed.
-    switch (KeyAscii) {
-        case 'i':
-        case 'I':
-            // Investing by key only while Knop_F1 is held with the mouse.
-            if (Knop_F1.Enabled && F1_Held) {
-                Invest_Points();
-                Tk.Sleep(200);
-            }
-            break;
-        case 'x':
-        case 'X':
-            if (Knop_F2.Enabled && F2_Held) {
-                Request_Extra_Ball();
-                Tk.Sleep(200);
-            }
-            break;
-        case '2':
-            if (Knop_2.Enabled) Knop_2_Click();
-            break;
-        case 'o':
-        case 'O':
-            Knop_Bal_Click();
-            break;
-        case 'a':
-        case 'A':
-            if (Knop_A.Enabled) Knop_A_Click();
-            break;
-        case 'b':
-        case 'B':
-            if (Knop_B.Enabled) Knop_B_Click();
-            break;
-        case 'c':
-        case 'C':
-            if (Knop_C.Enabled) Knop_C_Click();
-            break;
-        case 'd':
-        case 'D':
-            if (Knop_D.Enabled) Knop_D_Click();
-            break;
-        case 'e':
-        case 'E':
-            if (Knop_E.Enabled) Knop_E_Click();
-            break;
-        case 'p':
-        case 'P':
-            Knop_P_Click();
-            break;
-        case 's':
-        case 'S':
-            if (Knop_S.Enabled) Knop_S_Click();
-            break;
-        case '-':
-            Knop_KrachtOmlaag_Click();
-            break;
-        case '+':
-            Knop_KrachtOmhoog_Click();
-            break;
-        default:
-            break;
+    // Each key runs at most one action, a letter in either case. A key with a
+    // button acts only while the button is enabled as the last Set_Keys left it;
+    // the two spending keys only while their button is also held with the mouse,
+    // and pause after it. The key is not consumed.
+    const int key = KeyAscii >= 'a' && KeyAscii <= 'z' ? KeyAscii - 'a' + 'A' : KeyAscii;
+    for (const Key_Action& a : Key_Actions) {
+        if (a.Key != key) continue;
+        if (a.Button && !(this->*a.Button).Enabled) return;
+        if (a.Held && !(this->*a.Held)) return;
+        (this->*a.Action)();
+        if (a.Held) Tk.Sleep(200);
+        return;
     }
 }
 
@@ -140,42 +121,38 @@ void Hoofdvenster::Knop_F2_LostFocus() { Release_Held(F2_Held); }
 
 // ------------------------------------------------ start speed
 
-void Hoofdvenster::Knop_KrachtOmhoog_Click() {
-    // 1. One step up, at most 100; at the top nothing is drawn.
-    ++Start_Speed;
-    if (Start_Speed == 101) {
-        Start_Speed = 100;
+namespace {
+
+// One step of the start speed, up (+1) or down (-1), and its indicator.
+void Step_Start_Speed(Hoofdvenster& h, int step) {
+    // 1. One step, no further than the slowest or the fastest start; at that
+    //    limit nothing is drawn.
+    const int limit = step > 0 ? Hoofdvenster::Start_Speed_Max : Hoofdvenster::Start_Speed_Min;
+    h.Start_Speed = To_Integer(h.Start_Speed + step);
+    if (h.Start_Speed == limit + step) {
+        h.Start_Speed = To_Integer(limit);
     } else {
-        // 2. The row of the new value turns red: the red bar grows from the bottom.
-        const int y = 31 - static_cast<int>(Int((Start_Speed - 38) / 2.0));
-        Pic_Kracht.Draw_Line(0, y, 10, y, kRaisedColor);
+        // 2. Up: the row of the new value turns red, the red bar growing from the
+        //    bottom. Down: the row just above the new value turns blue again.
+        const int row = static_cast<int>(Int((h.Start_Speed - Hoofdvenster::Start_Speed_Min) / 2.0));
+        const int y = (step > 0 ? 31 : 30) - row;
+        h.Pic_Kracht.Draw_Line(0, y, 10, y, step > 0 ? kRaisedColor : kLoweredColor);
     }
     // 3. Heard also at the limit.
-    Speel(3);
-    Set_Keys();
-    Set_Focus("Command2");
+    h.Speel(Sound::Buttons);
+    h.Set_Keys();
+    h.Set_Focus("Command2");
 }
 
-void Hoofdvenster::Knop_KrachtOmlaag_Click() {
-    // 1. One step down, at least 38; at the bottom nothing is drawn.
-    --Start_Speed;
-    if (Start_Speed == 37) {
-        Start_Speed = 38;
-    } else {
-        // 2. The row just above the new value turns blue again.
-        const int y = 30 - static_cast<int>(Int((Start_Speed - 38) / 2.0));
-        Pic_Kracht.Draw_Line(0, y, 10, y, kLoweredColor);
-    }
-    // 3. Heard also at the limit.
-    Speel(3);
-    Set_Keys();
-    Set_Focus("Command2");
-}
+}  // namespace
+
+void Hoofdvenster::Knop_KrachtOmhoog_Click() { Step_Start_Speed(*this, +1); }
+void Hoofdvenster::Knop_KrachtOmlaag_Click() { Step_Start_Speed(*this, -1); }
 
 // ------------------------------------------------ ball speed and its offset
 
 void Hoofdvenster::Slider1_Change() {
-    Ball_Speed = static_cast<Integer>(Slider1.Value);
+    Ball_Speed = To_Integer(Slider1.Value);
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -195,12 +172,10 @@ void Hoofdvenster::Slider1_MouseUp(int Button, int, float, float) {
 void Hoofdvenster::Mnu_BallSpeedOffsetInc_Click() {
     // An offset outside 1..10 (from an edited settings file) leaves both items
     // available; it still never steps past the ends of its 16 bits.
-    if (Ball_Speed_Offset < INT16_MAX) ++Ball_Speed_Offset;
+    Ball_Speed_Offset = Add16(Ball_Speed_Offset, 1);
 }
 
-void Hoofdvenster::Mnu_BallSpeedOffsetDec_Click() {
-    if (Ball_Speed_Offset > INT16_MIN) --Ball_Speed_Offset;
-}
+void Hoofdvenster::Mnu_BallSpeedOffsetDec_Click() { Ball_Speed_Offset = Add16(Ball_Speed_Offset, -1); }
 
 // ------------------------------------------------ the three check boxes
 

@@ -1,13 +1,25 @@
 // A fresh board for a new game.
 #include "app/hoofdvenster.h"
+#include "playfield/board_layout.h"
+#include "scores/digits.h"
 
 namespace plonk {
+
+namespace {
+
+// A feature or a lit star switched off, and its picture hidden.
+void Switch_Off(bool& feature, Control& picture) {
+    feature = false;
+    picture.Visible = false;
+}
+
+}  // namespace
 
 void Hoofdvenster::Reset_Game() {
     // 1..3. Start speed and its indicator; the ball at rest.
     Start_Speed = 70;
     Load_Picture(Pic_Kracht, "Kracht.bmp");
-    Ball_VX = static_cast<Integer>(100 - Start_Speed);
+    Ball_VX = To_Integer(100 - Start_Speed);
     Ball_VY = 100;
     // 4. The five extra-ball places and their balls are hidden.
     for (int i = 5; i <= 9; ++i) {
@@ -16,14 +28,12 @@ void Hoofdvenster::Reset_Game() {
     }
     // 5. Every ball back in the column of waiting balls, ball 0 lowest.
     for (int i = 0; i <= 9; ++i) {
-        Image_Bal(i).Left = 295;
-        Image_Bal(i).Top = 384 - 20 * i;
+        Image_Bal(i).Left = board::Waiting_Ball(i).X;
+        Image_Bal(i).Top = board::Waiting_Ball(i).Y;
     }
     // 6. Both rollover stars off.
-    Yellow_Star_Lit = false;
-    Pic_Ster_Geel.Visible = false;
-    Red_Star_Lit = false;
-    Pic_Ster_Rood.Visible = false;
+    Switch_Off(Yellow_Star_Lit, Pic_Ster_Geel);
+    Switch_Off(Red_Star_Lit, Pic_Ster_Rood);
     // 7..8. No line feature; empty holes; every line at rest and every lamp unlit.
     Fifth_Ball = false;
     Line_Level = 0;
@@ -31,27 +41,15 @@ void Hoofdvenster::Reset_Game() {
     Init_Holes();
     Reset_Lites();
     // 9. The score boards at level 0.
-    Load_Picture(Pic_Score(0), "GeleScore_0.bmp");
-    Load_Picture(Pic_Score(1), "RodeScore_0.bmp");
-    Load_Picture(Pic_Score(2), "WitteScore_0.bmp");
-    Load_Picture(Pic_Score(3), "GroeneScore_0.bmp");
-    // 10..12. No bonus indicators, no features, no stars.
+    for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Score(i), Score_Board_File(i, 0));
+    // 10..12. No bonus indicators, no features (the stars went out at step 6).
     Pic_RedBonus.Visible = false;
     Pic_GreenBonus.Visible = false;
-    Corners_Feature = false;
-    Pic_Corners.Visible = false;
-    Four_Stars_Feature = false;
-    Pic_4Stars.Visible = false;
-    Three_Stars_Feature = false;
-    Pic_3Stars.Visible = false;
-    Two_Stars_Feature = false;
-    Pic_2Stars.Visible = false;
-    Hit16_Feature = false;
-    Pic_16Hit.Visible = false;
-    Yellow_Star_Lit = false;
-    Pic_Ster_Geel.Visible = false;
-    Red_Star_Lit = false;
-    Pic_Ster_Rood.Visible = false;
+    Switch_Off(Corners_Feature, Pic_Corners);
+    Switch_Off(Four_Stars_Feature, Pic_4Stars);
+    Switch_Off(Three_Stars_Feature, Pic_3Stars);
+    Switch_Off(Two_Stars_Feature, Pic_2Stars);
+    Switch_Off(Hit16_Feature, Pic_16Hit);
     // 13. The flags of the previous game stay.
     Set_Vlaggen();
     // 14. Nothing paid yet.

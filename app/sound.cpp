@@ -1,4 +1,4 @@
-// Sound effects: the twelve wave files loaded at start-up, played by number.
+// Sound effects: the twelve wave files loaded at start-up, played by name.
 #include "app/hoofdvenster.h"
 #include "app/sound_table.h"
 
@@ -17,13 +17,14 @@ void Hoofdvenster::Init_Sound() {
     Option1.Enabled = false;
 }
 
-void Hoofdvenster::Speel(Integer MMID) {
+void Hoofdvenster::Speel(Sound MMID) {
     // A number outside the table plays nothing.
-    if (MMID < 0 || MMID >= Sound_Count) return;
+    const int n = static_cast<int>(MMID);
+    if (n < 0 || n >= Sound_Count) return;
     // 1. A sound that failed to load stays silent.
-    if (Sound_Handle(MMID) < 0) return;
+    if (Sound_Handle(n) < 0) return;
     // 2. "&Sound" is read at every request, so switching it off silences at once.
-    if (Option1.Value == 1) Tk.Sound_Play(Sound_Handle(MMID));
+    if (Option1.Value == 1) Tk.Sound_Play(Sound_Handle(n));
 }
 
 }  // namespace plonk

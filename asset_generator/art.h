@@ -14,12 +14,6 @@ namespace plonk::assets {
 // The folder and a file name joined.
 std::string In_Folder(const std::string& folder, const std::string& name);
 
-// Colours by their classic numbers.
-namespace qb {
-constexpr int Black = 0, Navy = 1, Green = 2, Teal = 3, Maroon = 4, Purple = 5, Olive = 6, Silver = 7,
-              Grey = 8, Blue = 9, Lime = 10, Cyan = 11, Red = 12, Magenta = 13, Yellow = 14, White = 15;
-}
-
 // Counters: "Digit_0.bmp".."Digit_9.bmp", "Min.bmp", "Plus.bmp", "Kracht.bmp" and
 // the 40 score boards, whose payouts come from the machine's odds table.
 bool Write_Counter_Pictures(const std::string& folder, const Hoofdvenster& machine);

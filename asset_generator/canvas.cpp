@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/basic_types.h"
+#include "app/controls.h"
 
 namespace plonk::assets {
 
@@ -39,24 +40,12 @@ void Canvas::HLine(int x0, int x1, int y, Colour c) { Fill_Rect(x0, y, x1, y, c)
 void Canvas::VLine(int x, int y0, int y1, Colour c) { Fill_Rect(x, y0, x, y1, c); }
 
 void Canvas::Line(int x0, int y0, int x1, int y1, Colour c, int thickness) {
-    // Bresenham's walk; a thick line stamps a square at every step.
-    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    // The pixels of the machine's own lines, and the end point too; a thick line
+    // stamps a square at every one.
     const int lo = -(thickness - 1) / 2, hi = thickness / 2;
-    int err = dx + dy;
-    for (;;) {
-        Fill_Rect(x0 + lo, y0 + lo, x0 + hi, y0 + hi, c);
-        if (x0 == x1 && y0 == y1) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    auto stamp = [&](int x, int y) { Fill_Rect(x + lo, y + lo, x + hi, y + hi, c); };
+    for (const Line_Pixel& p : Line_Pixels({x0, y0, x1, y1})) stamp(p.X, p.Y);
+    stamp(x1, y1);
 }
 
 void Canvas::Ring(double cx, double cy, double r_in, double r_out, Colour c) {

@@ -5,6 +5,7 @@
 #include "asset_generator/art.h"
 #include "asset_generator/picture_files.h"
 #include "asset_generator/pixel_font.h"
+#include "scores/digits.h"
 
 namespace plonk::assets {
 
@@ -32,14 +33,13 @@ const int kDigitSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 
 
 // The score boards: the board's colour when lit, and its numbers' colour when not.
 struct Board_Look {
-    const char* File;
     Colour Lit, Dim;
 };
 const Board_Look kBoards[4] = {
-    {"GeleScore_", Qb(qb::Yellow), Qb(qb::Olive)},
-    {"RodeScore_", Qb(qb::Red), Qb(qb::Maroon)},
-    {"WitteScore_", Qb(qb::White), Qb(qb::Grey)},
-    {"GroeneScore_", Qb(qb::Lime), Qb(qb::Green)},
+    {Qb(qb::Yellow), Qb(qb::Olive)},
+    {Qb(qb::Red), Qb(qb::Maroon)},
+    {Qb(qb::White), Qb(qb::Grey)},
+    {Qb(qb::Lime), Qb(qb::Green)},
 };
 constexpr int kCellWidth = 24;  // a level cell and its separator column
 
@@ -53,8 +53,8 @@ Canvas Sign_Picture(bool plus) {
 // The start-speed column at the start value 70: a row is red once the speed has
 // been raised to 100 - 2 * row, so rows 15 and below are red, the rest blue.
 Canvas Speed_Column_Picture() {
-    Canvas c(10, 31, Rgb(0, 0, 255));
-    c.Fill_Rect(0, 15, 9, 30, Rgb(255, 0, 0));
+    Canvas c(10, 31, Qb(qb::Blue));
+    c.Fill_Rect(0, 15, 9, 30, Qb(qb::Red));
     return c;
 }
 
@@ -100,7 +100,7 @@ bool Write_Counter_Pictures(const std::string& folder, const Hoofdvenster& machi
     for (int b = 0; b < 4; ++b)
         for (int level = 0; level <= 9; ++level)
             ok &= Save_Bmp(Score_Board_Picture(b, level, machine),
-                           In_Folder(folder, kBoards[b].File + std::to_string(level) + ".bmp"));
+                           In_Folder(folder, Score_Board_File(b, level)));
     return ok;
 }
 

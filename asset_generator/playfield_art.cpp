@@ -16,20 +16,6 @@ namespace {
 
 using namespace plonk::board;
 
-// The classic colours the board uses.
-enum Colour : int {
-    Black = 0,
-    Dark_Red = 4,
-    Brown = 6,
-    Light_Grey = 7,
-    Dark_Grey = 8,
-    Green = 2,
-    Light_Green = 10,
-    Light_Red = 12,
-    Yellow = 14,
-    White = 15,
-};
-
 void Dot(QImage& img, int x, int y, int colour) {
     if (x >= 0 && x < Field_Width && y >= 0 && y < Field_Height)
         img.setPixel(x, y, 0xFF000000u | QBColor(colour));
@@ -62,15 +48,15 @@ void Draw_Hole(QImage& img, int n) {
         for (int dx = -7; dx <= 7; ++dx) {
             const int d2 = dx * dx + dy * dy;
             if (d2 <= 42)
-                Dot(img, cx + dx, cy + dy, Black);
+                Dot(img, cx + dx, cy + dy, qb::Black);
             else if (d2 <= 56)
-                Dot(img, cx + dx, cy + dy, Light_Grey);
+                Dot(img, cx + dx, cy + dy, qb::Silver);
         }
     if (n < 10) {
-        Digit(img, cx - 1, cy - 2, n, White);
+        Digit(img, cx - 1, cy - 2, n, qb::White);
     } else {
-        Digit(img, cx - 3, cy - 2, n / 10, White);
-        Digit(img, cx + 1, cy - 2, n % 10, White);
+        Digit(img, cx - 3, cy - 2, n / 10, qb::White);
+        Digit(img, cx + 1, cy - 2, n % 10, qb::White);
     }
 }
 
@@ -79,7 +65,7 @@ void Draw_Pin(QImage& img, int cx, int cy) {
     for (int dy = -4; dy <= 4; ++dy)
         for (int dx = -4; dx <= 4; ++dx) {
             const int d = std::abs(dx) + std::abs(dy);
-            if (d <= 4) Dot(img, cx + dx, cy + dy, d == 4 ? Brown : d <= 1 ? White : Yellow);
+            if (d <= 4) Dot(img, cx + dx, cy + dy, d == 4 ? qb::Olive : d <= 1 ? qb::White : qb::Yellow);
         }
 }
 
@@ -88,7 +74,7 @@ void Draw_Spring_Curl(QImage& img, int cx, int cy) {
     for (int t = 0; t < 720; t += 3) {
         const double a = t * 3.14159265 / 180, r = 1.0 + t / 80.0;
         Dot(img, cx + static_cast<int>(std::lround(r * std::cos(a))),
-            cy - static_cast<int>(std::lround(r * std::sin(a))), Light_Red);
+            cy - static_cast<int>(std::lround(r * std::sin(a))), qb::Red);
     }
 }
 
@@ -115,7 +101,7 @@ void Draw_Playfield_Half(QImage& scherm) {
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x) {
             const Part p = parts[x + Field_Width * y];
-            int colour = Green;
+            int colour = qb::Green;
             if (p == Part::Wall) {
                 bool edge = false;
                 for (int d = -1; d <= 1; d += 2)
@@ -124,18 +110,18 @@ void Draw_Playfield_Half(QImage& scherm) {
                             parts[x + d + Field_Width * y] == Part::Field) ||
                            (y + d >= 0 && y + d < Field_Height &&
                             parts[x + Field_Width * (y + d)] == Part::Field);
-                colour = edge ? Light_Grey : Dark_Grey;
+                colour = edge ? qb::Silver : qb::Grey;
             } else if (p == Part::Spring) {
-                colour = Dark_Red;
+                colour = qb::Maroon;
             } else if (zones.At(x, y) == 7 && In_Drain_Box(x, y) && (x + y) % 4 == 0) {
-                colour = Black;  // the run-out is hatched, not the ground under the walls
+                colour = qb::Black;  // the run-out is hatched, not the ground under the walls
             }
             Dot(scherm, x, y, colour);
         }
     // 2. The launch lane, dotted, and the place where the ball starts.
     for (int x = Left_Springs[0].X + 20; x < Right_Springs[0].X - 20; x += 4)
-        Dot(scherm, x, Lane_Y, Light_Green);
-    for (int d = -2; d <= 2; ++d) Dot(scherm, Ball_Start.X + d, Lane_Y, White);
+        Dot(scherm, x, Lane_Y, qb::Lime);
+    for (int d = -2; d <= 2; ++d) Dot(scherm, Ball_Start.X + d, Lane_Y, qb::White);
     // 3. The obstacles.
     for (const auto& c : Left_Springs) Draw_Spring_Curl(scherm, c.X, c.Y);
     for (const auto& c : Right_Springs) Draw_Spring_Curl(scherm, c.X, c.Y);
@@ -143,11 +129,11 @@ void Draw_Playfield_Half(QImage& scherm) {
         for (int k = 0; k < row.Count; ++k) Draw_Pin(scherm, row.X[k], row.Y);
     // 4. The holes, the stars and the drain.
     for (int n = 1; n <= Hole_Count; ++n) Draw_Hole(scherm, n);
-    Draw_Star(scherm, Yellow_Star, Yellow);
-    Draw_Star(scherm, Red_Star, Light_Red);
+    Draw_Star(scherm, Yellow_Star, qb::Yellow);
+    Draw_Star(scherm, Red_Star, qb::Red);
     for (int dy = -4; dy <= 4; ++dy)
         for (int dx = -4; dx <= 4; ++dx)
-            if (dx * dx + dy * dy <= 16) Dot(scherm, Drain_Point.X + dx, Drain_Point.Y + dy, Black);
+            if (dx * dx + dy * dy <= 16) Dot(scherm, Drain_Point.X + dx, Drain_Point.Y + dy, qb::Black);
 }
 
 bool Write_Zone_Map(const std::string& path) {

@@ -1,48 +1,51 @@
-// The five evaluators on any lit-cell mask, with the paid marks and pattern
-// switches the machine holds: the record's evaluators and the trials of the scan
-// and the tips answer through the same rule.
+// The row evaluators on any lit-cell mask, with the paid marks and pattern switches
+// the machine holds: the record's evaluators and the trials of the scan and the
+// tips answer through the same rule, each kind's fields taken from its entry in the
+// table of win kinds.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "app/hoofdvenster.h"
-#include "card/card_masks.h"
+#include "card/win_kinds.h"
 
 namespace plonk::card {
 
-enum class Evaluator { Geel, Rood, Wit, Groen, Groen_Dubbel };
-
-// What an evaluator answers for the lit cells whose runs are `runs`.
-inline int Evaluate(const Hoofdvenster& m, const Row_Runs& runs, Evaluator which) {
-    switch (which) {
-        case Evaluator::Geel:
-            return Zone_Result(runs, Zone::Yellow, {m.Yellow_Got3, m.Yellow_Got4, m.Yellow_Got5}, false);
-        case Evaluator::Rood:
-            return Zone_Result(runs, Zone::Red, {m.Red_Got3, m.Red_Got4, m.Red_Got5}, m.Corners_Feature);
-        case Evaluator::Wit:
-            return Zone_Result(runs, Zone::White, {m.White_Got3, m.White_Got4, m.White_Got5}, false);
-        case Evaluator::Groen:
-            return Zone_Result(runs, Zone::Green, {m.Green_Got3, m.Green_Got4, m.Green_Got5},
-                               m.Four_Stars_Feature);
-        case Evaluator::Groen_Dubbel:
-            return Zone_Result(runs, Zone::Green, {m.Double_Got3, m.Double_Got4, m.Double_Got5},
-                               m.Four_Stars_Feature);
-    }
-    return 0;
+// What the evaluator of a row kind answers for the lit cells whose runs are `runs`.
+inline int Evaluate(const Hoofdvenster& m, const Row_Runs& runs, const Win_Kind_Rule& k) {
+    return Zone_Result(runs, k.Zone, Marks_Now(m, k), Pattern_Now(m, k));
 }
 
-// What an evaluator answers for the lit cells `lit`.
-inline int Evaluate(const Hoofdvenster& m, uint64_t lit, Evaluator which) {
-    return Evaluate(m, Runs_Of(lit), which);
+inline int Evaluate(const Hoofdvenster& m, const Row_Runs& runs, Win_Kind kind) {
+    return Evaluate(m, runs, Rule_Of(kind));
 }
 
-// The five answers at once, in the order yellow, red, white, green, green double.
+// The same for a kind fixed where it is called, so that its fields are folded into
+// the code: the tips call the evaluators a hundred thousand times.
+template <Win_Kind Kind>
+inline int Evaluate(const Hoofdvenster& m, const Row_Runs& runs) {
+    static constexpr const Win_Kind_Rule& k = Rule_Of(Kind);
+    return Evaluate(m, runs, k);
+}
+
+// What the evaluator of a row kind answers for the lit cells `lit`.
+inline int Evaluate(const Hoofdvenster& m, uint64_t lit, Win_Kind kind) {
+    return Evaluate(m, Runs_Of(lit), kind);
+}
+
+// The five row answers at once, in the order yellow, red, white, green, green double.
 inline std::array<int, 5> Evaluate_All(const Hoofdvenster& m, uint64_t lit) {
     const Row_Runs runs = Runs_Of(lit);
-    return {Evaluate(m, runs, Evaluator::Geel), Evaluate(m, runs, Evaluator::Rood),
-            Evaluate(m, runs, Evaluator::Wit), Evaluate(m, runs, Evaluator::Groen),
-            Evaluate(m, runs, Evaluator::Groen_Dubbel)};
+    return {Evaluate<Win_Kind::Yellow>(m, runs), Evaluate<Win_Kind::Red>(m, runs),
+            Evaluate<Win_Kind::White>(m, runs), Evaluate<Win_Kind::Green>(m, runs),
+            Evaluate<Win_Kind::Green_Double>(m, runs)};
+}
+
+// The row the evaluator of a row kind answers for on the card as it stands, with
+// its cells.
+inline Row_Found Find_Row(const Hoofdvenster& m, Win_Kind kind) {
+    const Win_Kind_Rule& k = Rule_Of(kind);
+    return Find_Row(Runs_Of(Lit_Cells(m)), k.Zone, Marks_Now(m, k), Pattern_Now(m, k));
 }
 
 }  // namespace plonk::card

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "app/basic_types.h"
@@ -118,11 +119,26 @@ struct Track {
 struct Zone_Shape {
     // Start cells of the rows of length 3, 4 and 5 (index length - 3), per direction.
     uint64_t Start[3][Direction_Count]{};
-    // Cells of the extra pattern that counts as a five-row; 0 when the zone has none.
-    uint64_t Pattern = 0;
 };
 
-constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_shift, uint64_t pattern) {
+// The six tracks of a zone on the main card. Yellow and white ("odd"): lines A, C, E
+// and columns 0, 2, 4. Red and green: lines B, D, columns 1, 3 and both diagonals.
+constexpr std::array<Track, 6> Zone_Tracks(bool odd) {
+    std::array<Track, 6> tracks{};
+    int n = 0;
+    for (int k = odd ? 0 : 1; k < 5; k += 2) {
+        tracks[n++] = {Cell_Index(k, 0), 0};  // along line k
+        tracks[n++] = {Cell_Index(0, k), 1};  // down column k
+    }
+    if (!odd) {
+        tracks[n++] = {Cell_Index(0, 0), 2};
+        tracks[n++] = {Cell_Index(0, 4), 3};
+    }
+    return tracks;
+}
+
+// The zone of these tracks moved `column_shift` columns to the right.
+constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_shift) {
     Zone_Shape z{};
     for (const Track& t : tracks) {
         const int first = t.First + column_shift;
@@ -131,42 +147,20 @@ constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_s
             for (int start = 0; start + length <= 5; ++start)
                 z.Start[length - 3][t.Direction] |= uint64_t{1} << (first + start * step);
     }
-    z.Pattern = pattern;
     return z;
 }
 
-// Yellow (main card) and white (extra card): lines A, C, E and the card's columns
-// 0, 2 and 4.
-inline constexpr std::array<Track, 6> Odd_Tracks = {{
-    {Cell_Index(0, 0), 0},
-    {Cell_Index(2, 0), 0},
-    {Cell_Index(4, 0), 0},
-    {Cell_Index(0, 0), 1},
-    {Cell_Index(0, 2), 1},
-    {Cell_Index(0, 4), 1},
-}};
+inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
+    Make_Shape(Zone_Tracks(true), 0),   // yellow
+    Make_Shape(Zone_Tracks(false), 0),  // red
+    Make_Shape(Zone_Tracks(true), 5),   // white
+    Make_Shape(Zone_Tracks(false), 5),  // green
+};
 
-// Red (main card) and green (extra card): lines B and D, the card's columns 1 and 3
-// and both diagonals.
-inline constexpr std::array<Track, 6> Even_Tracks = {{
-    {Cell_Index(1, 0), 0},
-    {Cell_Index(3, 0), 0},
-    {Cell_Index(0, 1), 1},
-    {Cell_Index(0, 3), 1},
-    {Cell_Index(0, 0), 2},
-    {Cell_Index(0, 4), 3},
-}};
-
-// Red's four corners A0, A4, E0, E4; green's four stars A7, C5, C9, E7.
+// Red's four corners A0, A4, E0, E4 and green's four stars A7, C5, C9, E7: with
+// their switch on, either counts as a five-row of its zone.
 inline constexpr uint64_t Corner_Cells = Cell_Bit(0, 0) | Cell_Bit(0, 4) | Cell_Bit(4, 0) | Cell_Bit(4, 4);
 inline constexpr uint64_t Star_Cells = Cell_Bit(0, 7) | Cell_Bit(2, 5) | Cell_Bit(2, 9) | Cell_Bit(4, 7);
-
-inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
-    Make_Shape(Odd_Tracks, 0, 0),              // yellow
-    Make_Shape(Even_Tracks, 0, Corner_Cells),  // red
-    Make_Shape(Odd_Tracks, 5, 0),              // white
-    Make_Shape(Even_Tracks, 5, Star_Cells),    // green
-};
 
 // ------------------------------------------------------------- evaluation
 struct Paid_Marks {
@@ -193,19 +187,15 @@ inline Row_Runs Runs_Of(uint64_t lit) {
     return r;
 }
 
-// The length of the longest complete row of a zone: 0, 3, 4 or 5.
-// `pattern_switch` makes the zone's extra pattern count as a five-row.
-inline int Longest_Row(const Row_Runs& runs, Zone zone, bool pattern_switch) {
+// The length of the longest complete row of a zone: 0, 3, 4 or 5. The cells of
+// `pattern` (0: none) count as a five-row when all are lit.
+inline int Longest_Row(const Row_Runs& runs, Zone zone, uint64_t pattern) {
     const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
-    if (pattern_switch && z.Pattern != 0 && (runs.Lit & z.Pattern) == z.Pattern) return 5;
+    if (pattern != 0 && (runs.Lit & pattern) == pattern) return 5;
     uint64_t found[3] = {};
     for (int k = 0; k < 3; ++k)
         for (int d = 0; d < Direction_Count; ++d) found[k] |= runs.Run[k][d] & z.Start[k][d];
     return found[2] ? 5 : found[1] ? 4 : found[0] ? 3 : 0;
-}
-
-inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
-    return Longest_Row(Runs_Of(lit), zone, pattern_switch);
 }
 
 // What a zone's evaluator answers: the longest row not paid yet in this game.
@@ -213,9 +203,9 @@ inline int Longest_Row(uint64_t lit, Zone zone, bool pattern_switch) {
 //   2..3. The pattern (when switched on) or a complete five-row: 5.
 //   4..5. Four-row paid: 0; else a complete four-row: 4.
 //   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
-inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, bool pattern_switch) {
+inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
     if (paid.Got5) return 0;
-    const int longest = Longest_Row(runs, zone, pattern_switch);
+    const int longest = Longest_Row(runs, zone, pattern);
     if (longest == 5) return 5;
     if (paid.Got4) return 0;
     if (longest == 4) return 4;
@@ -223,8 +213,34 @@ inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, bool pa
     return longest;
 }
 
-inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, bool pattern_switch) {
-    return Zone_Result(Runs_Of(lit), zone, paid, pattern_switch);
+inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, uint64_t pattern) {
+    return Zone_Result(Runs_Of(lit), zone, paid, pattern);
+}
+
+// The row an evaluator's answer stands for: its length (0, 3, 4 or 5) and its cells.
+struct Row_Found {
+    int Count = 0;
+    uint64_t Cells = 0;
+};
+
+// Zone_Result with the cells of the row it answers for: the pattern's cells when the
+// pattern makes the five, otherwise the first complete row of that length by
+// direction (along a line, down a column, diagonal, anti-diagonal), then by its
+// first cell.
+inline Row_Found Find_Row(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
+    const int count = Zone_Result(runs, zone, paid, pattern);
+    if (count == 0) return {};
+    if (count == 5 && pattern != 0 && (runs.Lit & pattern) == pattern) return {5, pattern};
+    const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
+    for (int d = 0; d < Direction_Count; ++d) {
+        const uint64_t starts = runs.Run[count - 3][d] & z.Start[count - 3][d];
+        if (starts == 0) continue;
+        const uint64_t first = uint64_t{1} << std::countr_zero(starts);
+        uint64_t cells = 0;
+        for (int i = 0; i < count; ++i) cells |= first << (i * Direction_Step[d]);
+        return {count, cells};
+    }
+    return {};
 }
 
 }  // namespace plonk::card

@@ -10,7 +10,7 @@ void Hoofdvenster::Init_Lites() {
     for (int line = 0; line < card::Lines; ++line)
         for (int column = 0; column < card::Columns; ++column)
             for (int p = 0; p < card::Positions; ++p)
-                Card_Numbers(p, column, line) = static_cast<Integer>(card::Card_Number(line, column, p));
+                Card_Numbers(p, column, line) = To_Integer(card::Card_Number(line, column, p));
 }
 
 void Hoofdvenster::Set_Lites() {

@@ -9,9 +9,6 @@ namespace plonk {
 
 namespace card {
 
-// The sound of a line moving.
-constexpr Integer Line_Sound = 6;
-
 bool Line_Moveable(const Hoofdvenster& m, int line) {
     const int last_ball = m.Fifth_Ball ? 5 : 4;
     return m.Line_Level > line + 5 && m.Balls_Played < last_ball;
@@ -22,12 +19,12 @@ void Click_Line(Hoofdvenster& m, int line) {
     if (Line_Moveable(m, line)) {
         // 2. One step in the line's direction; at an end (0 or 2) the direction turns,
         //    so the line goes 1, 2, 1, 0, 1, 2, ...
-        m.Line_Pos(line) = static_cast<Integer>(m.Line_Pos(line) + m.Line_Dir(line));
-        if (m.Line_Pos(line) != Rest_Position) m.Line_Dir(line) = static_cast<Integer>(-m.Line_Dir(line));
+        m.Line_Pos(line) = To_Integer(m.Line_Pos(line) + m.Line_Dir(line));
+        if (m.Line_Pos(line) != Rest_Position) m.Line_Dir(line) = To_Integer(-m.Line_Dir(line));
         // 3. Its ten lamps now show other numbers.
         Show_Line_Lamps(m, line);
         // 4. The sound of a line moving.
-        m.Speel(Line_Sound);
+        m.Speel(Sound::Lines);
     }
     // 5. Either way the buttons follow the state and the keys go to Command2.
     m.Set_Keys();

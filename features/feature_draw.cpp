@@ -8,7 +8,7 @@ namespace plonk {
 namespace {
 
 // A draw that wins nothing.
-void Nothing(Hoofdvenster& h) { h.Speel(5); }
+void Nothing(Hoofdvenster& h) { h.Speel(Sound::Invest); }
 
 // e = 1: the star game. Two stars replace three.
 void Draw_Stars(Hoofdvenster& h) {
@@ -25,7 +25,7 @@ void Draw_Stars(Hoofdvenster& h) {
     } else {
         return Nothing(h);
     }
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
     h.Set_Sterspel_Info();
 }
 
@@ -41,47 +41,45 @@ void Draw_Level(Hoofdvenster& h) {
     if (level == &h.Red_Level) h.Remove_Sterspel_Info();
     ++*level;
     h.Set_Scoreboard();
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
     h.Set_Sterspel_Info();
     if (level == &h.Red_Level && h.Red_Level == 9) h.Pic_RedBonus.Visible = true;
     if (level == &h.Green_Level && h.Green_Level == 9) h.Pic_GreenBonus.Visible = true;
 }
 
+// A feature won by a draw over 1..range of at most `most`: switched on, shown and
+// heard. A higher draw, or a feature already on, wins nothing.
+void Draw_Feature(Hoofdvenster& h, int range, int most, bool& feature, Control& picture) {
+    const int p = Draw_1_To(h, range);
+    if (p > most || feature) return Nothing(h);
+    feature = true;
+    picture.Visible = true;
+    h.Speel(Sound::Rollover);
+}
+
 // e = 3: four stars, never together with corners.
 void Draw_Four_Stars(Hoofdvenster& h) {
     if (h.Corners_Feature) return Nothing(h);
-    const int p = Draw_1_To(h, 10 * h.Green_Level);
-    if (p > 9 || h.Four_Stars_Feature) return Nothing(h);
-    h.Four_Stars_Feature = true;
-    h.Pic_4Stars.Visible = true;
-    h.Speel(8);
+    Draw_Feature(h, 10 * h.Green_Level, 9, h.Four_Stars_Feature, h.Pic_4Stars);
 }
 
 // e = 4: a ball in hole 16 adds a flag; harder with more flags.
 void Draw_Hit16(Hoofdvenster& h) {
     if (h.Flags_Count > 3) return Nothing(h);
-    const int p = Draw_1_To(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count);
-    if (p > 2 || h.Hit16_Feature) return Nothing(h);
-    h.Hit16_Feature = true;
-    h.Pic_16Hit.Visible = true;
-    h.Speel(8);
+    Draw_Feature(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count, 2, h.Hit16_Feature, h.Pic_16Hit);
 }
 
 // e = 5: corners, never together with four stars.
 void Draw_Corners(Hoofdvenster& h) {
     if (h.Four_Stars_Feature) return Nothing(h);
-    const int p = Draw_1_To(h, 10 * h.Red_Level);
-    if (p > 7 || h.Corners_Feature) return Nothing(h);
-    h.Corners_Feature = true;
-    h.Pic_Corners.Visible = true;
-    h.Speel(8);
+    Draw_Feature(h, 10 * h.Red_Level, 7, h.Corners_Feature, h.Pic_Corners);
 }
 
 // e = 6: the fifth ball. A miss is silent.
 void Draw_Fifth_Ball(Hoofdvenster& h) {
     if (h.Fifth_Ball) return Nothing(h);
     if (Draw_1_To(h, 32) != 30) return;
-    h.Speel(h.Line_Level >= 6 ? 8 : 5);
+    h.Speel(h.Line_Level >= 6 ? Sound::Rollover : Sound::Invest);
     h.Fifth_Ball = true;
     h.Set_Lijnen();
 }
@@ -92,14 +90,13 @@ void Draw_Line_Level(Hoofdvenster& h) {
     if (h.Line_Level != 0) {
         const int p = Draw_1_To(h, h.Fifth_Ball ? 56 : 28);
         if (p > 10 || h.Line_Level >= 10) return Nothing(h);
-        h.Line_Level = h.Line_Level == 5 ? Integer{7} : static_cast<Integer>(h.Line_Level + 1);
+        h.Line_Level = h.Line_Level == 5 ? Integer{7} : To_Integer(h.Line_Level + 1);
     } else {
         const int p = Draw_1_To(h, 40);
-        h.Line_Level =
-            p <= 29 ? static_cast<Integer>(std::max(static_cast<int>(Int((p + 1) / 3.0)), 7)) : Integer{1};
+        h.Line_Level = p <= 29 ? To_Integer(std::max(static_cast<int>(Int((p + 1) / 3.0)), 7)) : Integer{1};
     }
     h.Set_Lijnen();
-    h.Speel(8);
+    h.Speel(Sound::Rollover);
 }
 
 }  // namespace
@@ -108,29 +105,17 @@ void In_Game_Invest(Hoofdvenster& h) {
     // 1. The first invest after a lost star game lifts every level to 2.
     if (h.Yellow_Level == 1) {
         h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = 2;
-        h.Speel(5);
+        h.Speel(Sound::Invest);
         h.Set_Scoreboard();
         return;
     }
     // 2. Otherwise one draw e over 1..Invest_Range; only 1..7 can win anything.
-    switch (Draw_1_To(h, h.Invest_Range)) {
-        case 1:
-            return Draw_Stars(h);
-        case 2:
-            return Draw_Level(h);
-        case 3:
-            return Draw_Four_Stars(h);
-        case 4:
-            return Draw_Hit16(h);
-        case 5:
-            return Draw_Corners(h);
-        case 6:
-            return Draw_Fifth_Ball(h);
-        case 7:
-            return Draw_Line_Level(h);
-        default:
-            return Nothing(h);
-    }
+    static constexpr void (*draws[])(Hoofdvenster&) = {
+        Draw_Stars, Draw_Level, Draw_Four_Stars, Draw_Hit16, Draw_Corners, Draw_Fifth_Ball, Draw_Line_Level,
+    };
+    const int e = Draw_1_To(h, h.Invest_Range);
+    if (e >= 1 && e <= 7) return draws[e - 1](h);
+    Nothing(h);
 }
 
 }  // namespace plonk

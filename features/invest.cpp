@@ -1,6 +1,5 @@
 // Inserting points, investing and extra balls: the machine's economy.
 #include <algorithm>
-#include <limits>
 
 #include "features/feature_draw.h"
 
@@ -9,8 +8,8 @@ namespace plonk {
 int Draw_1_To(Hoofdvenster& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
 
 void Spend_One_Point(Hoofdvenster& h) {
-    // 1. One more point spent in this game (held within the 16-bit range).
-    if (h.Game_Spent < std::numeric_limits<Integer>::max()) ++h.Game_Spent;
+    // 1. One more point spent in this game (held within its 16 bits).
+    h.Game_Spent = Add16(h.Game_Spent, 1);
     // 2..3. It comes off the credits and the balance.
     --h.Main_Score;
     h.Set_Main_Score();
@@ -58,7 +57,7 @@ void Arm_Rollover_Stars(Hoofdvenster& h) {
 void Adapt_Invest_Range(Hoofdvenster& h) {
     --h.Game_Spent;
     int range = h.Invest_Range + (h.Game_Spent >= h.Game_Won ? -1 : 1);
-    h.Invest_Range = static_cast<Integer>(std::clamp(range, 7, 23));
+    h.Invest_Range = To_Integer(std::clamp(range, 7, 23));
 }
 
 void Start_New_Game(Hoofdvenster& h) {
@@ -71,7 +70,7 @@ void Start_New_Game(Hoofdvenster& h) {
     h.Game_Spent = 1;
     h.Game_Won = 0;
     // 5..6. Five fresh balls.
-    h.Speel(5);
+    h.Speel(Sound::Invest);
     h.Balls_In_Game = 5;
     h.Balls_Played = 0;
     // 7. The star game on the finished card.
@@ -85,7 +84,7 @@ void Start_New_Game(Hoofdvenster& h) {
         Give_Star_Prize(h, r);
     } else {
         // 9. Lost: every level starts at 1.
-        h.Star_Game_Rest = h.Star_Game_Rest != 0 ? static_cast<Integer>(h.Star_Game_Rest - 1) : Integer{2};
+        h.Star_Game_Rest = h.Star_Game_Rest != 0 ? To_Integer(h.Star_Game_Rest - 1) : Integer{2};
         h.Reset_Game();
         h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = 1;
     }
@@ -120,7 +119,7 @@ void Hoofdvenster::Knop_P_Click() {
     Stake_Score += 100;
     Set_Stake_Score();
     // 3. Sound, buttons, focus.
-    Speel(3);
+    Speel(Sound::Buttons);
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -170,9 +169,9 @@ void Hoofdvenster::Request_Extra_Ball() {
             ++Balls_In_Game;
             Image_Bal(Balls_In_Game - 1).Visible = true;
             Pix_XtrBall(Balls_In_Game - 6).Visible = true;
-            Speel(11);
+            Speel(Sound::Extra_Ball);
         } else {
-            Speel(5);
+            Speel(Sound::Invest);
         }
         // 5. A ball to shoot: the game goes on.
         if (Balls_Played < Balls_In_Game) Game_Over = false;

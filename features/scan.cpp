@@ -1,47 +1,47 @@
 // Scanning and collecting: the manual scan, the automatic scan over the line
 // settings, and the green double.
+#include "card/card_evaluate.h"
 #include "features/zones.h"
 
 namespace plonk {
 
 namespace {
 
-// Pay a row of `count` for a row kind by the increment rule; a green-double row
-// also marks the green double as used. Counts other than 3, 4 and 5 pay nothing.
-void Collect_Row(Hoofdvenster& h, int kind, Integer count) {
-    if (count < 3 || count > 5) return;
-    Zone_Flags marks = Marks_Of(h, kind);
-    Integer points = Increment_Points(h, Level_Of(h, kind), count, *marks.Got3, *marks.Got4, *marks.Got5);
-    if (kind == Kind_Double) h.Green_Double_Used = true;
+// Pay the row a scan found, by the increment rule; counts other than 3, 4 and 5 pay
+// nothing. The row comes with its cells, so what is paid for is known here.
+void Collect_Row(Hoofdvenster& h, Win_Kind kind, const card::Row_Found& row) {
+    if (row.Count < 3 || row.Count > 5) return;
+    Integer points = Pay_Row(h, kind, To_Integer(row.Count));
     h.Update_Score(points);
 }
 
 // Pay a card bonus: count the counter onto the scores, then start it again at 1000.
-void Collect_Bonus(Hoofdvenster& h, int kind) {
-    h.Speel(2);
-    if (kind == Kind_Main_Bonus) {
-        Integer which = 1;
-        h.Update_Score_Bonus(h.Main_Bonus, which);
-        h.Main_Bonus = 1000;
-        h.Set_Main_Bonus();
-        h.Main_Bonus_Paid = true;
-    } else {
-        Integer which = 2;
-        h.Update_Score_Bonus(h.Extra_Bonus, which);
-        h.Extra_Bonus = 1000;
-        h.Set_Extra_Bonus();
-        h.Extra_Bonus_Paid = true;
+void Collect_Bonus(Hoofdvenster& h, Win_Kind kind) {
+    const Win_Kind_Rule& k = Rule_Of(kind);
+    h.Speel(Sound::Bonus);
+    Integer which = k.Bonus_Number;
+    h.Update_Score_Bonus(h.*k.Counter, which);
+    h.*k.Counter = 1000;
+    (h.*k.Show_Counter)();
+    h.*k.Marks[0] = true;
+}
+
+// Pay a kind, where the lines stand now, when it has something new: a row kind in
+// force by what its evaluator finds, a card bonus when it is won.
+void Collect(Hoofdvenster& h, const Win_Kind_Rule& k) {
+    if (!k.Is_Row()) {
+        if (Bonus_Won(h, k.Kind)) Collect_Bonus(h, k.Kind);
+    } else if (In_Force(h, k)) {
+        Collect_Row(h, k.Kind, card::Find_Row(h, k.Kind));
     }
 }
 
 // The kind would pay something with the lines where they stand now.
-bool Kind_Pays(const Hoofdvenster& h, int kind) {
-    if (kind <= Row_Kinds) {
-        if (kind == Kind_Double && !h.Green_Double_Active) return false;
-        const Integer count = Evaluate_Row(h, kind);
-        return count >= 3 && count <= 5;
-    }
-    return Bonus_Won(h, kind);
+bool Kind_Pays(const Hoofdvenster& h, const Win_Kind_Rule& k) {
+    if (!k.Is_Row()) return Bonus_Won(h, k.Kind);
+    if (!In_Force(h, k)) return false;
+    const int count = card::Evaluate(h, card::Lit_Cells(h), k.Kind);
+    return count >= 3 && count <= 5;
 }
 
 }  // namespace
@@ -52,15 +52,11 @@ void Hoofdvenster::Knop_S_Click() {
         // 2. Four flags and no green double yet: show that it can be had.
         if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The scan sound.
-        Speel(3);
-        // 4..6. Yellow, red, white and green, then the green double while it is in
-        //       force; each pays by the increment rule before the next is looked at.
-        for (int kind = Kind_Yellow; kind <= Kind_Green; ++kind)
-            Collect_Row(*this, kind, Evaluate_Row(*this, kind));
-        if (Green_Double_Active) Collect_Row(*this, Kind_Double, Evaluate_Row(*this, Kind_Double));
-        // 7..8. The main-card bonus, then the extra-card bonus.
-        if (Bonus_Won(*this, Kind_Main_Bonus)) Collect_Bonus(*this, Kind_Main_Bonus);
-        if (Bonus_Won(*this, Kind_Extra_Bonus)) Collect_Bonus(*this, Kind_Extra_Bonus);
+        Speel(Sound::Buttons);
+        // 4..8. Yellow, red, white and green, the green double while it is in force,
+        //       then the main-card and the extra-card bonus; each pays before the
+        //       next is looked at.
+        for (const Win_Kind_Rule& k : Win_Kinds) Collect(*this, k);
     }
     // 9. The buttons, and the focus back unless a spending button is held.
     Set_Keys();
@@ -71,36 +67,36 @@ void Hoofdvenster::Auto_Scan() {
     // 1. Only with automatic scanning ticked and from the fourth ball on.
     if (Check2.Value != 1 || Balls_Played < 4) return;
     // 2. The lines as they stand are the baseline.
-    int baseline[5];
+    Integer baseline[5];
     for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
     // 3. The settings to try.
     const Line_Ranges r = Search_Ranges(*this);
     // 4. Line A outermost, line E innermost, each from low to high.
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int setting) {
-        Integer code = static_cast<Integer>(setting);
+        Integer code = To_Integer(setting);
         // 5. Every kind in the order of payment; a kind that pays here is collected:
         //    the lines move visibly from the baseline to this setting, which becomes
         //    the baseline, and the scan pays.
-        for (int kind = Kind_Yellow; kind <= Kind_Extra_Bonus; ++kind) {
-            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(pos[l]);
-            if (!Kind_Pays(*this, kind)) continue;
-            for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(baseline[l]);
+        for (const Win_Kind_Rule& k : Win_Kinds) {
+            for (int l = 0; l < 5; ++l) Line_Pos(l) = To_Integer(pos[l]);
+            if (!Kind_Pays(*this, k)) continue;
+            for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
             Auto_Lines(code);
             for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
             Knop_S_Click();
         }
     });
     // 6. The lines stay where the last collection left them.
-    for (int l = 0; l < 5; ++l) Line_Pos(l) = static_cast<Integer>(baseline[l]);
+    for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
 }
 
 void Hoofdvenster::Knop_2_Click() {
     // 1. With four flags the green double comes in force and its row pays at once.
     if (Flags_Count == 4) {
         Pic_Dubbel.Visible = true;
-        Speel(3);
+        Speel(Sound::Buttons);
         Green_Double_Active = true;
-        Collect_Row(*this, Kind_Double, Evaluate_Row(*this, Kind_Double));
+        Collect_Row(*this, Win_Kind::Green_Double, card::Find_Row(*this, Win_Kind::Green_Double));
     }
     // 2. In every case: repaint, the buttons, the focus.
     Refresh();

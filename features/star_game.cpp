@@ -12,10 +12,10 @@ Star_Prize Star_Prize_For(int r) {
     r = std::clamp(r, 1, 9);
     static const Integer line_levels[10] = {0, 5, 7, 7, 8, 8, 9, 9, 9, 10};
     Star_Prize p{};
-    p.Yellow = static_cast<Integer>(std::min(r + 2, 9));
-    p.Red = static_cast<Integer>(r);
-    p.White = static_cast<Integer>(std::min(r + 1, 9));
-    p.Green = static_cast<Integer>(r);
+    p.Yellow = To_Integer(std::min(r + 2, 9));
+    p.Red = To_Integer(r);
+    p.White = To_Integer(std::min(r + 1, 9));
+    p.Green = To_Integer(r);
     p.Line_Level = line_levels[r];
     p.Fifth_Ball = r > 5;
     p.Corners = r % 2 == 1;
@@ -24,9 +24,9 @@ Star_Prize Star_Prize_For(int r) {
 
 namespace {
 
-constexpr uint32_t Frame_Red = 12;   // the prize frames
-constexpr uint32_t Dark_Grey = 8;    // the panel's cell boundaries and box corners
-constexpr uint32_t Light_Cyan = 11;  // the panel's frames
+constexpr int Frame_Colour = qb::Red;      // the prize frames
+constexpr int Boundary_Colour = qb::Grey;  // the panel's cell boundaries and box corners
+constexpr int Panel_Colour = qb::Cyan;     // the panel's frames
 
 bool Armed(const Hoofdvenster& h) { return h.Three_Stars_Feature || h.Two_Stars_Feature; }
 
@@ -55,23 +55,23 @@ constexpr int Strip_Height = 28;
 enum class Pen { Draw, Erase };
 
 void Horizontal_Edge(Hoofdvenster& h, int x0, int x1, int y, Pen pen) {
-    if (pen == Pen::Draw) return h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Frame_Red));
+    if (pen == Pen::Draw) return h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Frame_Colour));
     // Dark grey first, then light cyan inside it: the cell boundaries stay grey.
-    h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Dark_Grey));
-    h.Pic_Scherm.Draw_Line(x0 + 1, y, x1 - 1, y, QBColor(Light_Cyan));
+    h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Boundary_Colour));
+    h.Pic_Scherm.Draw_Line(x0 + 1, y, x1 - 1, y, QBColor(Panel_Colour));
 }
 
 void Vertical_Edge(Control& c, int x, int y0, int y1, Pen pen) {
-    c.Draw_Line(x, y0, x, y1, QBColor(pen == Pen::Draw ? Frame_Red : Light_Cyan));
+    c.Draw_Line(x, y0, x, y1, QBColor(pen == Pen::Draw ? Frame_Colour : Panel_Colour));
 }
 
 void Box(Control& c, int x1, int y1, int x2, int y2, Pen pen) {
-    if (pen == Pen::Draw) return Draw_Box(c, x1, y1, x2, y2, QBColor(Frame_Red));
-    Draw_Box(c, x1, y1, x2, y2, QBColor(Light_Cyan));
-    Draw_Pixel(c, x1, y1, QBColor(Dark_Grey));
-    Draw_Pixel(c, x2, y1, QBColor(Dark_Grey));
-    Draw_Pixel(c, x1, y2, QBColor(Dark_Grey));
-    Draw_Pixel(c, x2, y2, QBColor(Dark_Grey));
+    if (pen == Pen::Draw) return Draw_Box(c, x1, y1, x2, y2, QBColor(Frame_Colour));
+    Draw_Box(c, x1, y1, x2, y2, QBColor(Panel_Colour));
+    Draw_Pixel(c, x1, y1, QBColor(Boundary_Colour));
+    Draw_Pixel(c, x2, y1, QBColor(Boundary_Colour));
+    Draw_Pixel(c, x1, y2, QBColor(Boundary_Colour));
+    Draw_Pixel(c, x2, y2, QBColor(Boundary_Colour));
 }
 
 // Frame the cell of prize level v on score strip i.

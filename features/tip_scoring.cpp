@@ -1,21 +1,14 @@
 #include "features/tip_scoring.h"
 
-#include <limits>
-
 namespace plonk {
-
-Integer Saturated_Add(Integer a, Integer b) {
-    const int sum = a + b;
-    if (sum > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-    if (sum < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-    return static_cast<Integer>(sum);
-}
 
 namespace {
 
+// A hole's score at one code: its values of every kind, a 16-bit sum held within
+// its range.
 Integer Sum_Of_Kinds(const Tip_Values& values, int hole, int code) {
     Integer s = 0;
-    for (int kind = 1; kind <= Win_Kinds; ++kind) s = Saturated_Add(s, values(hole, code, kind));
+    for (const Win_Kind_Rule& k : Win_Kinds) s = Add16(s, values(hole, code, k.Kind));
     return s;
 }
 
@@ -54,11 +47,11 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
             if (!tried[c]) continue;
             long total = 0;
             for (int hole = 1; hole <= 25; ++hole)
-                for (int kind = 1; kind <= Win_Kinds; ++kind) total += values(hole, c, kind);
+                for (const Win_Kind_Rule& k : Win_Kinds) total += values(hole, c, k.Kind);
             if (total > best_total) {
                 best_total = total;
                 last = c;
-                r.Line_Set = static_cast<Integer>(c);
+                r.Line_Set = To_Integer(c);
             }
         }
         r.Set_Lines = true;
@@ -67,11 +60,11 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         // 3. Earlier balls: each kind counts at its own best setting.
         for (int hole = 1; hole <= 25; ++hole) {
             Integer score = 0;
-            for (int kind = 1; kind <= Win_Kinds; ++kind) {
+            for (const Win_Kind_Rule& k : Win_Kinds) {
                 Integer best = 0;
                 for (int c = 0; c < Line_Set_Codes; ++c)
-                    if (tried[c] && values(hole, c, kind) > best) best = values(hole, c, kind);
-                score = Saturated_Add(score, best);
+                    if (tried[c] && values(hole, c, k.Kind) > best) best = values(hole, c, k.Kind);
+                score = Add16(score, best);
             }
             r.Hole_Score[hole] = score;
         }

@@ -16,18 +16,15 @@ constexpr int Line_Set_Codes = 243;
 class Tip_Values {
 public:
     Tip_Values() : v_(static_cast<size_t>(Line_Set_Codes) * 26 * 8, 0) {}
-    Integer& operator()(int hole, int code, int kind) { return v_[Index(hole, code, kind)]; }
-    Integer operator()(int hole, int code, int kind) const { return v_[Index(hole, code, kind)]; }
+    Integer& operator()(int hole, int code, Win_Kind kind) { return v_[Index(hole, code, kind)]; }
+    Integer operator()(int hole, int code, Win_Kind kind) const { return v_[Index(hole, code, kind)]; }
 
 private:
-    static size_t Index(int hole, int code, int kind) {
-        return (static_cast<size_t>(code) * 26 + hole) * 8 + kind;
+    static size_t Index(int hole, int code, Win_Kind kind) {
+        return (static_cast<size_t>(code) * 26 + hole) * 8 + static_cast<size_t>(kind);
     }
     std::vector<Integer> v_;
 };
-
-// A 16-bit sum held within the 16-bit range instead of wrapping round.
-Integer Saturated_Add(Integer a, Integer b);
 
 struct Tip_Place {
     Integer Score = 0;

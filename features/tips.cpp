@@ -9,32 +9,37 @@ namespace plonk {
 
 namespace {
 
-constexpr card::Zone Zone_Of[Row_Kinds + 1] = {card::Zone::Yellow, card::Zone::Yellow, card::Zone::Red,
-                                               card::Zone::White,  card::Zone::Green,  card::Zone::Green};
-
-// What the trials need of the record, read once.
+// What the trials need of the record, read once: for each row kind in force its
+// zone, level, marks and pattern, and for each card bonus whether it is open, its
+// cells and its points.
 struct Trial_Rules {
-    Integer Level[Row_Kinds + 1];
-    card::Paid_Marks Marks[Row_Kinds + 1];
-    bool Pattern[Row_Kinds + 1];
-    int Row_Kinds_Tried;  // 4, or 5 with the green double in force
-    bool Main_Bonus_Open, Extra_Bonus_Open;
-    Integer Main_Bonus, Extra_Bonus;
+    struct Row {
+        Win_Kind Kind;
+        card::Zone Zone;
+        Integer Level;
+        card::Paid_Marks Marks;
+        uint64_t Pattern;
+    };
+    struct Bonus {
+        Win_Kind Kind;
+        uint64_t Cells;
+        Integer Points;
+    };
+    std::array<Row, Win_Kind_Count> Rows{};
+    int Row_Count = 0;
+    std::array<Bonus, Win_Kind_Count> Bonuses{};
+    int Bonus_Count = 0;
 };
 
-Trial_Rules Read_Rules(Hoofdvenster& h) {
-    Trial_Rules t{};
-    for (int kind = Kind_Yellow; kind <= Kind_Double; ++kind) {
-        t.Level[kind] = Level_Of(h, kind);
-        const Zone_Flags f = Marks_Of(h, kind);
-        t.Marks[kind] = {*f.Got3, *f.Got4, *f.Got5};
-        t.Pattern[kind] = kind == Kind_Red ? h.Corners_Feature : kind >= Kind_Green && h.Four_Stars_Feature;
+Trial_Rules Read_Rules(const Hoofdvenster& h) {
+    Trial_Rules t;
+    for (const Win_Kind_Rule& k : Win_Kinds) {
+        if (k.Is_Row() && In_Force(h, k))
+            t.Rows[t.Row_Count++] = {k.Kind, k.Zone, h.*k.Level, Marks_Now(h, k), Pattern_Now(h, k)};
+        // An open card bonus is worth its counter, held within 16 bits.
+        if (!k.Is_Row() && Bonus_Open(h, k.Kind))
+            t.Bonuses[t.Bonus_Count++] = {k.Kind, k.Pattern, Saturate16(h.*k.Counter)};
     }
-    t.Row_Kinds_Tried = h.Green_Double_Active ? Kind_Double : Kind_Green;
-    t.Main_Bonus_Open = h.Red_Level == 9 && !h.Main_Bonus_Paid;
-    t.Extra_Bonus_Open = h.Green_Level == 9 && !h.Extra_Bonus_Paid;
-    t.Main_Bonus = Bonus_Points(h.Main_Bonus);
-    t.Extra_Bonus = Bonus_Points(h.Extra_Bonus);
     return t;
 }
 
@@ -42,17 +47,17 @@ Trial_Rules Read_Rules(Hoofdvenster& h) {
 // paid marks as they were before the trial.
 void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, Tip_Values& values, int hole,
            int code) {
-    for (int kind = Kind_Yellow; kind <= t.Row_Kinds_Tried; ++kind) {
-        const int count = card::Zone_Result(lit, Zone_Of[kind], t.Marks[kind], t.Pattern[kind]);
+    for (int i = 0; i < t.Row_Count; ++i) {
+        const Trial_Rules::Row& r = t.Rows[i];
+        const int count = card::Zone_Result(lit, r.Zone, r.Marks, r.Pattern);
         if (count == 0) continue;
-        bool got3 = t.Marks[kind].Got3, got4 = t.Marks[kind].Got4, got5 = t.Marks[kind].Got5;
-        values(hole, code, kind) =
-            Increment_Points(h, t.Level[kind], static_cast<Integer>(count), got3, got4, got5);
+        bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
+        values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
     }
-    if (t.Main_Bonus_Open && (lit & Main_Bonus_Cells) == Main_Bonus_Cells)
-        values(hole, code, Kind_Main_Bonus) = t.Main_Bonus;
-    if (t.Extra_Bonus_Open && (lit & Extra_Bonus_Cells) == Extra_Bonus_Cells)
-        values(hole, code, Kind_Extra_Bonus) = t.Extra_Bonus;
+    for (int i = 0; i < t.Bonus_Count; ++i) {
+        const Trial_Rules::Bonus& b = t.Bonuses[i];
+        if ((lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
+    }
 }
 
 }  // namespace

@@ -19,6 +19,18 @@ struct Point {
     int X = 0, Y = 0;
 };
 
+// What the ball meets on a pixel: the codes of the zone map.
+enum Zone_Code : uint8_t {
+    Zone_Open = 0,         // free flight; on the launch lane, the lane itself
+    Zone_Spring = 1,       // a spring's ring; on the launch lane, the end of the lane
+    Zone_Hole = 2,         // a hole's capture area
+    Zone_Yellow_Star = 3,  // the yellow rollover star, otherwise open
+    Zone_Pin = 4,          // a pin's ring
+    Zone_Wall = 5,         // a wall, the top or a slope
+    Zone_Red_Star = 6,     // the red rollover star, otherwise open
+    Zone_Drain = 7,        // the run-out to the drain
+};
+
 // One listed element of an angle table: offsets (I, J) in the box and the surface angle.
 struct Ring_Element {
     int8_t I = 0, J = 0;
@@ -69,6 +81,8 @@ inline constexpr int Raised_Hole_Right = 166;
 inline constexpr int Raised_Hole_Top = 408;
 // Below this y a hole row's vertical offset is no longer taken from the 85-pixel grid.
 inline constexpr int Hole_Grid_Bottom = 340;
+// The offset of a hole's centre pixel from its top-left pixel, across and down.
+inline constexpr int Hole_Centre = Hole_Size / 2;
 
 // ------------------------------------------------------------------- pins
 inline constexpr int Pin_Box = 25;     // the pin table is 25 x 25, the centre at (12, 12)
@@ -88,6 +102,20 @@ inline constexpr std::array<Pin_Row_Layout, 5> Pin_Rows = {{
     {210, 7, {44, 82, 120, 158, 196, 234, 272}},
     {295, 5, {70, 114, 158, 202, 246, 0, 0}},
     {380, 1, {158, 0, 0, 0, 0, 0, 0}},
+}};
+
+// The pin boxes across each pin row: a ball at column x is at offset
+// (x - First) Mod Pitch of its box; in row 1 the right half (x >= Mirror_X) counts
+// from Right_First.
+struct Pin_Box_Row {
+    int First, Pitch, Right_First;
+};
+inline constexpr std::array<Pin_Box_Row, 5> Pin_Box_Rows = {{
+    {14, 44, 14},
+    {32, 40, 20},
+    {32, 38, 32},
+    {14, 44, 14},
+    {14, 44, 14},
 }};
 
 // The pin ring, row by row: the elements on which the ball touches a pin. Every
@@ -125,6 +153,11 @@ constexpr bool In_Drain_Box(int x, int y) { return x >= Drain_Left && x <= Drain
 inline constexpr Point Ball_Start = {275, 15};
 inline constexpr int Lane_Y = 15;
 
+// The balls waiting to be shot stand in a column beside the lane, ball 0 lowest; a
+// ball the drain returns goes back to its place there. Ball k's picture has its
+// top-left corner at Waiting_Ball(k).
+constexpr Point Waiting_Ball(int k) { return {295, 384 - 20 * k}; }
+
 // ------------------------------------------------------------------ walls
 // The walls as lines the ball's centre cannot cross (the drawn wall stands a
 // ball's radius further out).
@@ -136,11 +169,27 @@ inline constexpr int Lower_Wall_Right = 18;   // left wall x 0..18 for y 200..39
 inline constexpr int Bottom_Slope_Top = 395;  // the bottom slopes start here
 // The bottom slope falls 7 pixels for every 10 to the centre (its normal is 55 degrees).
 inline constexpr int Bottom_Slope_Rise = 7, Bottom_Slope_Run = 10;
+// The surface angles of the left upper slope and the left bottom slope; those of the
+// right ones are their mirror images, 180 minus these.
+inline constexpr int Upper_Slope_Normal = 45, Bottom_Slope_Normal = 55;
 
 // The ball's picture is 15 x 15 around its centre pixel.
 inline constexpr int Ball_Radius = 7;
 
 // The mirror image of column x.
 constexpr int Mirror(int x) { return 2 * Mirror_X - x; }
+
+// Every pin stands in a box of its row's pin box columns.
+constexpr bool Pin_Boxes_Fit_Pins() {
+    for (int row = 0; row < 5; ++row)
+        for (int k = 0; k < Pin_Rows[row].Count; ++k) {
+            const Pin_Box_Row& b = Pin_Box_Rows[row];
+            const int left = Pin_Rows[row].X[k] - Pin_Radius;
+            if ((left - (Pin_Rows[row].X[k] < Mirror_X ? b.First : b.Right_First)) % b.Pitch != 0)
+                return false;
+        }
+    return true;
+}
+static_assert(Pin_Boxes_Fit_Pins());
 
 }  // namespace plonk::board

@@ -31,25 +31,18 @@ int Clamp_Low(int v) { return v < 0 ? 0 : v; }
 Integer Hoofdvenster::Calc_Alfa(Integer X_Vector, Integer Y_Vector) const {
     const double ax = std::abs(X_Vector - 100);
     const double ay = std::abs(Y_Vector - 100);
+    // `base` degrees less the angle whose tangent is a / b.
+    auto less = [](double base, double a, double b) { return base - Degrees(std::atan(a / b)); };
     double r;
-    if (X_Vector < 100) {
-        if (Y_Vector < 100)
-            r = 180 - Degrees(std::atan(ay / ax));
-        else if (Y_Vector == 100)
-            r = 180;
-        else
-            r = 270 - Degrees(std::atan(ax / ay));
-    } else if (X_Vector == 100) {
+    if (X_Vector == 100)  // straight up or down, or at rest (360)
         r = Y_Vector < 100 ? 90 : Y_Vector == 100 ? 360 : 270;
-    } else {
-        if (Y_Vector < 100)
-            r = 90 - Degrees(std::atan(ax / ay));
-        else if (Y_Vector == 100)
-            r = 0;
-        else
-            r = 360 - Degrees(std::atan(ay / ax));
-    }
-    return static_cast<Integer>(Round_Even(r));
+    else if (Y_Vector == 100)  // straight left or right
+        r = X_Vector < 100 ? 180 : 0;
+    else if (X_Vector < 100)  // up and left, or down and left
+        r = Y_Vector < 100 ? less(180, ay, ax) : less(270, ax, ay);
+    else  // up and right, or down and right
+        r = Y_Vector < 100 ? less(90, ax, ay) : less(360, ay, ax);
+    return To_Integer(Round_Even(r));
 }
 
 bool Hoofdvenster::Botsing(Integer Alfa, Integer ObjHoek) const {
@@ -92,7 +85,7 @@ Integer Hoofdvenster::Calc_Hor(Integer Beta, double Hyp, Integer Proc) const {
     } else {
         v = 100;  // straight up or down
     }
-    return static_cast<Integer>(v);
+    return To_Integer(v);
 }
 
 Integer Hoofdvenster::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
@@ -113,14 +106,14 @@ Integer Hoofdvenster::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
     } else {
         v = 100;  // straight left or right
     }
-    return static_cast<Integer>(v);
+    return To_Integer(v);
 }
 
 Integer Hoofdvenster::SoortRand(Integer Y) const {
-    if (Y < 10) return 0;
-    if (Y <= 189) return 1;
-    if (Y <= 199) return 2;
-    if (Y <= 394) return 3;
+    if (Y <= board::Top_Wall_Bottom) return 0;
+    if (Y < board::Upper_Slope_Top) return 1;
+    if (Y <= board::Upper_Slope_Bottom) return 2;
+    if (Y < board::Bottom_Slope_Top) return 3;
     return 4;
 }
 
@@ -131,7 +124,7 @@ void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_v
     const Integer alfa = m.Calc_Alfa(m.Ball_VX, m.Ball_VY);
     if (!m.Botsing(alfa, N)) return;
     // 4. The hit is heard.
-    m.Speel(1);
+    m.Speel(Sound::Ball_Hit);
     // 5. A ball at rest is nudged to one side.
     if (alfa == 360) {
         if (rest_vx != 0) m.Ball_VX = rest_vx;
@@ -139,11 +132,11 @@ void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_v
     }
     // 6..7. The direction mirrored about the surface normal, at the same speed.
     const double hyp = Speed(ax, ay);
-    const Integer beta = static_cast<Integer>(Mod(2 * N + 540 - alfa, 360));
+    const Integer beta = To_Integer(Mod(2 * N + 540 - alfa, 360));
     // 8. A surface facing right, up or left ends the kick.
     if (N < 181) f.Kick = 0;
     // 9..10. The new velocity, scaled by the elasticity.
-    const Integer proc = static_cast<Integer>(base + 6 * f.Kick);
+    const Integer proc = To_Integer(base + 6 * f.Kick);
     m.Ball_VX = m.Calc_Hor(beta, hyp, proc);
     m.Ball_VY = m.Calc_Ver(beta, hyp, proc);
 }
@@ -151,7 +144,7 @@ void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_v
 void Wall_Rebound(Hoofdvenster& m, Integer section, int x) {
     // The top sends the ball down.
     if (section == 0) {
-        if (m.Ball_VY < 100) m.Speel(1);
+        if (m.Ball_VY < 100) m.Speel(Sound::Ball_Hit);
         m.Ball_VY = 105;
         return;
     }
@@ -161,18 +154,18 @@ void Wall_Rebound(Hoofdvenster& m, Integer section, int x) {
     const int ay = std::abs(m.Ball_VY - 100);
     auto damp = [section](int a) { return static_cast<int>(section == 1 ? Int(a / 5.0) : Int(a * 4 / 5.0)); };
     if (x < board::Mirror_X) {
-        if (m.Ball_VX < 100) m.Speel(1);
-        m.Ball_VX = static_cast<Integer>(damp(ax) + 100);
+        if (m.Ball_VX < 100) m.Speel(Sound::Ball_Hit);
+        m.Ball_VX = To_Integer(damp(ax) + 100);
         if (m.Ball_VX == 100) m.Ball_VX = 105;
     } else {
-        if (m.Ball_VX > 100) m.Speel(1);
-        m.Ball_VX = static_cast<Integer>(100 - damp(ax));
+        if (m.Ball_VX > 100) m.Speel(Sound::Ball_Hit);
+        m.Ball_VX = To_Integer(100 - damp(ax));
         if (m.Ball_VX == 100) m.Ball_VX = 95;
     }
     if (m.Ball_VY < 100)
-        m.Ball_VY = static_cast<Integer>(100 - damp(ay));
+        m.Ball_VY = To_Integer(100 - damp(ay));
     else if (m.Ball_VY > 100)
-        m.Ball_VY = static_cast<Integer>(damp(ay) + 100);
+        m.Ball_VY = To_Integer(damp(ay) + 100);
 }
 
 }  // namespace plonk

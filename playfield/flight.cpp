@@ -2,8 +2,6 @@
 // the hole or the drain it ends in.
 #include "playfield/flight.h"
 
-#include "playfield/board_layout.h"
-
 namespace plonk {
 namespace {
 
@@ -22,7 +20,9 @@ void Move(Hoofdvenster& m) {
 }
 
 // One unit of a velocity component towards `target` ... at 0.1 pixel per step.
-Integer Steer(int offset) { return static_cast<Integer>(offset < 7 ? 110 : offset == 7 ? 100 : 90); }
+Integer Steer(int offset) {
+    return offset < board::Hole_Centre ? 110 : offset == board::Hole_Centre ? 100 : 90;
+}
 
 // Friction and gravity on an open or star pixel.
 void Friction_And_Gravity(Hoofdvenster& m, Flight& f) {
@@ -51,7 +51,7 @@ void Open_Step(Hoofdvenster& m, Flight& f) {
 void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
     if (!lit) return;
     lit = false;
-    m.Speel(8);
+    m.Speel(Sound::Rollover);
     star.Visible = false;
     m.Pic_4thBall.Visible = false;
     m.Pic_5thBall.Visible = true;
@@ -67,24 +67,14 @@ bool In_Table(int i, int j) {
 // The pin under the ball: its box offsets, its surface angle and the rebound.
 // False when the offsets fall outside the pin table.
 bool Pin_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
-    const int row = static_cast<int>(Int((y - board::Pin_Row_Top) / 85.0));
+    const int row = static_cast<int>(Int((y - board::Pin_Row_Top) / double{board::Pin_Row_Height}));
     const int j = Mod(y - board::Pin_Row_Top, board::Pin_Row_Height);
-    switch (row) {
-        case 0:
-        case 3:
-        case 4:
-            f.H = static_cast<Integer>(Mod(x - 14, 44));
-            break;
-        case 1:
-            f.H = static_cast<Integer>(x < board::Mirror_X ? Mod(x - 32, 40) : Mod(x - 20, 40));
-            break;
-        case 2:
-            f.H = static_cast<Integer>(Mod(x - 32, 38));
-            break;
-        default:
-            break;  // outside the pin rows the column offset stays
+    // Outside the pin rows the column offset stays.
+    if (row >= 0 && row < static_cast<int>(board::Pin_Box_Rows.size())) {
+        const board::Pin_Box_Row& b = board::Pin_Box_Rows[row];
+        f.H = To_Integer(Mod(x - (x < board::Mirror_X ? b.First : b.Right_First), b.Pitch));
     }
-    f.V = static_cast<Integer>(j);
+    f.V = To_Integer(j);
     if (!In_Table<decltype(m.Pin_Angle)>(f.H, f.V)) return false;
     Integer n = m.Pin_Angle(f.H, f.V);
     // A ball dropping straight onto a pin's crown is split by its fraction of a pixel.
@@ -101,8 +91,8 @@ bool Spring_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
     const int side = x / board::Mirror_X;
     if (row <= 4 && side <= 1) {
         const board::Point c = side == 0 ? board::Left_Spring_Corner[row] : board::Right_Spring_Corner[row];
-        f.H = static_cast<Integer>(x - c.X);
-        f.V = static_cast<Integer>(y - c.Y);
+        f.H = To_Integer(x - c.X);
+        f.V = To_Integer(y - c.Y);
     }
     Integer rest = 0;
     if (side <= 1) {
@@ -120,16 +110,14 @@ bool Spring_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
 }
 
 void Wall_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
-    const Integer section = m.SoortRand(static_cast<Integer>(y));
+    const Integer section = m.SoortRand(To_Integer(y));
     if (section == 0 || section == 1 || section == 3) {
         Wall_Rebound(m, section, x);
         return;
     }
     const bool left = x < board::Mirror_X;
-    if (section == 2)
-        f.N = left ? 45 : 135;
-    else
-        f.N = left ? 55 : 125;
+    const int normal = section == 2 ? board::Upper_Slope_Normal : board::Bottom_Slope_Normal;
+    f.N = To_Integer(left ? normal : 180 - normal);
     Deflect(m, f, f.N, 65, left ? 105 : 95);
 }
 
@@ -139,32 +127,33 @@ enum class Zone_Result { Go_On, Ended, Fault };
 // towards the centre of a free hole and pushed sideways out of a taken one.
 Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
     // 1. The hole row, and the vertical offset on the 85-pixel grid.
-    const int row = static_cast<int>(Int((y - board::Hole_Row_Top) / 85.0));
-    if (y < board::Hole_Grid_Bottom) f.V = static_cast<Integer>(Mod(y - 68, 85));
+    const int row = static_cast<int>(Int((y - board::Hole_Row_Top) / double{board::Hole_Row_Height}));
+    if (y < board::Hole_Grid_Bottom)
+        f.V = To_Integer(Mod(y - board::Hole_Rows[0].Top_Y, board::Hole_Row_Height));
     // 2. The offset across the row and the hole's number.
     if (row >= 0 && row <= 4) {
         const auto& r = board::Hole_Rows[row];
-        f.H = static_cast<Integer>(Mod(x - r.First_X, r.Pitch));
+        f.H = To_Integer(Mod(x - r.First_X, r.Pitch));
         f.Hole = Int(static_cast<double>(x - r.First_X) / r.Pitch) + r.First_Number;
         if (row == 4)
-            f.V = static_cast<Integer>(x >= board::Raised_Hole_Left && x <= board::Raised_Hole_Right
-                                           ? y - board::Raised_Hole_Top
-                                           : y - r.Top_Y);
+            f.V = To_Integer(x >= board::Raised_Hole_Left && x <= board::Raised_Hole_Right
+                                 ? y - board::Raised_Hole_Top
+                                 : y - r.Top_Y);
     }
     const int n = static_cast<int>(f.Hole);
     if (n < 1 || n > board::Hole_Count) return Zone_Result::Fault;
     // 3. On the centre pixel the ball drops in.
-    if (f.H == 7 && f.V == 7) return Zone_Result::Ended;
+    if (f.H == board::Hole_Centre && f.V == board::Hole_Centre) return Zone_Result::Ended;
     if (m.Hole_State(n) == 0) {
         // 4. A free hole draws the ball to its centre.
         m.Ball_VX = Steer(f.H);
         m.Ball_VY = Steer(f.V);
     } else {
         // 5. A taken hole pushes it out sideways.
-        if (f.H != 7)
-            m.Ball_VX = static_cast<Integer>(f.H < 7 ? 95 : 105);
+        if (f.H != board::Hole_Centre)
+            m.Ball_VX = f.H < board::Hole_Centre ? 95 : 105;
         else
-            m.Ball_VX = static_cast<Integer>(Mod(m.Ball_X, 100) >= 50 ? 105 : 95);
+            m.Ball_VX = Mod(m.Ball_X, 100) >= 50 ? 105 : 95;
         m.Ball_VY = 100;
     }
     Move(m);
@@ -173,9 +162,9 @@ Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
 
 // The run-out: the ball is steered to the drain point and returned there.
 Zone_Result Drain_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
-    f.H = static_cast<Integer>(x - (board::Drain_Point.X - 7));
-    f.V = static_cast<Integer>(y - (board::Drain_Point.Y - 7));
-    if (f.H == 7 && f.V == 7) return Zone_Result::Ended;
+    f.H = To_Integer(x - (board::Drain_Point.X - board::Hole_Centre));
+    f.V = To_Integer(y - (board::Drain_Point.Y - board::Hole_Centre));
+    if (f.H == board::Hole_Centre && f.V == board::Hole_Centre) return Zone_Result::Ended;
     m.Ball_VX = Steer(f.H);
     m.Ball_VY = Steer(f.V);
     Move(m);
@@ -218,8 +207,8 @@ bool Launch(Hoofdvenster& m, Flight& f, Control& ball) {
             case Zone_Spring:
                 // 4. The end of the lane turns the ball back, once.
                 if (!f.Lane_End_Passed) {
-                    m.Speel(1);
-                    m.Ball_VX = static_cast<Integer>(200 - m.Ball_VX);
+                    m.Speel(Sound::Ball_Hit);
+                    m.Ball_VX = To_Integer(200 - m.Ball_VX);
                 }
                 m.Ball_X += m.Ball_VX - 100;
                 f.Lane_End_Passed = true;
@@ -313,7 +302,7 @@ Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
 
 // 1..2. The ball has dropped into hole n: it counts, and the card follows.
 void Fall_In(Hoofdvenster& m, int n) {
-    m.Speel(4);
+    m.Speel(Sound::Fall);
     ++m.Balls_Played;
     m.Invest_Open = false;
     m.Hole_State(n) = 1;
@@ -335,10 +324,10 @@ void Fall_In(Hoofdvenster& m, int n) {
 // The ball runs out: it goes back to its place among the waiting balls and does
 // not count.
 void Return_Ball(Hoofdvenster& m) {
-    m.Speel(7);
+    m.Speel(Sound::Return);
     Control& ball = m.Image_Bal(m.Balls_Played);
-    ball.Left = 295;
-    ball.Top = 384 - 20 * m.Balls_Played;
+    ball.Left = board::Waiting_Ball(m.Balls_Played).X;
+    ball.Top = board::Waiting_Ball(m.Balls_Played).Y;
 }
 
 }  // namespace
@@ -346,9 +335,9 @@ void Return_Ball(Hoofdvenster& m) {
 void Start_Ball(Hoofdvenster& m) {
     // At (275, 15) plus a random part of a pixel, rolling left at the start speed
     // plus a random hundredth.
-    m.Ball_X = 27500 + static_cast<Long>(Int(m.Rng.Rnd() * 101));
-    m.Ball_Y = 1500;
-    m.Ball_VX = static_cast<Integer>(100 - m.Start_Speed + static_cast<int>(Int(m.Rng.Rnd() * 2)));
+    m.Ball_X = 100 * board::Ball_Start.X + static_cast<Long>(Int(m.Rng.Rnd() * 101));
+    m.Ball_Y = 100 * board::Ball_Start.Y;
+    m.Ball_VX = To_Integer(100 - m.Start_Speed + static_cast<int>(Int(m.Rng.Rnd() * 2)));
     m.Ball_VY = 100;
 }
 
@@ -366,7 +355,7 @@ void Hoofdvenster::Knop_Bal_Click() {
         // 2. Four flags bring the green double, unless it already runs.
         if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.
-        Speel(10);
+        Speel(Sound::Shoot);
         Rng.Randomize(Tk.Clock_Seed());
         // 4..5. The ball on the lane.
         Start_Ball(*this);

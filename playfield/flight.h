@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/hoofdvenster.h"
+#include "playfield/board_layout.h"
 
 namespace plonk {
 
@@ -29,17 +30,8 @@ enum class Flight_End { Hole, Drain, Lost };
 // A flight that has not ended after this many steps is given up.
 inline constexpr long Flight_Step_Limit = 1'000'000;
 
-// Zone codes of the map.
-enum Zone : Byte {
-    Zone_Open = 0,
-    Zone_Spring = 1,
-    Zone_Hole = 2,
-    Zone_Yellow_Star = 3,
-    Zone_Pin = 4,
-    Zone_Wall = 5,
-    Zone_Red_Star = 6,
-    Zone_Drain = 7,
-};
+// The zone codes of the map, by name.
+using enum board::Zone_Code;
 
 // The rebound at a pin, spring or slope whose surface angle is `N`, with base
 // elasticity `base`; `rest_vx` is what a ball at rest gets as Ball_VX (95 or 105),

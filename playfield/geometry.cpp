@@ -35,8 +35,8 @@ void Hoofdvenster::Init_Veld() {
 
 void Hoofdvenster::Init_Hole_XY() {
     for (int n = 1; n <= board::Hole_Count; ++n) {
-        Hole_X(n) = static_cast<Integer>(board::Hole_Corner[n - 1].X);
-        Hole_Y(n) = static_cast<Integer>(board::Hole_Corner[n - 1].Y);
+        Hole_X(n) = To_Integer(board::Hole_Corner[n - 1].X);
+        Hole_Y(n) = To_Integer(board::Hole_Corner[n - 1].Y);
     }
 }
 

@@ -33,7 +33,8 @@ Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<c
     for (int n : taken) m.Hole_State(n) = 1;
     m.Balls_Played = 0;
     for (long b = 0; b < balls; ++b) {
-        m.Start_Speed = static_cast<Integer>(38 + b % 63);
+        m.Start_Speed = To_Integer(Hoofdvenster::Start_Speed_Min +
+                                   b % (Hoofdvenster::Start_Speed_Max - Hoofdvenster::Start_Speed_Min + 1));
         Start_Ball(m);
         Flight f;
         const Flight_End end = Fly(m, f);

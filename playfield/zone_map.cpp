@@ -7,8 +7,6 @@
 namespace plonk::board {
 namespace {
 
-constexpr uint8_t Open = 0, Spring = 1, Hole = 2, Yellow = 3, Pin = 4, Wall = 5, Red = 6, Drain = 7;
-
 // The wall of the left half, as seen by the ball's centre. The right half is its
 // mirror image.
 bool Left_Wall(int x, int y) {
@@ -34,7 +32,7 @@ constexpr int Wall_Skin = 3;
 bool Near_Non_Wall(const Zone_Grid& g, int x, int y, int reach) {
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx)
-            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) != Wall) return true;
+            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) != Zone_Wall) return true;
     return false;
 }
 
@@ -43,7 +41,7 @@ bool Near_Non_Wall(const Zone_Grid& g, int x, int y, int reach) {
 // where it is not yet level with it. A diagonal step may pass either pixel beside it.
 bool Hidden_Way_To_Drain(const Zone_Grid& g, int x, int y) {
     auto hidden = [&g](int a, int b) {
-        return Zone_Grid::Inside(a, b) && (g.At(a, b) == Wall || g.At(a, b) == Drain);
+        return Zone_Grid::Inside(a, b) && (g.At(a, b) == Zone_Wall || g.At(a, b) == Zone_Drain);
     };
     while (!In_Drain_Box(x, y)) {
         const int sx = x < Drain_Point.X ? 1 : x > Drain_Point.X ? -1 : 0;
@@ -59,7 +57,7 @@ bool Hidden_Way_To_Drain(const Zone_Grid& g, int x, int y) {
 bool Near_Wall(const Zone_Grid& g, int x, int y) {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) == Wall) return true;
+            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) == Zone_Wall) return true;
     return false;
 }
 
@@ -129,17 +127,17 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x) {
             if (In_Drain_Box(x, y))
-                g.Set(x, y, Drain);
+                g.Set(x, y, Zone_Drain);
             else if (Is_Wall(x, y))
-                g.Set(x, y, Wall);
+                g.Set(x, y, Zone_Wall);
         }
     // 2. A seam of open ground runs down each lower side wall under its skin. A ball
     //    that a bottom slope lets on into the side wall above it (one climbing into
     //    the corner where they meet) rolls over the seam, and the side wall turns it
     //    back into the field.
     for (int y = Upper_Slope_Bottom + 1; y < Bottom_Slope_Top; ++y) {
-        g.Set(Lower_Wall_Right - Wall_Skin - 1, y, Open);
-        g.Set(Mirror(Lower_Wall_Right - Wall_Skin - 1), y, Open);
+        g.Set(Lower_Wall_Right - Wall_Skin - 1, y, Zone_Open);
+        g.Set(Mirror(Lower_Wall_Right - Wall_Skin - 1), y, Zone_Open);
     }
     // 3. The ground under the walls around the run-out belongs to it. A ball that a
     //    bottom slope sends on into its skin (a slow ball can keep no motion away from
@@ -150,9 +148,10 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
         std::vector<Point> ground;
         for (int y = 0; y < Field_Height; ++y)
             for (int x = 0; x < Field_Width; ++x)
-                if (g.At(x, y) == Wall && !Near_Non_Wall(g, x, y, Wall_Skin) && Hidden_Way_To_Drain(g, x, y))
+                if (g.At(x, y) == Zone_Wall && !Near_Non_Wall(g, x, y, Wall_Skin) &&
+                    Hidden_Way_To_Drain(g, x, y))
                     ground.push_back({x, y});
-        for (const Point& p : ground) g.Set(p.X, p.Y, Drain);
+        for (const Point& p : ground) g.Set(p.X, p.Y, Zone_Drain);
     }
     // 4. The holes' capture areas.
     for (int n = 0; n < Hole_Count; ++n) {
@@ -160,10 +159,11 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
         const Hole_Zone& z = zones[n];
         for (int y = cy - z.Up; y <= cy + z.Down; ++y)
             for (int x = cx - z.Left; x <= cx + z.Right; ++x)
-                if (Zone_Grid::Inside(x, y) && g.At(x, y) == Open) g.Set(x, y, Hole);
+                if (Zone_Grid::Inside(x, y) && g.At(x, y) == Zone_Open) g.Set(x, y, Zone_Hole);
     }
     // 5. The rollover stars.
-    for (const auto& [star, code] : {std::pair{Yellow_Star, Yellow}, std::pair{Red_Star, Red}})
+    for (const auto& [star, code] :
+         {std::pair{Yellow_Star, Zone_Yellow_Star}, std::pair{Red_Star, Zone_Red_Star}})
         for (int dy = -Star_Radius; dy <= Star_Radius; ++dy)
             for (int dx = -Star_Radius; dx <= Star_Radius; ++dx)
                 if (dx * dx + dy * dy <= Star_Radius * Star_Radius) g.Set(star.X + dx, star.Y + dy, code);
@@ -176,19 +176,19 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
                 const int x = o.Corner.X + i, y = o.Corner.Y + j;
                 if (Zone_Grid::Inside(x, y) && in[i + o.Box * j]) enclosed[x + Field_Width * y] = true;
             }
-        const uint8_t code = o.Kind == Part::Pin ? Pin : Spring;
+        const uint8_t code = o.Kind == Part::Pin ? Zone_Pin : Zone_Spring;
         for (const auto& e : o.Ring) {
             const int x = o.Corner.X + e.I, y = o.Corner.Y + e.J;
-            if (Zone_Grid::Inside(x, y) && g.At(x, y) != Wall) g.Set(x, y, code);
+            if (Zone_Grid::Inside(x, y) && g.At(x, y) != Zone_Wall) g.Set(x, y, code);
         }
     }
     // 7. The pockets, on both halves.
     for (const auto& p : Pockets)
         for (int x = p.Left; x <= p.Right; ++x)
             for (int y = p.Top + (x - p.Left); y < Field_Height; ++y) {
-                if (g.At(x, y) != Open || enclosed[x + Field_Width * y]) break;
-                g.Set(x, y, Wall);
-                if (g.At(Mirror(x), y) == Open) g.Set(Mirror(x), y, Wall);
+                if (g.At(x, y) != Zone_Open || enclosed[x + Field_Width * y]) break;
+                g.Set(x, y, Zone_Wall);
+                if (g.At(Mirror(x), y) == Zone_Open) g.Set(Mirror(x), y, Zone_Wall);
             }
     // 8. A capture area keeps an open pixel between itself and every wall. A taken
     //    hole pushes the ball sideways without a rebound of its own, so a ball that
@@ -196,7 +196,7 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
     //    open ground; there the wall's rebound is armed again.
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x)
-            if (g.At(x, y) == Hole && Near_Wall(g, x, y)) g.Set(x, y, Open);
+            if (g.At(x, y) == Zone_Hole && Near_Wall(g, x, y)) g.Set(x, y, Zone_Open);
     return g;
 }
 
@@ -210,7 +210,7 @@ std::vector<bool> Reachable() {
     std::vector<bool> seen(Field_Width * Field_Height, false);
     auto passable = [&](int x, int y) {
         const uint8_t c = g.At(x, y);
-        return c != Wall && c != Pin && c != Spring;
+        return c != Zone_Wall && c != Zone_Pin && c != Zone_Spring;
     };
     std::vector<Point> todo{Ball_Start};
     seen[Ball_Start.X + Field_Width * Ball_Start.Y] = true;
@@ -254,7 +254,7 @@ std::vector<Part> Solid_Parts() {
                 const int x = o.Corner.X + i, y = o.Corner.Y + j;
                 if (!Zone_Grid::Inside(x, y) || !in[i + o.Box * j]) continue;
                 Part& p = parts[x + Field_Width * y];
-                if (p == Part::Wall && g.At(x, y) != Wall) p = o.Kind;
+                if (p == Part::Wall && g.At(x, y) != Zone_Wall) p = o.Kind;
             }
     }
     return parts;

@@ -14,17 +14,11 @@ constexpr long long kCounterCap = 99999;
 // stood above it before the step.
 Long Counted(Long value, long long step) { return static_cast<Long>(std::min(value + step, kCounterCap)); }
 
-// The game's total won stays within its 16 bits: a payment that would take it
-// beyond them leaves it at the nearest end instead of wrapping round.
-Integer Saturated_Total(Integer total, long long payment) {
-    return static_cast<Integer>(std::clamp<long long>(total + payment, INT16_MIN, INT16_MAX));
-}
-
 }  // namespace
 
 void Hoofdvenster::Update_Score(Integer& Winst) {
-    // 1. The whole win counts for the game at once.
-    Game_Won = Saturated_Total(Game_Won, Winst);
+    // 1. The whole win counts for the game at once (held within its 16 bits).
+    Game_Won = Add16(Game_Won, Winst);
     // 2. Then it is counted onto the credits and the balance one point at a time,
     //    each point shown and heard.
     for (int i = 0; i < Winst; ++i) {
@@ -33,7 +27,7 @@ void Hoofdvenster::Update_Score(Integer& Winst) {
         Saldo_Score = Counted(Saldo_Score, 1);
         Set_Saldo_Score();
         Refresh();
-        Speel(9);
+        Speel(Sound::Scores);
     }
 }
 
@@ -53,11 +47,11 @@ void Hoofdvenster::Update_Score_Bonus(Long& Winst, Integer& MXBon) {
             Set_Extra_Bonus();
         }
         Refresh();
-        Speel(9);
+        Speel(Sound::Scores);
     };
 
-    // 1. The whole bonus counts for the game at once.
-    Game_Won = Saturated_Total(Game_Won, Winst);
+    // 1. The whole bonus counts for the game at once (held within its 16 bits).
+    Game_Won = Add16(Game_Won, Winst);
     // 2. The units in one step. They are taken before any counter changes, as
     //    Winst may be the bonus counter itself.
     const Long units = Mod(Winst, 10);

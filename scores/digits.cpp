@@ -66,22 +66,16 @@ void Hoofdvenster::Set_Extra_Bonus() {
     Show_Digits(*this, Pic_Digit_GreenBonus, Counter_Digits(Extra_Bonus, 4));
 }
 
+std::string Score_Board_File(int board, int level) {
+    static const char* const boards[4] = {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"};
+    const std::string text = std::to_string(level);
+    return boards[board] + text.substr(text.size() - 1) + ".bmp";
+}
+
 void Hoofdvenster::Set_Scoreboard() {
-    // Each board shows the picture of its colour at that colour's level: the last
-    // character of the level's decimal text.
-    const struct {
-        const char* board;
-        Integer level;
-    } boards[4] = {
-        {"GeleScore_", Yellow_Level},
-        {"RodeScore_", Red_Level},
-        {"WitteScore_", White_Level},
-        {"GroeneScore_", Green_Level},
-    };
-    for (int i = 0; i <= 3; ++i) {
-        const std::string level = std::to_string(boards[i].level);
-        Load_Picture(Pic_Score(i), boards[i].board + level.substr(level.size() - 1) + ".bmp");
-    }
+    // Each board shows the picture of its colour at that colour's level.
+    const Integer levels[4] = {Yellow_Level, Red_Level, White_Level, Green_Level};
+    for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Score(i), Score_Board_File(i, levels[i]));
 }
 
 }  // namespace plonk

@@ -15,6 +15,11 @@ std::string Digit_Picture(char digit);
 // negative value, which the machine itself never produces.
 std::string Counter_Digits(long long value, int width);
 
+// The picture of score board `board` (0 yellow, 1 red, 2 white, 3 green) at odds
+// `level`: "GeleScore_4.bmp". Only the level's last character counts, so a level
+// outside 0..9 still names a picture that exists.
+std::string Score_Board_File(int board, int level);
+
 // The five digits of the balance: its magnitude with leading zeros, all nines
 // beyond 99999 either side of zero.
 std::string Balance_Digits(long long value);

@@ -85,7 +85,7 @@ TEST_F(Lamps, LitLampsAgreeWithTheLitCellMask) {
     std::mt19937 rng(3);
     for (int round = 0; round < 200; ++round) {
         for (int n = 1; n <= 25; ++n) m->Hole_State(n) = rng() % 2;
-        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(rng() % 3);
+        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = To_Integer(rng() % 3);
         m->Set_Lites();
         const uint64_t lit = card::Lit_Cells(*m.M);
         for (int i = 0; i <= 49; ++i) {

@@ -86,8 +86,8 @@ TEST_F(Lines, DirectionTurnsOnlyAtTheEnds) {
         int pos, dir, new_pos, new_dir;
     } cases[] = {{1, 1, 2, -1}, {2, -1, 1, -1}, {1, -1, 0, 1}, {0, 1, 1, 1}};
     for (const Case& c : cases) {
-        m->Line_Pos(2) = static_cast<Integer>(c.pos);
-        m->Line_Dir(2) = static_cast<Integer>(c.dir);
+        m->Line_Pos(2) = To_Integer(c.pos);
+        m->Line_Dir(2) = To_Integer(c.dir);
         m->Knop_C_Click();
         EXPECT_EQ(m->Line_Pos(2), c.new_pos) << c.pos << "," << c.dir;
         EXPECT_EQ(m->Line_Dir(2), c.new_dir) << c.pos << "," << c.dir;
@@ -117,7 +117,7 @@ TEST_F(Lines, AMovePlaysTheLineSound) {
 TEST_F(Lines, OnlyLinesTheFeatureReachedMove) {
     for (int level = 0; level <= 10; ++level) {
         for (int line = 0; line <= 4; ++line) {
-            m->Line_Level = static_cast<Integer>(level);
+            m->Line_Level = To_Integer(level);
             m->Line_Pos(line) = 1;
             m->Line_Dir(line) = 1;
             Click(line);
@@ -135,7 +135,7 @@ TEST_F(Lines, LinesFreezeAtTheFourthOrFifthBall) {
                  {true, 4, true},  {true, 5, false}, {true, 9, false}};
     for (const Case& c : cases) {
         m->Fifth_Ball = c.fifth;
-        m->Balls_Played = static_cast<Integer>(c.balls);
+        m->Balls_Played = To_Integer(c.balls);
         m->Line_Pos(0) = 1;
         m->Line_Dir(0) = 1;
         m->Knop_A_Click();
@@ -177,7 +177,7 @@ TEST_F(Lines, SetLinesMovesLineByLineWithAPauseAfterEveryMove) {
     for (const Case& c : cases) {
         m->Reset_Lites();
         m.Tk.Log.clear();
-        m->Tip_Line_Set = static_cast<Integer>(c.code);
+        m->Tip_Line_Set = To_Integer(c.code);
         m->Command1_Click();
         EXPECT_EQ(Positions(), c.positions) << c.code;
         EXPECT_EQ(Pacing(), Steps(c.moves)) << c.code;
@@ -269,7 +269,7 @@ TEST_F(Lines, IndicatorsFollowTheLineLevel) {
         m->Line_Level = 0;
         m->Fifth_Ball = false;
         m->Set_Lijnen();
-        m->Line_Level = static_cast<Integer>(c.level);
+        m->Line_Level = To_Integer(c.level);
         m->Fifth_Ball = c.fifth;
         m->Set_Lijnen();
         EXPECT_EQ(Shown(*m.M), c.expected) << "level " << c.level << " fifth " << c.fifth;

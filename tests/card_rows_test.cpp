@@ -69,6 +69,22 @@ bool Plain_Any_Row(const Hoofdvenster& m, Colour colour, int length) {
     return false;
 }
 
+// Whether `cells` (bit line * 10 + column) are the cells of one row of `length` of
+// the colour, or, with `pattern` switched on and a length of 5, its pattern.
+bool Plain_Is_Row(Colour colour, bool pattern, uint64_t cells, int length) {
+    auto bits = [](const auto& list, int from, int count) {
+        uint64_t b = 0;
+        for (int i = from; i < from + count; ++i) b |= uint64_t{1} << (10 * list[i].line + list[i].column);
+        return b;
+    };
+    const std::vector<Cell> corners = Plain_Pattern(colour);
+    if (pattern && length == 5 && !corners.empty() && cells == bits(corners, 0, 4)) return true;
+    for (const Track& t : Plain_Tracks(colour == Double ? Green : colour))
+        for (int start = 0; start + length <= 5; ++start)
+            if (cells == bits(t, start, length)) return true;
+    return false;
+}
+
 int Plain_Evaluate(const Hoofdvenster& m, Colour colour) {
     bool got3 = false, got4 = false, got5 = false, pattern = false;
     switch (colour) {
@@ -197,7 +213,7 @@ TEST_F(Rows, EdgeCases) {
         Machine fresh;
         Hoofdvenster& h = *fresh.M;
         h.Init_Lites();
-        for (int line = 0; line <= 4; ++line) h.Line_Pos(line) = static_cast<Integer>(c.positions[line]);
+        for (int line = 0; line <= 4; ++line) h.Line_Pos(line) = To_Integer(c.positions[line]);
         for (int n : c.holes) h.Hole_State(n) = 1;
         c.setup(h);
         EXPECT_EQ(Evaluate_All(h), c.expected);
@@ -233,7 +249,7 @@ TEST_F(Rows, LitCellsFollowTheCardNumbers) {
         const uint32_t holes = static_cast<uint32_t>(rng()) & 0x3FFFFFEu;
         const card::Line_Positions pos = card::Line_Set_Targets(static_cast<int>(rng() % 243));
         for (int n = 1; n <= 25; ++n) m->Hole_State(n) = (holes >> n) & 1u;
-        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(pos[line]);
+        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = To_Integer(pos[line]);
         uint64_t expected = 0;
         for (int line = 0; line <= 4; ++line)
             for (int c = 0; c <= 9; ++c)
@@ -257,11 +273,11 @@ TEST_F(Rows, TrialsOnTheMasksMatchTheEvaluatorsOnTheRecord) {
         const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*m.M) | card::Hole_Bit(trial));
         const uint64_t lit = card::Lit_Cells(rings, card::Line_Set_Targets(code));
         std::array<int, 5> tried;
-        for (int e = 0; e < 5; ++e) tried[e] = card::Evaluate(*m.M, lit, card::Evaluator(e));
+        for (int e = 0; e < 5; ++e) tried[e] = card::Evaluate(*m.M, lit, Win_Kind(e + 1));
         EXPECT_EQ(card::Evaluate_All(*m.M, lit), tried);
         m->Hole_State(trial) = 1;
         const card::Line_Positions pos = card::Line_Set_Targets(code);
-        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(pos[line]);
+        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = To_Integer(pos[line]);
         ASSERT_EQ(tried, Evaluate_All(*m.M)) << "round " << round;
     }
 }
@@ -282,7 +298,7 @@ TEST_F(Rows, AgreeWithThePlainRulesOnRandomCards) {
     for (int round = 0; round < 100000; ++round) {
         const double density = 0.15 + 0.6 * unit(rng);
         for (int n = 1; n <= 25; ++n) m->Hole_State(n) = unit(rng) < density ? 1 : 0;
-        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = static_cast<Integer>(rng() % 3);
+        for (int line = 0; line <= 4; ++line) m->Line_Pos(line) = To_Integer(rng() % 3);
         auto mark = [&] { return unit(rng) < 0.2; };
         m->Yellow_Got3 = mark(), m->Yellow_Got4 = mark(), m->Yellow_Got5 = mark();
         m->Red_Got3 = mark(), m->Red_Got4 = mark(), m->Red_Got5 = mark();
@@ -296,6 +312,13 @@ TEST_F(Rows, AgreeWithThePlainRulesOnRandomCards) {
             const int plain = Plain_Evaluate(*m.M, Colour(z));
             ASSERT_EQ(fast[z], plain) << "round " << round << " zone " << z;
             ++seen[z][plain == 0 ? 0 : plain];
+            // The row behind the answer: lit cells forming one row of that length.
+            const card::Row_Found row = card::Find_Row(*m.M, Win_Kind(z + 1));
+            ASSERT_EQ(row.Count, plain);
+            EXPECT_EQ(row.Cells & card::Lit_Cells(*m.M), row.Cells);
+            const bool pattern = z == Red ? m->Corners_Feature : z >= Green && m->Four_Stars_Feature;
+            EXPECT_TRUE(plain == 0 ? row.Cells == 0 : Plain_Is_Row(Colour(z), pattern, row.Cells, plain))
+                << "round " << round << " zone " << z;
         }
     }
     // Every answer occurred for every zone, so the comparison covered them all.

@@ -18,7 +18,7 @@ struct Game_Start : ::testing::Test {
     // left on the card to collect).
     void Finished_Game(int red_level) {
         Game_Under_Way(H(), 3);
-        H().Red_Level = static_cast<Integer>(red_level);
+        H().Red_Level = To_Integer(red_level);
         H().Game_Over = true;
         H().Invest_Open = false;
         H().Balls_Played = 0;
@@ -97,9 +97,9 @@ TEST_F(Game_Start, InvestRangeAdaptsToWhatTheGamePaid) {
                 {3, 0, 7, 7},    {3, 50, 23, 23},  {1, 0, 8, 7}};
     for (const Row& r : rows) {
         Finished_Game(3);
-        H().Game_Spent = static_cast<Integer>(r.spent);
-        H().Game_Won = static_cast<Integer>(r.won);
-        H().Invest_Range = static_cast<Integer>(r.range_before);
+        H().Game_Spent = To_Integer(r.spent);
+        H().Game_Won = To_Integer(r.won);
+        H().Invest_Range = To_Integer(r.range_before);
         H().Invest_Points();
         SCOPED_TRACE(r.spent * 100 + r.won);
         EXPECT_EQ(H().Invest_Range, r.range_after);
@@ -113,8 +113,8 @@ TEST_F(Game_Start, InvestRangeStaysWithinItsBoundsOverManyGames) {
         Finished_Game(3);
         H().Main_Score = 1000;
         const int phase = (game / 2000) % 3;
-        H().Game_Spent = static_cast<Integer>(1 + gen() % 40);
-        H().Game_Won = static_cast<Integer>(phase == 0 ? 0 : phase == 1 ? 500 : gen() % 80);
+        H().Game_Spent = To_Integer(1 + gen() % 40);
+        H().Game_Won = To_Integer(phase == 0 ? 0 : phase == 1 ? 500 : gen() % 80);
         H().Invest_Points();
         ASSERT_GE(H().Invest_Range, 7) << game;
         ASSERT_LE(H().Invest_Range, 23) << game;
@@ -129,7 +129,7 @@ TEST_F(Game_Start, UsedGreenDoubleCostsTheFlags) {
     } rows[] = {{4, true, 0}, {4, false, 4}, {3, true, 3}};
     for (const Row& r : rows) {
         Finished_Game(3);
-        H().Flags_Count = static_cast<Integer>(r.flags);
+        H().Flags_Count = To_Integer(r.flags);
         H().Green_Double_Used = r.used;
         H().Invest_Points();
         EXPECT_EQ(H().Flags_Count, r.after);

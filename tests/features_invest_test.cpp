@@ -56,7 +56,7 @@ TEST_F(Invest, EveryThirdAndSixthPointFeedTheBonuses) {
         int counter_before, counter_after, main_gain, extra_gain;
     } rows[] = {{0, 1, 0, 0}, {1, 2, 0, 0}, {2, 3, 1, 0}, {3, 4, 0, 0}, {4, 5, 0, 0}, {5, 0, 0, 1}};
     for (const Row& r : rows) {
-        H().Spend_Counter = static_cast<Integer>(r.counter_before);
+        H().Spend_Counter = To_Integer(r.counter_before);
         H().Main_Bonus = 1000;
         H().Extra_Bonus = 2000;
         H().Main_Score = 10;
@@ -359,7 +359,7 @@ TEST_F(Invest, NothingLeftToBuyIsRefusedWhileTheStarGameRests) {
         H().Line_Level = 10;
         H().Fifth_Ball = true;
         H().Corners_Feature = true;
-        H().Star_Game_Rest = static_cast<Integer>(r.rest);
+        H().Star_Game_Rest = To_Integer(r.rest);
         H().Two_Stars_Feature = r.two_stars;
         H().Three_Stars_Feature = false;
         H().Rng.Queue(Pick(1, 15));
@@ -384,7 +384,7 @@ TEST_F(Invest, RolloverStarsFollowTheParityOfTheCredits) {
                 {9, true, 500, false, false}};
     for (const Row& r : rows) {
         Game_Under_Way(H());
-        H().Line_Level = static_cast<Integer>(r.line_level);
+        H().Line_Level = To_Integer(r.line_level);
         H().Fifth_Ball = r.fifth;
         H().Main_Score = r.credits_before;
         H().Yellow_Star_Lit = H().Red_Star_Lit = true;
@@ -412,12 +412,12 @@ TEST_F(Invest, ExtraBallChanceIsOneInX) {
                                    {6.0 / r.x, false},
                                    {5.0 / r.x - 1e-9, false}}) {
             Game_Under_Way(H());
-            H().Yellow_Level = static_cast<Integer>(r.levels[0]);
-            H().Red_Level = static_cast<Integer>(r.levels[1]);
-            H().White_Level = static_cast<Integer>(r.levels[2]);
-            H().Green_Level = static_cast<Integer>(r.levels[3]);
-            H().Balls_In_Game = static_cast<Integer>(r.balls);
-            H().Balls_Played = static_cast<Integer>(r.balls);
+            H().Yellow_Level = To_Integer(r.levels[0]);
+            H().Red_Level = To_Integer(r.levels[1]);
+            H().White_Level = To_Integer(r.levels[2]);
+            H().Green_Level = To_Integer(r.levels[3]);
+            H().Balls_In_Game = To_Integer(r.balls);
+            H().Balls_Played = To_Integer(r.balls);
             H().Game_Over = true;
             for (int i = 5; i <= 9; ++i) H().Image_Bal(i).Visible = H().Pix_XtrBall(i - 5).Visible = false;
             H().Rng.Queue(value);
@@ -435,8 +435,8 @@ TEST_F(Invest, ExtraBallChanceIsOneInX) {
 TEST_F(Invest, ExtraBallRefusedBeforeTheFifthBallAndAtTen) {
     for (auto [played, balls] : {std::pair{4, 5}, {10, 10}}) {
         Game_Under_Way(H());
-        H().Balls_Played = static_cast<Integer>(played);
-        H().Balls_In_Game = static_cast<Integer>(balls);
+        H().Balls_Played = To_Integer(played);
+        H().Balls_In_Game = To_Integer(balls);
         H().Rng.Queue(Pick(6, 9));
         H().Request_Extra_Ball();
         EXPECT_EQ(H().Main_Score, 500);

@@ -33,7 +33,7 @@ TEST_F(Scan, IncrementRuleTable) {
                 {5, true, true, 36},   {5, true, false, 68}, {5, false, false, 100}};
     for (const Row& r : rows) {
         bool g3 = r.g3, g4 = r.g4, g5 = false;
-        EXPECT_EQ(Increment_Points(H(), 4, static_cast<Integer>(r.count), g3, g4, g5), r.points) << r.count;
+        EXPECT_EQ(Increment_Points(H(), 4, To_Integer(r.count), g3, g4, g5), r.points) << r.count;
         EXPECT_TRUE(g3);
         EXPECT_EQ(g4, r.count >= 4);
         EXPECT_EQ(g5, r.count == 5);
@@ -83,7 +83,7 @@ TEST_F(Scan, CardBonusOnlyAtLevelNineAndOnce) {
     for (const Row& r : rows) {
         SetUp();
         H().Balls_Played = 4;
-        H().Red_Level = static_cast<Integer>(r.red_level);
+        H().Red_Level = To_Integer(r.red_level);
         H().Main_Bonus = 1234;
         Light_Cells(H(), {{0, 2}, {2, 0}, {2, 2}, {2, 4}, {4, 2}});
         H().Knop_S_Click();
@@ -145,7 +145,7 @@ TEST_F(Scan, AutomaticScanReachesTheLinesItsLevelFrees) {
         H().Check2.Value = 1;
         H().Balls_Played = 4;
         H().Fifth_Ball = true;
-        H().Line_Level = static_cast<Integer>(r.line_level);
+        H().Line_Level = To_Integer(r.line_level);
         for (int hole : {5, 2, 23, 16, 4}) H().Hole_State(hole) = 1;
         H().Auto_Scan();
         SCOPED_TRACE(r.line_level);

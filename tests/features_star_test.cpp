@@ -161,7 +161,7 @@ TEST_F(Star_Game, EraseRestoresThePanelPixels) {
         for (bool two : {false, true}) {
             SCOPED_TRACE("red " + std::to_string(r) + (two ? ", two stars" : ", three stars"));
             Clear_Drawing();
-            H().Red_Level = static_cast<Integer>(r);
+            H().Red_Level = To_Integer(r);
             H().Two_Stars_Feature = two;
             H().Three_Stars_Feature = !two;
             H().Set_Sterspel_Info();

@@ -30,11 +30,11 @@ std::array<bool, Line_Set_Codes> Tried(std::initializer_list<int> codes) {
 
 TEST(Tip_Scoring, EqualScoresKeepTheLowerHoleAhead) {
     Tip_Values v;
-    v(9, 121, Kind_Yellow) = 32;
-    v(4, 121, Kind_Red) = 32;
-    v(17, 121, Kind_White) = 32;
-    v(20, 121, Kind_Green) = 16;
-    v(2, 121, Kind_Green) = 8;
+    v(9, 121, Win_Kind::Yellow) = 32;
+    v(4, 121, Win_Kind::Red) = 32;
+    v(17, 121, Win_Kind::White) = 32;
+    v(20, 121, Win_Kind::Green) = 16;
+    v(2, 121, Win_Kind::Green) = 8;
     const Tip_Result r = Score_Tips(v, Tried({121}), false);
     EXPECT_EQ(r.Top[0].Hole, 4);
     EXPECT_EQ(r.Top[1].Hole, 9);
@@ -59,7 +59,7 @@ TEST(Tip_Scoring, LastBallTakesTheSettingWithTheLargestTotal) {
     };
     for (const Row& r : rows) {
         Tip_Values v;
-        for (auto [hole, code, kind, points] : r.values) v(hole, code, kind) = static_cast<Integer>(points);
+        for (auto [hole, code, kind, points] : r.values) v(hole, code, Win_Kind(kind)) = To_Integer(points);
         const Tip_Result t = Score_Tips(v, Tried({10, 20, 30}), true);
         SCOPED_TRACE(r.name);
         EXPECT_TRUE(t.Set_Lines);
@@ -71,10 +71,10 @@ TEST(Tip_Scoring, LastBallTakesTheSettingWithTheLargestTotal) {
 
 TEST(Tip_Scoring, EarlierBallsCountEachKindAtItsOwnBestSetting) {
     Tip_Values v;
-    v(5, 10, Kind_Yellow) = 32;
-    v(5, 20, Kind_Yellow) = 16;
-    v(5, 20, Kind_Red) = 64;
-    v(5, 99, Kind_White) = 500;  // not a tried code
+    v(5, 10, Win_Kind::Yellow) = 32;
+    v(5, 20, Win_Kind::Yellow) = 16;
+    v(5, 20, Win_Kind::Red) = 64;
+    v(5, 99, Win_Kind::White) = 500;  // not a tried code
     const Tip_Result r = Score_Tips(v, Tried({10, 20}), false);
     EXPECT_EQ(r.Top[0].Hole, 5);
     EXPECT_EQ(r.Top[0].Score, 96);
@@ -84,9 +84,9 @@ TEST(Tip_Scoring, EarlierBallsCountEachKindAtItsOwnBestSetting) {
 
 TEST(Tip_Scoring, HoleScoresStayWithinSixteenBits) {
     Tip_Values v;
-    v(1, 121, Kind_Main_Bonus) = 32000;
-    v(1, 121, Kind_Extra_Bonus) = 32000;
-    v(1, 121, Kind_Yellow) = 900;
+    v(1, 121, Win_Kind::Main_Bonus) = 32000;
+    v(1, 121, Win_Kind::Extra_Bonus) = 32000;
+    v(1, 121, Win_Kind::Yellow) = 900;
     const Tip_Result r = Score_Tips(v, Tried({121}), false);
     EXPECT_EQ(r.Top[0].Score, 32767);
 }
@@ -95,7 +95,7 @@ TEST(Tip_Scoring, HoleScoresStayWithinSixteenBits) {
 TEST_F(Tips, OffOrNoBallLeftHidesTheMarkers) {
     for (auto [check, played] : {std::pair{0, 2}, {1, 10}}) {
         H().Check1.Value = check;
-        H().Balls_Played = static_cast<Integer>(played);
+        H().Balls_Played = To_Integer(played);
         H().Command1.Enabled = true;
         H().Tip_Line_Set = 40;
         for (int i = 0; i <= 2; ++i) H().Tip(i).Visible = true;
@@ -110,7 +110,7 @@ TEST_F(Tips, OffOrNoBallLeftHidesTheMarkers) {
 
 TEST_F(Tips, NoMarkersWhenNoBallCanWinOrEveryHoleIsLit) {
     for (int lit : {0, 1}) {
-        for (int hole = 1; hole <= 25; ++hole) H().Hole_State(hole) = static_cast<Integer>(lit);
+        for (int hole = 1; hole <= 25; ++hole) H().Hole_State(hole) = To_Integer(lit);
         H().Yellow_Got5 = H().Red_Got5 = H().White_Got5 = H().Green_Got5 = lit == 1;
         H().Balls_Played = 2;
         for (int i = 0; i <= 2; ++i) H().Tip(i).Visible = true;
@@ -197,17 +197,17 @@ void Random_State(Hoofdvenster& h, std::mt19937& g) {
     h.Fifth_Ball = one_in(2);
     const int freeze = h.Fifth_Ball ? 4 : 3;
     const int kind = static_cast<int>(g() % 10);
-    h.Balls_Played = static_cast<Integer>(kind < 3   ? freeze
-                                          : kind < 5 ? g() % freeze
-                                          : kind < 9 ? freeze + 1 + g() % (9 - freeze)
-                                                     : 10);
+    h.Balls_Played = To_Integer(kind < 3   ? freeze
+                                : kind < 5 ? g() % freeze
+                                : kind < 9 ? freeze + 1 + g() % (9 - freeze)
+                                           : 10);
     static const int levels[] = {0, 1, 3, 5, 7, 7, 8, 8, 9, 10};
-    h.Line_Level = static_cast<Integer>(levels[g() % 10]);
-    for (int l = 0; l < 5; ++l) h.Line_Pos(l) = static_cast<Integer>(g() % 3);
+    h.Line_Level = To_Integer(levels[g() % 10]);
+    for (int l = 0; l < 5; ++l) h.Line_Pos(l) = To_Integer(g() % 3);
     const int density = static_cast<int>(g() % 70);
     for (int hole = 1; hole <= 25; ++hole) h.Hole_State(hole) = static_cast<int>(g() % 100) < density ? 1 : 0;
     for (Integer* level : {&h.Yellow_Level, &h.Red_Level, &h.White_Level, &h.Green_Level})
-        *level = static_cast<Integer>(one_in(3) ? 9 : 1 + g() % 9);
+        *level = To_Integer(one_in(3) ? 9 : 1 + g() % 9);
     Random_Marks(g, h.Yellow_Got3, h.Yellow_Got4, h.Yellow_Got5);
     Random_Marks(g, h.Red_Got3, h.Red_Got4, h.Red_Got5);
     Random_Marks(g, h.White_Got3, h.White_Got4, h.White_Got5);
@@ -221,7 +221,7 @@ void Random_State(Hoofdvenster& h, std::mt19937& g) {
     h.Four_Stars_Feature = !h.Corners_Feature && one_in(2);
     h.Main_Bonus = one_in(20) ? 40000 : static_cast<Long>(1000 + g() % 3000);
     h.Extra_Bonus = one_in(20) ? 35000 : static_cast<Long>(1000 + g() % 3000);
-    h.Tip_Line_Set = static_cast<Integer>(g() % 243);
+    h.Tip_Line_Set = To_Integer(g() % 243);
     h.Command1.Enabled = one_in(2);
     for (int i = 0; i < 3; ++i) {
         h.Tip(i).Visible = one_in(2);

@@ -87,11 +87,10 @@ TEST(Deflection, DeflectMirrorsAboutTheSurface) {
     for (const auto& c : cases) {
         Machine m;
         Flight f;
-        f.Kick = static_cast<Integer>(c.kick);
-        m->Ball_VX = static_cast<Integer>(c.vx);
-        m->Ball_VY = static_cast<Integer>(c.vy);
-        Deflect(*m.M, f, static_cast<Integer>(c.surface), static_cast<Integer>(c.base),
-                static_cast<Integer>(c.rest));
+        f.Kick = To_Integer(c.kick);
+        m->Ball_VX = To_Integer(c.vx);
+        m->Ball_VY = To_Integer(c.vy);
+        Deflect(*m.M, f, To_Integer(c.surface), To_Integer(c.base), To_Integer(c.rest));
         EXPECT_EQ(m->Ball_VX, c.want_vx) << c.what;
         EXPECT_EQ(m->Ball_VY, c.want_vy) << c.what;
         EXPECT_EQ(f.Kick, c.want_kick) << c.what;
@@ -115,9 +114,9 @@ TEST(Deflection, WallReboundSendsTheBallAwayAndDampsIt) {
     };
     for (const auto& c : cases) {
         Machine m;
-        m->Ball_VX = static_cast<Integer>(c.vx);
-        m->Ball_VY = static_cast<Integer>(c.vy);
-        Wall_Rebound(*m.M, static_cast<Integer>(c.section), c.x);
+        m->Ball_VX = To_Integer(c.vx);
+        m->Ball_VY = To_Integer(c.vy);
+        Wall_Rebound(*m.M, To_Integer(c.section), c.x);
         EXPECT_EQ(m->Ball_VX, c.want_vx) << c.what;
         EXPECT_EQ(m->Ball_VY, c.want_vy) << c.what;
     }

@@ -54,15 +54,15 @@ struct Rig {
     }
     // A game with `balls` balls of which `played` are played.
     void Game(int balls, int played) {
-        M->Balls_In_Game = static_cast<Integer>(balls);
-        M->Balls_Played = static_cast<Integer>(played);
+        M->Balls_In_Game = To_Integer(balls);
+        M->Balls_Played = To_Integer(played);
         M->Yellow_Level = 1;
     }
     Flight_End Put(double x, double y, int vx, int vy, Flight& f) {
         M->Ball_X = static_cast<Long>(x * 100);
         M->Ball_Y = static_cast<Long>(y * 100);
-        M->Ball_VX = static_cast<Integer>(vx);
-        M->Ball_VY = static_cast<Integer>(vy);
+        M->Ball_VX = To_Integer(vx);
+        M->Ball_VY = To_Integer(vy);
         Tk.F = &f;
         return Fly_Field(*M, f);
     }
@@ -134,8 +134,8 @@ TEST(Flight, StepWaitsFollowSpeedAndOffset) {
         Rig rig(Zone_Drain);
         rig.Fill(0, 0, 319, 200, Zone_Open);
         rig.Fill(114, 28, 114, 28, Zone_Pin);  // the crown of a pin in row 0
-        rig.M->Ball_Speed = static_cast<Integer>(c.speed);
-        rig.M->Ball_Speed_Offset = static_cast<Integer>(c.offset);
+        rig.M->Ball_Speed = To_Integer(c.speed);
+        rig.M->Ball_Speed_Offset = To_Integer(c.offset);
         Flight f;
         rig.Put(114.5, 27.5, 100, 150, f);
         ASSERT_GE(rig.Tk.Steps.size(), 3u);
@@ -231,8 +231,8 @@ TEST(Flight, BookingAHoleCountsTheBall) {
         for (int x = 0; x < 36; ++x) m->Zone_Map(x, 15) = Zone_Spring;
         for (int y = cy - 7; y <= 60 + 85 * row + 84; ++y)
             for (int x = cx - 7; x <= cx + 36; ++x) m->Zone_Map(x, y) = Zone_Hole;
-        m->Balls_In_Game = static_cast<Integer>(c.balls);
-        m->Balls_Played = static_cast<Integer>(c.played);
+        m->Balls_In_Game = To_Integer(c.balls);
+        m->Balls_Played = To_Integer(c.played);
         m->Yellow_Level = 1;
         m->Game_Over = false;
         m->Hit16_Feature = c.hit16;
@@ -241,7 +241,7 @@ TEST(Flight, BookingAHoleCountsTheBall) {
         // Find a start speed that ends in the hole.
         bool found = false;
         for (int start = 38; start <= 100 && !found; ++start) {
-            m->Start_Speed = static_cast<Integer>(start);
+            m->Start_Speed = To_Integer(start);
             m->Rng.Queue(0.0);
             m->Rng.Queue(0.0);
             Flight probe;
@@ -273,7 +273,7 @@ TEST(Flight, NoBallLeftOnlyRefreshesTheButtons) {
     for (const auto& [balls, played, level] : {std::tuple{5, 5, 1}, std::tuple{5, 2, 0}}) {
         Rig rig(Zone_Open);
         rig.Game(balls, played);
-        rig.M->Yellow_Level = static_cast<Integer>(level);
+        rig.M->Yellow_Level = To_Integer(level);
         rig.M->Game_Over = false;
         rig.M->Focus = "Knop_Bal";
         rig.M->Knop_Bal_Click();
@@ -302,7 +302,7 @@ TEST(Flight, LostBallsAreReturnedLikeDrainedOnes) {
         rig.Fill(0, 15, 0, 15, Zone_Spring);
         rig.Fill(319, 15, 319, 15, Zone_Spring);
         rig.Game(5, 2);
-        rig.M->Start_Speed = static_cast<Integer>(100 - c.start_vx);
+        rig.M->Start_Speed = To_Integer(100 - c.start_vx);
         rig.M->Rng.Queue(0.5);
         rig.M->Rng.Queue(0.0);
         rig.M->Knop_Bal_Click();
@@ -334,7 +334,7 @@ TEST(Flight, EveryStepButTheLaneExitAndTheEndIsWaitedFor) {
     Load_Board(*m.M);
     m->Rng.Fix_Seed(3);
     for (int start : {38, 60, 84, 100}) {
-        m->Start_Speed = static_cast<Integer>(start);
+        m->Start_Speed = To_Integer(start);
         const long before = m.Tk.Flight_Steps;
         Start_Ball(*m.M);
         Flight f;

@@ -81,8 +81,8 @@ TEST(Walls, BallDrivenIntoABottomSlopeStaysOnTheField) {
                 if (!right) x = board::Mirror(x);
                 b.m->Ball_X = 100 * x + 50;
                 b.m->Ball_Y = 100 * y + 50;
-                b.m->Ball_VX = static_cast<Integer>(100 + (right ? vx : -vx));
-                b.m->Ball_VY = static_cast<Integer>(100 + vy);
+                b.m->Ball_VX = To_Integer(100 + (right ? vx : -vx));
+                b.m->Ball_VY = To_Integer(100 + vy);
                 Flight f;
                 f.Latch = Zone_Wall;
                 ++driven;

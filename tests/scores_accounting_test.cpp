@@ -91,7 +91,7 @@ TEST(ScoresAccounting, GameWonSaturatesAtSixteenBits) {
             Integer which = 0;
             m->Update_Score_Bonus(amount, which);
         } else {
-            Integer amount = static_cast<Integer>(c.payment);
+            Integer amount = To_Integer(c.payment);
             m->Update_Score(amount);
         }
         EXPECT_EQ(m->Game_Won, c.after);

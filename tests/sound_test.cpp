@@ -23,7 +23,7 @@ std::vector<int> Played(const Headless_Toolkit& tk) {
 // Requests every sound the game asks for (1..11) and returns what was played.
 std::vector<int> Request_All(Machine& m) {
     m.Tk.Log.clear();
-    for (Integer n = 1; n < Sound_Count; ++n) m->Speel(n);
+    for (Integer n = 1; n < Sound_Count; ++n) m->Speel(Sound(n));
     return Played(m.Tk);
 }
 
@@ -96,7 +96,7 @@ TEST(Sound, SoundCheckBoxIsReadAtEveryRequest) {
     // Ticked again: the very next request is heard, nothing is loaded again.
     m->Option1.Value = 1;
     m.Tk.Log.clear();
-    m->Speel(9);
+    m->Speel(Sound::Scores);
     EXPECT_EQ(Played(m.Tk), std::vector<int>{9});
     EXPECT_EQ(m.Tk.Loaded_Sounds.size(), loads);
 }
@@ -117,7 +117,7 @@ TEST(Sound, NumbersOutsideTheTablePlayNothing) {
     m.Load();
     m.Tk.Log.clear();
     for (Integer n : {Integer(-1), Integer(12), Integer(-32768), Integer(32767)})
-        EXPECT_NO_THROW(m->Speel(n));
+        EXPECT_NO_THROW(m->Speel(Sound(n)));
     EXPECT_TRUE(Played(m.Tk).empty());
 }
 

@@ -27,7 +27,7 @@ inline void Game_Under_Way(Hoofdvenster& h, int level = 3) {
     h.Invest_Open = true;
     h.Balls_In_Game = 5;
     h.Balls_Played = 0;
-    h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = static_cast<Integer>(level);
+    h.Yellow_Level = h.Red_Level = h.White_Level = h.Green_Level = To_Integer(level);
     h.Main_Score = 500;
     h.Invest_Range = 15;
 }

@@ -1,32 +1,24 @@
 #include "support/tips_reference.h"
 
 #include <memory>
+#include <vector>
+
+#include "card/win_kinds.h"
 
 namespace plonk::test {
 
 namespace {
 
-struct Saved_Marks {
-    bool v[18];
-};
-
-bool* Mark(Hoofdvenster& h, int i) {
-    bool* marks[18] = {&h.Yellow_Got3,      &h.Yellow_Got4,      &h.Yellow_Got5, &h.Red_Got3,
-                       &h.Red_Got4,         &h.Red_Got5,         &h.White_Got3,  &h.White_Got4,
-                       &h.White_Got5,       &h.Green_Got3,       &h.Green_Got4,  &h.Green_Got5,
-                       &h.Double_Got3,      &h.Double_Got4,      &h.Double_Got5, &h.Main_Bonus_Paid,
-                       &h.Extra_Bonus_Paid, &h.Green_Double_Used};
-    return marks[i];
-}
-
-Saved_Marks Save(Hoofdvenster& h) {
-    Saved_Marks s{};
-    for (int i = 0; i < 18; ++i) s.v[i] = *Mark(h, i);
-    return s;
-}
-
-void Restore(Hoofdvenster& h, const Saved_Marks& s) {
-    for (int i = 0; i < 18; ++i) *Mark(h, i) = s.v[i];
+// The eighteen marks a trial may set: every kind's paid marks and the green
+// double's use, as the table of win kinds names them.
+std::vector<bool Hoofdvenster::*> Trial_Marks() {
+    std::vector<bool Hoofdvenster::*> marks;
+    for (const Win_Kind_Rule& k : Win_Kinds) {
+        for (auto mark : k.Marks)
+            if (mark) marks.push_back(mark);
+        if (k.Also_Marks) marks.push_back(k.Also_Marks);
+    }
+    return marks;
 }
 
 // The increment rule as a table of cases.
@@ -43,14 +35,38 @@ Integer Pay(const Hoofdvenster& h, int level, Integer count, bool& g3, bool& g4,
     g3 = true;
     g4 = g4 || count >= 4;
     g5 = g5 || count == 5;
-    return static_cast<Integer>(points);
+    return To_Integer(points);
 }
 
 bool Lit(Hoofdvenster& h, int line, int column) {
     return h.Hole_State(h.Card_Numbers(h.Line_Pos(line), column, line)) == 1;
 }
 
-Integer Clamp16(long v) { return static_cast<Integer>(v > 32767 ? 32767 : v < -32768 ? -32768 : v); }
+// Every cell of a pattern (cell line * 10 + column) is lit.
+bool All_Lit(Hoofdvenster& h, uint64_t cells) {
+    for (int cell = 0; cell < 50; ++cell)
+        if ((cells >> cell & 1) && !Lit(h, cell / 10, cell % 10)) return false;
+    return true;
+}
+
+// A trial ball's values: each kind of the table in its order, a row by its
+// evaluator and the increment rule, a card bonus by its five cells.
+void Try_Kinds(Hoofdvenster& h, Arr3<Integer, 1, 25, 0, 242, 1, 7>& value, int hole, int code) {
+    for (const Win_Kind_Rule& k : Win_Kinds) {
+        const int kind = static_cast<int>(k.Kind);
+        if (k.Is_Row()) {
+            if (k.In_Force && !(h.*k.In_Force)) continue;
+            Integer r = 0;
+            (h.*k.Evaluator)(r);
+            if (r < 3 || r > 5) continue;
+            value(hole, code, kind) = Pay(h, h.*k.Level, r, h.*k.Marks[0], h.*k.Marks[1], h.*k.Marks[2]);
+            if (k.Also_Marks) h.*k.Also_Marks = true;
+        } else if (h.*k.Level == 9 && !(h.*k.Marks[0]) && All_Lit(h, k.Pattern)) {
+            value(hole, code, kind) = Saturate16(h.*k.Counter);
+            h.*k.Marks[0] = true;
+        }
+    }
+}
 
 }  // namespace
 
@@ -67,7 +83,9 @@ void Reference_Set_Tip(Hoofdvenster& h) {
     // 3.
     int saved_pos[5];
     for (int l = 0; l < 5; ++l) saved_pos[l] = h.Line_Pos(l);
-    const Saved_Marks saved = Save(h);
+    const std::vector<bool Hoofdvenster::*> marks = Trial_Marks();
+    std::vector<bool> saved;
+    for (auto mark : marks) saved.push_back(h.*mark);
     Integer top_score[3] = {0, 0, 0};
     int top_hole[3] = {0, 0, 0};
     Integer hole_score[26] = {};
@@ -93,53 +111,19 @@ void Reference_Set_Tip(Hoofdvenster& h) {
             for (int c = lo[2]; c <= hi[2]; ++c)
                 for (int d = lo[3]; d <= hi[3]; ++d)
                     for (int e = lo[4]; e <= hi[4]; ++e) {
-                        h.Line_Pos(0) = static_cast<Integer>(a);
-                        h.Line_Pos(1) = static_cast<Integer>(b);
-                        h.Line_Pos(2) = static_cast<Integer>(c);
-                        h.Line_Pos(3) = static_cast<Integer>(d);
-                        h.Line_Pos(4) = static_cast<Integer>(e);
+                        h.Line_Pos(0) = To_Integer(a);
+                        h.Line_Pos(1) = To_Integer(b);
+                        h.Line_Pos(2) = To_Integer(c);
+                        h.Line_Pos(3) = To_Integer(d);
+                        h.Line_Pos(4) = To_Integer(e);
                         const int code = a + 3 * b + 9 * c + 27 * d + 81 * e;
                         tried[code] = true;
                         for (int hole = 1; hole <= 25; ++hole) {
                             if (h.Hole_State(hole) != 0) continue;
                             h.Hole_State(hole) = 1;
-                            Integer r = 0;
-                            h.Geel_Op_Rij(r);
-                            if (r >= 3 && r <= 5)
-                                (*value)(hole, code, 1) =
-                                    Pay(h, h.Yellow_Level, r, h.Yellow_Got3, h.Yellow_Got4, h.Yellow_Got5);
-                            h.Rood_Op_Rij(r);
-                            if (r >= 3 && r <= 5)
-                                (*value)(hole, code, 2) =
-                                    Pay(h, h.Red_Level, r, h.Red_Got3, h.Red_Got4, h.Red_Got5);
-                            h.Wit_Op_Rij(r);
-                            if (r >= 3 && r <= 5)
-                                (*value)(hole, code, 3) =
-                                    Pay(h, h.White_Level, r, h.White_Got3, h.White_Got4, h.White_Got5);
-                            h.Groen_Op_Rij(r);
-                            if (r >= 3 && r <= 5)
-                                (*value)(hole, code, 4) =
-                                    Pay(h, h.Green_Level, r, h.Green_Got3, h.Green_Got4, h.Green_Got5);
-                            if (h.Green_Double_Active) {
-                                h.Groen_Op_Rij_Dubbel(r);
-                                if (r >= 3 && r <= 5) {
-                                    (*value)(hole, code, 5) =
-                                        Pay(h, h.Green_Level, r, h.Double_Got3, h.Double_Got4, h.Double_Got5);
-                                    h.Green_Double_Used = true;
-                                }
-                            }
-                            if (h.Red_Level == 9 && !h.Main_Bonus_Paid && Lit(h, 0, 2) && Lit(h, 2, 0) &&
-                                Lit(h, 2, 2) && Lit(h, 2, 4) && Lit(h, 4, 2)) {
-                                (*value)(hole, code, 6) = Clamp16(h.Main_Bonus);
-                                h.Main_Bonus_Paid = true;
-                            }
-                            if (h.Green_Level == 9 && !h.Extra_Bonus_Paid && Lit(h, 0, 5) && Lit(h, 0, 9) &&
-                                Lit(h, 2, 7) && Lit(h, 4, 5) && Lit(h, 4, 9)) {
-                                (*value)(hole, code, 7) = Clamp16(h.Extra_Bonus);
-                                h.Extra_Bonus_Paid = true;
-                            }
+                            Try_Kinds(h, *value, hole, code);
                             h.Hole_State(hole) = 0;
-                            Restore(h, saved);
+                            for (size_t i = 0; i < marks.size(); ++i) h.*marks[i] = saved[i];
                         }
                     }
     // 6.
@@ -162,14 +146,14 @@ void Reference_Set_Tip(Hoofdvenster& h) {
             if (total > best_total) {
                 best_total = total;
                 last = code;
-                h.Tip_Line_Set = static_cast<Integer>(code);
+                h.Tip_Line_Set = To_Integer(code);
             }
         }
         h.Command1.Enabled = true;
         for (int hole = 1; hole <= 25; ++hole) {
             long s = 0;
-            for (int kind = 1; kind <= 7; ++kind) s = Clamp16(s + (*value)(hole, last, kind));
-            hole_score[hole] = static_cast<Integer>(s);
+            for (int kind = 1; kind <= 7; ++kind) s = Saturate16(s + (*value)(hole, last, kind));
+            hole_score[hole] = To_Integer(s);
         }
     } else if (n > 1) {
         h.Command1.Enabled = false;
@@ -179,16 +163,16 @@ void Reference_Set_Tip(Hoofdvenster& h) {
                 for (int code = 0; code <= 242; ++code)
                     if (tried[code] && (*value)(hole, code, kind) > (*best)(hole, kind))
                         (*best)(hole, kind) = (*value)(hole, code, kind);
-                s = Clamp16(s + (*best)(hole, kind));
+                s = Saturate16(s + (*best)(hole, kind));
             }
-            hole_score[hole] = static_cast<Integer>(s);
+            hole_score[hole] = To_Integer(s);
         }
     } else {
         h.Command1.Enabled = false;
         for (int hole = 1; hole <= 25; ++hole) {
             long s = 0;
-            for (int kind = 1; kind <= 7; ++kind) s = Clamp16(s + (*value)(hole, last, kind));
-            hole_score[hole] = static_cast<Integer>(s);
+            for (int kind = 1; kind <= 7; ++kind) s = Saturate16(s + (*value)(hole, last, kind));
+            hole_score[hole] = To_Integer(s);
         }
     }
     // 8.
@@ -215,7 +199,7 @@ void Reference_Set_Tip(Hoofdvenster& h) {
         }
     }
     // 10.
-    for (int l = 0; l < 5; ++l) h.Line_Pos(l) = static_cast<Integer>(saved_pos[l]);
+    for (int l = 0; l < 5; ++l) h.Line_Pos(l) = To_Integer(saved_pos[l]);
     h.Calc_Tip.Visible = false;
     h.Refresh();
 }

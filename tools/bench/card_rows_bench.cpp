@@ -20,29 +20,22 @@ struct Bench_Card {
         m.Init_Lites();
         std::mt19937 rng(11);
         for (int n = 1; n <= 25; ++n) m.Hole_State(n) = rng() % 3 == 0 ? 1 : 0;
-        for (int line = 0; line <= 4; ++line) m.Line_Pos(line) = static_cast<Integer>(line % 3);
+        for (int line = 0; line <= 4; ++line) m.Line_Pos(line) = To_Integer(line % 3);
     }
 };
 
-void BM_Geel_Op_Rij(benchmark::State& state) {
+// One call of one of the machine's evaluators.
+template <void (Hoofdvenster::*Evaluator)(Integer&) const>
+void BM_Evaluator(benchmark::State& state) {
     Bench_Card card;
     Integer result = 0;
     for (auto _ : state) {
-        card.m.Geel_Op_Rij(result);
+        (card.m.*Evaluator)(result);
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_Geel_Op_Rij);
-
-void BM_Rood_Op_Rij(benchmark::State& state) {
-    Bench_Card card;
-    Integer result = 0;
-    for (auto _ : state) {
-        card.m.Rood_Op_Rij(result);
-        benchmark::DoNotOptimize(result);
-    }
-}
-BENCHMARK(BM_Rood_Op_Rij);
+BENCHMARK(BM_Evaluator<&Hoofdvenster::Geel_Op_Rij>)->Name("BM_Geel_Op_Rij");
+BENCHMARK(BM_Evaluator<&Hoofdvenster::Rood_Op_Rij>)->Name("BM_Rood_Op_Rij");
 
 // The lit-cell mask and one zone from it, without the record.
 void BM_Zone_Result_From_Mask(benchmark::State& state) {
@@ -50,7 +43,7 @@ void BM_Zone_Result_From_Mask(benchmark::State& state) {
     uint64_t lit = card::Lit_Cells(card.m);
     for (auto _ : state) {
         benchmark::DoNotOptimize(lit);
-        int r = card::Zone_Result(lit, card::Zone::Green, {}, true);
+        int r = card::Zone_Result(lit, card::Zone::Green, {}, card::Star_Cells);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -89,7 +82,7 @@ void BM_Tips_Worst_Case_Record(benchmark::State& state) {
             m.Hole_State(trial) = 1;
             for (int code = 0; code < card::Line_Set_Count; ++code) {
                 const card::Line_Positions pos = card::Line_Set_Targets(code);
-                for (int line = 0; line <= 4; ++line) m.Line_Pos(line) = static_cast<Integer>(pos[line]);
+                for (int line = 0; line <= 4; ++line) m.Line_Pos(line) = To_Integer(pos[line]);
                 m.Geel_Op_Rij(r), sum += r;
                 m.Rood_Op_Rij(r), sum += r;
                 m.Wit_Op_Rij(r), sum += r;

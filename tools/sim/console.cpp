@@ -469,7 +469,7 @@ void Console::Build_Procedures() {
         Expect_Args(a, 1, "call Speel N");
         Integer n = Int16(a[0]);
         if (n < 0 || n > 11) throw Console_Error{"a sound number runs from 0 to 11"};
-        m.Speel(n);
+        m.Speel(Sound(n));
     };
     procedures_["Auto_Lines"] = [this, &m](const Words& a) {
         Expect_Args(a, 1, "call Auto_Lines CODE");
