@@ -169,9 +169,11 @@ void Hoofdvenster::Build_Controls() {
     Register(Pic_2Stars, "Pic_2Stars", K::Picture_Box, kScherm, 574, 250, 59, 17);
     Pic_2Stars.Face = "2Stars.bmp";
 
+    // The flags start hidden: start-up shows those the settings file holds.
     for (int i = 0; i <= 3; ++i) {
         Register(Pic_Vlag(i), Indexed("Pic_Vlag", i), K::Picture_Box, kScherm, 389 + 45 * i, 227, 44, 45);
         Pic_Vlag(i).Face = "Vlag.bmp";
+        Pic_Vlag(i).Visible = false;
     }
     Pic_Vlag(0).ToolTipText = "4 flags lit makes green double score available";
 

@@ -59,8 +59,8 @@ void Draw_Four_Stars(Hoofdvenster& h) {
 
 // e = 4: a ball in hole 16 adds a flag; harder with more flags.
 void Draw_Hit16(Hoofdvenster& h) {
-    if (h.Flags_Count > 3) return Nothing(h);
-    const int p = Draw_1_To(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count);
+    if (h.Four_Flags()) return Nothing(h);
+    const int p = Draw_1_To(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Lit());
     if (p > 2 || h.Hit16_Feature) return Nothing(h);
     h.Hit16_Feature = true;
     h.Pic_16Hit.Visible = true;

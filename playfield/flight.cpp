@@ -364,7 +364,7 @@ void Hoofdvenster::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
     if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
         // 2. Four flags bring the green double, unless it already runs.
-        if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
+        if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.
         Speel(10);
         Rng.Randomize(Tk.Clock_Seed());
@@ -376,9 +376,10 @@ void Hoofdvenster::Knop_Bal_Click() {
             Fall_In(*this, static_cast<int>(f.Hole));
         else
             Return_Ball(*this);
+        // End. After the last ball the game is over.
+        if (Balls_Played == Balls_In_Game) Game_Over = true;
     }
-    // End. After the last ball the game is over.
-    if (Balls_Played == Balls_In_Game) Game_Over = true;
+    // Without a shot the game's state stays as it was: only the buttons and the focus.
     Set_Keys();
     Set_Focus("Command2");
 }

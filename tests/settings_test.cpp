@@ -131,6 +131,25 @@ TEST(Settings, OutOfRangeNumbersFallBackToTheDefaultAndTheSliderIsClamped) {
     EXPECT_EQ(m->Ball_Speed, 99);
 }
 
+TEST(Settings, TheBallSpeedFollowsTheClampedSliderBothWays) {
+    const struct {
+        const char* saved;
+        int speed;
+        const char* written;
+    } cases[] = {{"-5", 0, "Value= 0"},    {"-32768", 0, "Value= 0"}, {"0", 0, "Value= 0"},
+                 {"150", 99, "Value= 99"}, {"99", 99, "Value= 99"},   {"42", 42, "Value= 42"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        Machine m;
+        Write_File(m.Ini(), std::string("[Speed]\nValue=") + c.saved + "\n");
+        m.Load();
+        EXPECT_EQ(m->Slider1.Value, c.speed);
+        EXPECT_EQ(m->Ball_Speed, c.speed);
+        EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
+        EXPECT_NE(Read_File(m.Ini()).find(c.written), std::string::npos) << Read_File(m.Ini());
+    }
+}
+
 TEST(Settings, CloseAnsweredYesKeepsTheScoreForTheNextSession) {
     Temp_Folder shared;
     const std::string ini = shared.File("Plonk.ini");
