@@ -46,10 +46,10 @@ int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
 
 void Headless_Toolkit::Sound_Play(int32_t handle) { Note("sound " + std::to_string(handle)); }
 
-bool Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
+Answer Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
     Note("message " + title + "|" + text);
-    if (Answers.empty()) return true;
-    bool a = Answers.front();
+    if (Answers.empty()) return Answer::Yes;
+    const Answer a = Answers.front();
     Answers.pop_front();
     return a;
 }

@@ -22,7 +22,7 @@ public:
     bool Sound_Ready() override { return Sound_Available; }
     int32_t Sound_Load(const std::string& path) override;
     void Sound_Play(int32_t handle) override;
-    bool Ask_Yes_No(const std::string& text, const std::string& title) override;
+    Answer Ask_Yes_No(const std::string& text, const std::string& title) override;
     void Message(const std::string& text, const std::string& title) override;
     bool Space_Down() override { return Space; }
     std::string Time_Text() override;
@@ -35,7 +35,7 @@ public:
     // Scripted answers and settings.
     bool Sound_Available = true;
     bool Space = false;
-    std::deque<bool> Answers;    // answers of the next message boxes; Yes when empty
+    std::deque<Answer> Answers;  // answers of the next message boxes; Yes when empty
     std::string Clock;           // the time text; the real time when empty
     std::string Folder;          // the program folder; this executable's when not set
     bool Check_Pictures = true;  // when false every picture counts as loadable

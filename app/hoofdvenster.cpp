@@ -84,10 +84,17 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         Cancel_Close = true;
         return;
     }
-    // 2..3. Ask whether the score is kept for the next session.
+    // 2..3. Ask whether the score is kept for the next session. A question dismissed
+    //       without an answer refuses the close: nothing is written, the program
+    //       runs on and the next close asks again.
     Cancel_Close = false;
+    const Answer answer = Tk.Ask_Yes_No("Save score for next session ?", "Save scores");
+    if (answer == Answer::Cancel) {
+        Cancel_Close = true;
+        return;
+    }
     Long ms = 0, st = 0, sd = 0;
-    if (Tk.Ask_Yes_No("Save score for next session ?", "Save scores")) {
+    if (answer == Answer::Yes) {
         ms = Main_Score;
         st = Stake_Score;
         sd = Saldo_Score;

@@ -163,7 +163,7 @@ TEST(Settings, CloseAnsweredYesKeepsTheScoreForTheNextSession) {
         m->Flags_Count = 3;
         m->Invest_Range = 9;
         m->Ball_Speed_Offset = 4;
-        m.Tk.Answers.push_back(true);
+        m.Tk.Answers.push_back(Answer::Yes);
         EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
         EXPECT_EQ(m.Tk.End_Status, 0);
     }
@@ -192,7 +192,7 @@ TEST(Settings, CloseAnsweredNoKeepsTheSettingsButZeroesTheScore) {
         m->Saldo_Score = 12;
         m->Extra_Bonus = 1010;
         m->Ball_Speed = 80;
-        m.Tk.Answers.push_back(false);
+        m.Tk.Answers.push_back(Answer::No);
         EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     }
     Machine next(ini);
@@ -209,7 +209,7 @@ TEST(Settings, AWriteThatFailsIsToldToThePlayerAndTheProgramStillEnds) {
     Write_File(folder.File("blocker"), "x");
     Machine m(folder.File("blocker") + "/Plonk.ini");
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     ASSERT_GE(m.Tk.Log.size(), 2u);
     const std::string& told = m.Tk.Log[m.Tk.Log.size() - 2];
@@ -221,7 +221,7 @@ TEST(Settings, AWriteThatFailsIsToldToThePlayerAndTheProgramStillEnds) {
 TEST(Settings, AReplacedFileNeverLeavesItsTemporaryCopyBehind) {
     Machine m;
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     EXPECT_TRUE(std::filesystem::exists(m.Ini()));
     EXPECT_FALSE(std::filesystem::exists(m.Ini() + ".tmp"));

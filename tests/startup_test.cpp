@@ -1,10 +1,19 @@
 // Start-up, the odds table, a new game's board, and shutdown.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "support/machine.h"
 
 namespace plonk::test {
 namespace {
+
+std::string Read_Text(const std::string& path) {
+    std::stringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return s.str();
+}
 
 TEST(Startup, OddsTableHoldsThePointsByLevelAndRowLength) {
     Machine m;
@@ -150,10 +159,42 @@ TEST(Shutdown, RefusedSilentlyWhileAGameRuns) {
     EXPECT_FALSE(std::filesystem::exists(m.Ini()));
 }
 
+TEST(Shutdown, TheSaveQuestionDismissedCancelsTheClose) {
+    const struct {
+        Answer answer;
+        bool ends;
+        const char* saved;  // the credits written, or nullptr when the file is left alone
+    } cases[] = {
+        {Answer::Yes, true, "Main= 345"}, {Answer::No, true, "Main= 0"}, {Answer::Cancel, false, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        Machine m;
+        const std::string before = "[Score]\nMain=345\n; the player's own note\n";
+        std::ofstream(m.Ini()) << before;
+        m.Load();
+        m.Tk.Answers.push_back(c.answer);
+        Integer cancel = 0;
+        if (c.ends) {
+            EXPECT_THROW(m->Form_QueryUnload(cancel, 0), Program_End);
+            EXPECT_NE(Read_Text(m.Ini()).find(c.saved), std::string::npos) << Read_Text(m.Ini());
+            continue;
+        }
+        m->Form_QueryUnload(cancel, 0);
+        EXPECT_NE(cancel, 0);
+        EXPECT_TRUE(m->Cancel_Close);
+        EXPECT_FALSE(m->Ended);
+        EXPECT_TRUE(m->Timer1.Enabled);
+        EXPECT_EQ(Read_Text(m.Ini()), before);
+        // The next close asks again.
+        EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
+        EXPECT_EQ(m.Tk.Count("message Save scores|Save score for next session ?"), 2);
+    }
+}
+
 TEST(Shutdown, AsksTheQuestionRightAfterStartUp) {
     Machine m;
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     Integer cancel = 0;
     EXPECT_THROW(m->Form_QueryUnload(cancel, 0), Program_End);
     EXPECT_EQ(m.Tk.Count("message Save scores|Save score for next session ?"), 1);

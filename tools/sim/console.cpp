@@ -239,9 +239,10 @@ void Console::Command(const Words& w, const std::string& text) {
             m_.Slider1_Change();
         }
     } else if (cmd == "answer") {
-        need(2, "answer yes|no");
-        if (w[1] != "yes" && w[1] != "no") throw Console_Error{"usage: answer yes|no"};
-        tk_.Answers.push_back(w[1] == "yes");
+        need(2, "answer yes|no|cancel");
+        if (w[1] != "yes" && w[1] != "no" && w[1] != "cancel")
+            throw Console_Error{"usage: answer yes|no|cancel"};
+        tk_.Answers.push_back(w[1] == "yes" ? Answer::Yes : w[1] == "no" ? Answer::No : Answer::Cancel);
     } else if (cmd == "space") {
         need(2, "space down|up");
         if (w[1] != "down" && w[1] != "up") throw Console_Error{"usage: space down|up"};
