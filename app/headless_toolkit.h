@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/random.h"
 #include "app/toolkit.h"
 
 namespace plonk {
@@ -52,8 +53,18 @@ public:
     // How many log entries are exactly `entry`.
     int Count(const std::string& entry) const;
 
+    // From now on the space bar changes state at every flight step with probability
+    // `p`, drawn from a generator of its own started at `seed`; 0 stops the changes
+    // and leaves the bar as it is.
+    void Space_At_Random(double p, uint64_t seed);
+
 private:
     void Note(const std::string& entry);
+    void Change_Space_At_Random();
+
+    bool space_at_random_ = false;
+    double space_change_ = 0;  // the chance of a change at each flight step
+    Random space_rng_;
 };
 
 // The folder of the running executable, ending in "/".

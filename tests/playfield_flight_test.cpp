@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "playfield/flight.h"
 #include "playfield/hole_survey.h"
@@ -214,6 +215,30 @@ TEST(Flight, HeldSpaceBarKicksInRoundsOfFortyEightSteps) {
     EXPECT_EQ(s[49].Kick, 12);
 }
 
+TEST(Flight, SpaceBarAtRandomChangesAtFlightStepsOnly) {
+    const struct {
+        double p;
+        int fewest, most;  // changes over 1000 steps
+    } cases[] = {{0, 0, 0}, {1, 1000, 1000}, {0.02, 5, 40}, {0.5, 400, 600}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.p);
+        Headless_Toolkit tk, again;
+        tk.Space_At_Random(c.p, 9);
+        again.Space_At_Random(c.p, 9);
+        int changes = 0;
+        for (int step = 0; step < 1000; ++step) {
+            const bool before = tk.Space_Down();
+            EXPECT_EQ(tk.Space_Down(), before);  // reading it changes nothing
+            tk.Flight_Step(1, 10);
+            again.Flight_Step(1, 10);
+            changes += tk.Space != before;
+            ASSERT_EQ(tk.Space, again.Space) << "the same seed, the same presses";
+        }
+        EXPECT_GE(changes, c.fewest);
+        EXPECT_LE(changes, c.most);
+    }
+}
+
 TEST(Flight, BookingAHoleCountsTheBall) {
     struct Case {
         int hole;
@@ -318,6 +343,31 @@ TEST(Flight, LostBallsAreReturnedLikeDrainedOnes) {
         EXPECT_EQ(rig.M->Image_Bal(2).Top, 344) << c.what;
         EXPECT_LE(rig.Tk.Flight_Steps, Flight_Step_Limit) << c.what;
         EXPECT_EQ(rig.Tk.Log.back(), "sound 7") << c.what;  // heard as a returned ball
+    }
+}
+
+TEST(Flight, ABallThatMakesNoProgressIsGivenUpSoon) {
+    // A field of capture areas, row 0: hole 1 has its centre at x 26, hole 2 at 70.
+    const struct {
+        const char* what;
+        std::vector<int> taken;
+        double x;
+        Flight_End end;
+        int hole;
+    } cases[] = {
+        {"pushed to and fro between two taken holes", {1, 2}, 62.5, Flight_End::Lost, 0},
+        {"pushed slowly over a taken hole into a free one", {1}, 27.5, Flight_End::Hole, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig(Zone_Hole);
+        for (int n : c.taken) rig.M->Hole_State(n) = 1;
+        Flight f;
+        EXPECT_EQ(rig.Put(c.x, 75.5, 100, 100, f), c.end);
+        if (c.end == Flight_End::Hole) {
+            EXPECT_EQ(f.Hole, c.hole);
+        }
+        EXPECT_LE(f.Steps, Stall_Step_Limit + Progress_Interval + 1);
     }
 }
 
