@@ -2,8 +2,6 @@
 // the hole or the drain it ends in.
 #include "playfield/flight.h"
 
-#include <cstdlib>
-
 #include "playfield/board_layout.h"
 
 namespace plonk {
@@ -236,21 +234,6 @@ bool Launch(Hoofdvenster& m, Flight& f, Control& ball) {
     }
 }
 
-// Whether the ball still makes its way: it gets away from where it last made
-// progress now and then.
-bool Progress(Flight& f, int x, int y) {
-    f.Next_Look = f.Steps + Progress_Interval;
-    if (std::abs(x - f.Mark_X) > Progress_Reach || std::abs(y - f.Mark_Y) > Progress_Reach) {
-        f.Mark_X = x;
-        f.Mark_Y = y;
-        f.Mark_Step = f.Steps;
-        return true;
-    }
-    const long stall = f.Steps - f.Mark_Step;
-    if (stall > f.Longest_Stall) f.Longest_Stall = stall;
-    return stall <= Stall_Step_Limit;
-}
-
 Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
     f.Friction_Countdown = 250;
     f.Gravity_Countdown = 25;
@@ -267,7 +250,7 @@ Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
         //    where it cannot leave.
         int x, y;
         if (++f.Steps > Flight_Step_Limit || !Locate(m, ball, x, y)) return Flight_End::Lost;
-        if (f.Steps >= f.Next_Look && !Progress(f, x, y)) return Flight_End::Lost;
+        if (f.Steps >= f.Next_Look && !Look_At_Progress(f, x, y)) return Flight_End::Lost;
         // 3. React to the zone.
         int factor = 80;
         switch (m.Zone_Map.v[x + board::Field_Width * y]) {

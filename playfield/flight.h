@@ -27,8 +27,8 @@ struct Flight {
 };
 
 // How a flight ended. Lost: the ball left the field, met a zone its phase does not
-// handle, stopped coming lower or ran past the step limit; it is then returned like
-// a drained ball.
+// handle, made no progress or ran past the step limit; it is then returned like a
+// drained ball.
 enum class Flight_End { Hole, Drain, Lost };
 
 // A flight that has not ended after this many steps is given up.
@@ -44,6 +44,10 @@ inline constexpr long Progress_Interval = 32;
 // at random and holes taken at random, no ball that ended went more than some 1,400
 // steps without progress; at ball speed 50 this limit is at most a second and a half.
 inline constexpr long Stall_Step_Limit = 3'000;
+
+// Looks whether the ball at pixel (x, y) has made progress, and when it is to be
+// looked at next; false when it has made none for more than Stall_Step_Limit steps.
+bool Look_At_Progress(Flight& f, int x, int y);
 
 // Zone codes of the map.
 enum Zone : Byte {
