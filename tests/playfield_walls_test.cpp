@@ -4,7 +4,9 @@
 // lose no ball.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -21,70 +23,57 @@ using board::Field_Width;
 
 const board::Zone_Grid& Map() { return board::Zone_Map(); }
 
-// The code at a pixel, 5 (wall) off the field.
+// The code at a pixel, a wall off the field; and whether any pixel next to (x, y) is
+// one that `is` looks for.
 Byte Code(int x, int y) { return board::Zone_Grid::Inside(x, y) ? Map().At(x, y) : Byte{Zone_Wall}; }
-bool Solid(Byte c) { return c == Zone_Wall || c == Zone_Pin || c == Zone_Spring; }
-// The hole whose capture area the flight takes a pixel for: its row and number.
-int Hole_Of(int x, int y) {
-    const int row = static_cast<int>(Int((y - board::Hole_Row_Top) / 85.0));
-    if (row < 0 || row > 4) return 0;
-    const auto& r = board::Hole_Rows[row];
-    return static_cast<int>(Int(static_cast<double>(x - r.First_X) / r.Pitch)) + r.First_Number;
+bool Solid(int x, int y) {
+    return Code(x, y) == Zone_Wall || Code(x, y) == Zone_Pin || Code(x, y) == Zone_Spring;
+}
+bool Next_To(int x, int y, const std::function<bool(int, int)>& is) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (is(x + dx, y + dy)) return true;
+    return false;
+}
+// The hole the flight takes a capture pixel for.
+double Hole_Of(int x, int y) {
+    const auto& r = board::Hole_Rows[std::clamp(static_cast<int>(Int((y - 60) / 85.0)), 0, 4)];
+    return Int(static_cast<double>(x - r.First_X) / r.Pitch) + r.First_Number;
 }
 
-// Places where zones of different kinds meet so that a ball comes to no end: a taken
-// hole pushes a slow ball sideways without a rebound of its own, and a rebound is armed
-// again only on open ground.
+// Places where zones meet so that a ball comes to no end: a taken hole pushes a slow
+// ball sideways without a rebound of its own, and a rebound is armed again only on
+// open ground.
 TEST(Walls, NoPlaceWhereZonesMeetCanHoldABall) {
     const std::vector<bool> reach = board::Reachable();
-    const struct {
-        const char* what;
-        bool (*held)(int x, int y, const std::vector<bool>& reach);
-    } rules[] = {
+    auto hole = [](int x, int y) { return Code(x, y) == Zone_Hole; };
+    auto ring = [](int x, int y) { return Code(x, y) == Zone_Pin || Code(x, y) == Zone_Spring; };
+    const std::pair<const char*, std::function<bool(int, int)>> rules[] = {
         {"a capture area touches a wall, a pin or a spring",
-         [](int x, int y, const std::vector<bool>&) {
-             for (int dy = -1; dy <= 1; ++dy)
-                 for (int dx = -1; dx <= 1; ++dx)
-                     if (Solid(Code(x + dx, y + dy))) return Code(x, y) == Zone_Hole;
-             return false;
-         }},
+         [&](int x, int y) { return hole(x, y) && Next_To(x, y, Solid); }},
         {"capture areas of two holes touch (two taken holes push a ball to and fro)",
-         [](int x, int y, const std::vector<bool>&) {
-             if (Code(x, y) != Zone_Hole) return false;
-             for (int dy = -1; dy <= 1; ++dy)
-                 for (int dx = -1; dx <= 1; ++dx)
-                     if (Code(x + dx, y + dy) == Zone_Hole && Hole_Of(x + dx, y + dy) != Hole_Of(x, y))
-                         return true;
-             return false;
+         [&](int x, int y) {
+             return hole(x, y) &&
+                    Next_To(x, y, [&](int a, int b) { return hole(a, b) && Hole_Of(a, b) != Hole_Of(x, y); });
          }},
-        {"a capture area lies off the open field, inside a ring",
-         [](int x, int y, const std::vector<bool>& r) {
-             return Code(x, y) == Zone_Hole && !r[x + Field_Width * y];
-         }},
+        {"a capture area lies inside a ring",
+         [&](int x, int y) { return hole(x, y) && !reach[x + Field_Width * y]; }},
         {"the run-out touches a pin or a spring",
-         [](int x, int y, const std::vector<bool>&) {
-             for (int dy = -1; dy <= 1; ++dy)
-                 for (int dx = -1; dx <= 1; ++dx) {
-                     const Byte c = Code(x + dx, y + dy);
-                     if (c == Zone_Pin || c == Zone_Spring) return Code(x, y) == Zone_Drain;
-                 }
-             return false;
-         }},
-        // The pockets where a ring meets a wall from above are filled; one left open on
-        // a single half (a capture area once covered it) rocks a slow ball for ever.
+         [&](int x, int y) { return Code(x, y) == Zone_Drain && Next_To(x, y, ring); }},
+        // A pocket where a ring meets a wall from above, filled on one half only (a
+        // capture area once covered it), rocks a slow ball for ever.
         {"walls, pins and springs differ from their mirror image",
-         [](int x, int y, const std::vector<bool>&) {
-             auto solid = [](int a, int b) { return Solid(Code(a, b)) ? Code(a, b) : Byte{0}; };
-             return x <= 2 * board::Mirror_X && solid(x, y) != solid(board::Mirror(x), y);
+         [](int x, int y) {
+             const int m = board::Mirror(x);
+             return m >= 0 && (Solid(x, y) || Solid(m, y)) && Code(x, y) != Code(m, y);
          }},
     };
-    for (const auto& rule : rules) {
+    for (const auto& [what, held] : rules) {
         int places = 0;
         for (int y = 0; y < Field_Height; ++y)
             for (int x = 0; x < Field_Width; ++x)
-                if (rule.held(x, y, reach) && ++places <= 3)
-                    ADD_FAILURE() << rule.what << " at " << x << "," << y;
-        EXPECT_EQ(places, 0) << rule.what;
+                if (held(x, y) && ++places <= 3) ADD_FAILURE() << what << " at " << x << "," << y;
+        EXPECT_EQ(places, 0) << what;
     }
 }
 
