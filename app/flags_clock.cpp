@@ -48,13 +48,15 @@ std::string Clock_Digits(const std::string& time) {
 
 Integer Hoofdvenster::Flags_Lit() const { return To_Integer(std::clamp<int>(Flags_Count, 0, 4)); }
 
+bool Hoofdvenster::Four_Flags() const { return Flags_Lit() == 4; }
+
 void Hoofdvenster::Set_Vlaggen() {
     const int flags = Flags_Lit();
     if (flags != 0) {
         // 1. The flags won so far are shown; the count only grows during play, so
         //    the others are already hidden. Four flags offer the green double.
         for (int i = 0; i < flags; ++i) Pic_Vlag(i).Visible = true;
-        if (flags == 4) {
+        if (Four_Flags()) {
             Pic_Dubbel.Visible = true;
         } else {
             Green_Double_Active = false;
@@ -78,7 +80,7 @@ void Hoofdvenster::Timer1_Timer() {
     for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Digit_Uur(i), Digit_Picture(Clock_Text[i]));
     // 4. A green double waiting after a green row of three blinks: shown on even
     //    seconds, hidden on odd ones.
-    if (Flags_Lit() == 4 && !Green_Double_Active && Green_Got3) Pic_Dubbel.Visible = last % 2 == 0;
+    if (Four_Flags() && !Green_Double_Active && Green_Got3) Pic_Dubbel.Visible = last % 2 == 0;
 }
 
 }  // namespace plonk

@@ -30,6 +30,12 @@ void Headless_Toolkit::Sleep(int ms) { Note("sleep " + std::to_string(ms)); }
 void Headless_Toolkit::Flight_Step(int rounds, long iterations) {
     ++Flight_Steps;
     if (rounds > 0 && iterations > 0) Flight_Iterations += static_cast<long long>(rounds) * iterations;
+    if (space_at_random_) Change_Space_At_Random();
+}
+
+// Out of line, so that a flight step without it stays a handful of instructions.
+[[gnu::noinline]] void Headless_Toolkit::Change_Space_At_Random() {
+    if (space_rng_.Rnd() < space_change_) Space = !Space;
 }
 
 int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
@@ -46,10 +52,10 @@ int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
 
 void Headless_Toolkit::Sound_Play(int32_t handle) { Note("sound " + std::to_string(handle)); }
 
-bool Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
+Answer Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
     Note("message " + title + "|" + text);
-    if (Answers.empty()) return true;
-    bool a = Answers.front();
+    if (Answers.empty()) return Answer::Yes;
+    const Answer a = Answers.front();
     Answers.pop_front();
     return a;
 }
@@ -83,6 +89,12 @@ void Headless_Toolkit::Popup_Menu(const std::string& menu) { Note("popup " + men
 void Headless_Toolkit::End(int status) {
     End_Status = status;
     Note("end");
+}
+
+void Headless_Toolkit::Space_At_Random(double p, uint64_t seed) {
+    space_change_ = p;
+    space_at_random_ = p > 0;
+    space_rng_.Fix_Seed(seed);
 }
 
 int Headless_Toolkit::Count(const std::string& entry) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/random.h"
 #include "app/toolkit.h"
 
 namespace plonk {
@@ -22,7 +23,7 @@ public:
     bool Sound_Ready() override { return Sound_Available; }
     int32_t Sound_Load(const std::string& path) override;
     void Sound_Play(int32_t handle) override;
-    bool Ask_Yes_No(const std::string& text, const std::string& title) override;
+    Answer Ask_Yes_No(const std::string& text, const std::string& title) override;
     void Message(const std::string& text, const std::string& title) override;
     bool Space_Down() override { return Space; }
     std::string Time_Text() override;
@@ -35,7 +36,7 @@ public:
     // Scripted answers and settings.
     bool Sound_Available = true;
     bool Space = false;
-    std::deque<bool> Answers;    // answers of the next message boxes; Yes when empty
+    std::deque<Answer> Answers;  // answers of the next message boxes; Yes when empty
     std::string Clock;           // the time text; the real time when empty
     std::string Folder;          // the program folder; this executable's when not set
     bool Check_Pictures = true;  // when false every picture counts as loadable
@@ -52,8 +53,18 @@ public:
     // How many log entries are exactly `entry`.
     int Count(const std::string& entry) const;
 
+    // From now on the space bar changes state at every flight step with probability
+    // `p`, drawn from a generator of its own started at `seed`; 0 stops the changes
+    // and leaves the bar as it is.
+    void Space_At_Random(double p, uint64_t seed);
+
 private:
     void Note(const std::string& entry);
+    void Change_Space_At_Random();
+
+    bool space_at_random_ = false;
+    double space_change_ = 0;  // the chance of a change at each flight step
+    Random space_rng_;
 };
 
 // The folder of the running executable, ending in "/".

@@ -1,6 +1,7 @@
 // Start-up, the odds table and shutdown of the machine.
 #include "app/hoofdvenster.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace plonk {
@@ -33,14 +34,14 @@ void Hoofdvenster::Form_Load() {
     Haal_Parameters();
     Set_Main_Bonus();
     Set_Extra_Bonus();
-    // The slider cannot show a speed outside its range: it is clamped there.
-    int speed = Ball_Speed;
-    if (speed < Slider1.Min) speed = Slider1.Min;
-    if (speed > Slider1.Max) speed = Slider1.Max;
+    // The slider cannot show a speed outside its range: it is clamped there, and the
+    // ball speed follows it either way, also when the slider's value did not change.
+    const int speed = std::clamp<int>(Ball_Speed, Slider1.Min, Slider1.Max);
     if (Slider1.Value != speed) {
         Slider1.Value = speed;
         Slider1_Change();
     }
+    Ball_Speed = static_cast<Integer>(Slider1.Value);
     Set_Main_Score();
     Set_Stake_Score();
     Set_Saldo_Score();
@@ -75,10 +76,17 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         Cancel_Close = true;
         return;
     }
-    // 2..3. Ask whether the score is kept for the next session.
+    // 2..3. Ask whether the score is kept for the next session. A question dismissed
+    //       without an answer refuses the close: nothing is written, the program
+    //       runs on and the next close asks again.
     Cancel_Close = false;
+    const Answer answer = Tk.Ask_Yes_No("Save score for next session ?", "Save scores");
+    if (answer == Answer::Cancel) {
+        Cancel_Close = true;
+        return;
+    }
     Long ms = 0, st = 0, sd = 0;
-    if (Tk.Ask_Yes_No("Save score for next session ?", "Save scores")) {
+    if (answer == Answer::Yes) {
         ms = Main_Score;
         st = Stake_Score;
         sd = Saldo_Score;

@@ -194,6 +194,9 @@ public:
     // The number of flags that count: Flags_Count within 0..4 (an edited settings
     // file may hold more or fewer).
     Integer Flags_Lit() const;
+    // Four flags are lit: the green double can be had. Every rule about four flags
+    // asks this, so a count above four acts as four everywhere.
+    bool Four_Flags() const;
 
     // Playfield geometry.
     void Init_Veld();

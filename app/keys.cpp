@@ -18,7 +18,7 @@ constexpr uint32_t kLoweredColor = QBColor(qb::Blue);  // a step of the start sp
 }  // namespace
 
 void Hoofdvenster::Set_Keys() {
-    const bool four_flags = Flags_Lit() == 4;
+    const bool four_flags = Four_Flags();
     // 1. Four flags and no green double switched on: the double is available.
     if (four_flags && !Green_Double_Active) Pic_Dubbel.Visible = true;
     // 2. Investing: while investing is open or no game runs, with credits left.

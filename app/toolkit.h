@@ -8,6 +8,10 @@
 
 namespace plonk {
 
+// The answer to a Yes/No question. Cancel: the question was dismissed without
+// either (Escape, or its close box).
+enum class Answer { Yes, No, Cancel };
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -27,8 +31,8 @@ public:
     virtual int32_t Sound_Load(const std::string& path) = 0;
     virtual void Sound_Play(int32_t handle) = 0;
 
-    // A Yes/No message box without icon; true for Yes.
-    virtual bool Ask_Yes_No(const std::string& text, const std::string& title) = 0;
+    // A Yes/No message box without icon.
+    virtual Answer Ask_Yes_No(const std::string& text, const std::string& title) = 0;
     // A message box with only an OK button.
     virtual void Message(const std::string& text, const std::string& title) = 0;
 

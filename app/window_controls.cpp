@@ -186,6 +186,8 @@ void Hoofdvenster::Build_Controls() {
     Timer2.Interval = 250;
     Timer1.Enabled = Timer2.Enabled = false;
     dummie01.Visible = ESound1.Visible = Calc_Tip.Visible = false;
+    // The flags start hidden: start-up shows those the settings file holds.
+    for (Control& flag : Pic_Vlag) flag.Visible = false;
 }
 
 }  // namespace plonk

@@ -11,18 +11,18 @@ namespace {
 
 // The answer of a row kind's evaluator on the card as it stands (0, 3, 4 or 5).
 template <Win_Kind Kind>
-Integer Answer(const Hoofdvenster& m) {
+Integer Row_Answer(const Hoofdvenster& m) {
     return To_Integer(card::Evaluate<Kind>(m, card::Runs_Of(card::Lit_Cells(m))));
 }
 
 }  // namespace
 
-void Hoofdvenster::Geel_Op_Rij(Integer& Result) const { Result = Answer<Win_Kind::Yellow>(*this); }
-void Hoofdvenster::Rood_Op_Rij(Integer& Result) const { Result = Answer<Win_Kind::Red>(*this); }
-void Hoofdvenster::Wit_Op_Rij(Integer& Result) const { Result = Answer<Win_Kind::White>(*this); }
-void Hoofdvenster::Groen_Op_Rij(Integer& Result) const { Result = Answer<Win_Kind::Green>(*this); }
+void Hoofdvenster::Geel_Op_Rij(Integer& Result) const { Result = Row_Answer<Win_Kind::Yellow>(*this); }
+void Hoofdvenster::Rood_Op_Rij(Integer& Result) const { Result = Row_Answer<Win_Kind::Red>(*this); }
+void Hoofdvenster::Wit_Op_Rij(Integer& Result) const { Result = Row_Answer<Win_Kind::White>(*this); }
+void Hoofdvenster::Groen_Op_Rij(Integer& Result) const { Result = Row_Answer<Win_Kind::Green>(*this); }
 void Hoofdvenster::Groen_Op_Rij_Dubbel(Integer& Result) const {
-    Result = Answer<Win_Kind::Green_Double>(*this);
+    Result = Row_Answer<Win_Kind::Green_Double>(*this);
 }
 
 }  // namespace plonk

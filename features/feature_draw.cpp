@@ -65,8 +65,8 @@ void Draw_Four_Stars(Hoofdvenster& h) {
 
 // e = 4: a ball in hole 16 adds a flag; harder with more flags.
 void Draw_Hit16(Hoofdvenster& h) {
-    if (h.Flags_Count > 3) return Nothing(h);
-    Draw_Feature(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Count, 2, h.Hit16_Feature, h.Pic_16Hit);
+    if (h.Four_Flags()) return Nothing(h);
+    Draw_Feature(h, 2 * h.Green_Level + 8 + 4 * h.Flags_Lit(), 2, h.Hit16_Feature, h.Pic_16Hit);
 }
 
 // e = 5: corners, never together with four stars.

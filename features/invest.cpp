@@ -64,7 +64,7 @@ void Start_New_Game(Hoofdvenster& h) {
     // 1. The prize frames of the finished game go.
     h.Remove_Sterspel_Info();
     // 2. A green double that was used costs the four flags.
-    if (h.Flags_Count == 4 && h.Green_Double_Used) h.Flags_Count = 0;
+    if (h.Four_Flags() && h.Green_Double_Used) h.Flags_Count = 0;
     // 3..4. The odds machine learns from the finished game; the new one has cost 1.
     Adapt_Invest_Range(h);
     h.Game_Spent = 1;

@@ -50,7 +50,7 @@ void Hoofdvenster::Knop_S_Click() {
     // 1. Nothing is paid before the fourth ball has been played.
     if (Balls_Played > 3) {
         // 2. Four flags and no green double yet: show that it can be had.
-        if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
+        if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The scan sound.
         Speel(Sound::Buttons);
         // 4..8. Yellow, red, white and green, the green double while it is in force,
@@ -92,7 +92,7 @@ void Hoofdvenster::Auto_Scan() {
 
 void Hoofdvenster::Knop_2_Click() {
     // 1. With four flags the green double comes in force and its row pays at once.
-    if (Flags_Count == 4) {
+    if (Four_Flags()) {
         Pic_Dubbel.Visible = true;
         Speel(Sound::Buttons);
         Green_Double_Active = true;

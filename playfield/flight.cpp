@@ -235,9 +235,11 @@ Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
             if (m.Tk.Space_Down()) f.Kick = 12;
             f.Kick_Ticks = 0;
         }
-        // 2. Show the ball and look under it.
+        // 2. Show the ball and look under it. A ball that makes no progress is held
+        //    where it cannot leave.
         int x, y;
         if (++f.Steps > Flight_Step_Limit || !Locate(m, ball, x, y)) return Flight_End::Lost;
+        if (f.Steps >= f.Next_Look && !Look_At_Progress(f, x, y)) return Flight_End::Lost;
         // 3. React to the zone.
         int factor = 80;
         switch (m.Zone_Map.v[x + board::Field_Width * y]) {
@@ -353,7 +355,7 @@ void Hoofdvenster::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
     if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
         // 2. Four flags bring the green double, unless it already runs.
-        if (Flags_Count == 4 && !Green_Double_Active) Pic_Dubbel.Visible = true;
+        if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.
         Speel(Sound::Shoot);
         Rng.Randomize(Tk.Clock_Seed());
@@ -365,9 +367,10 @@ void Hoofdvenster::Knop_Bal_Click() {
             Fall_In(*this, static_cast<int>(f.Hole));
         else
             Return_Ball(*this);
+        // End. After the last ball the game is over.
+        if (Balls_Played == Balls_In_Game) Game_Over = true;
     }
-    // End. After the last ball the game is over.
-    if (Balls_Played == Balls_In_Game) Game_Over = true;
+    // Without a shot the game's state stays as it was: only the buttons and the focus.
     Set_Keys();
     Set_Focus("Command2");
 }

@@ -40,6 +40,7 @@ Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<c
         const Flight_End end = Fly(m, f);
         s.Steps += f.Steps;
         s.Max_Steps = std::max(s.Max_Steps, f.Steps);
+        if (end != Flight_End::Lost) s.Max_Stall = std::max(s.Max_Stall, f.Longest_Stall);
         if (end == Flight_End::Hole)
             ++s.Holes[static_cast<size_t>(f.Hole)];
         else if (end == Flight_End::Drain)

@@ -16,6 +16,7 @@ struct Hole_Survey {
     long Lost = 0;        // balls that left the field or ran past the step limit
     long long Steps = 0;  // flight steps of all balls together
     long Max_Steps = 0;
+    long Max_Stall = 0;  // the most steps a ball that ended went without progress
     long Balls() const;
 };
 

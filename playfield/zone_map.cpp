@@ -53,11 +53,14 @@ bool Hidden_Way_To_Drain(const Zone_Grid& g, int x, int y) {
     return true;
 }
 
-// Whether a wall pixel touches this one, sides or corners.
-bool Near_Wall(const Zone_Grid& g, int x, int y) {
+// Whether a pixel of a wall, a pin or a spring touches this one, sides or corners.
+bool Near_Solid(const Zone_Grid& g, int x, int y) {
     for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (Zone_Grid::Inside(x + dx, y + dy) && g.At(x + dx, y + dy) == Zone_Wall) return true;
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (!Zone_Grid::Inside(x + dx, y + dy)) continue;
+            const uint8_t c = g.At(x + dx, y + dy);
+            if (c == Zone_Wall || c == Zone_Pin || c == Zone_Spring) return true;
+        }
     return false;
 }
 
@@ -182,21 +185,25 @@ Zone_Grid Build_Zone_Map(const std::array<Hole_Zone, Hole_Count>& zones) {
             if (Zone_Grid::Inside(x, y) && g.At(x, y) != Zone_Wall) g.Set(x, y, code);
         }
     }
-    // 7. The pockets, on both halves.
+    // 7. The pockets, on both halves. A capture area that reaches into a pocket
+    //    gives way to the fill, as open ground does.
+    auto ground = [&g](int x, int y) { return g.At(x, y) == Zone_Open || g.At(x, y) == Zone_Hole; };
     for (const auto& p : Pockets)
         for (int x = p.Left; x <= p.Right; ++x)
             for (int y = p.Top + (x - p.Left); y < Field_Height; ++y) {
-                if (g.At(x, y) != Zone_Open || enclosed[x + Field_Width * y]) break;
+                if (!ground(x, y) || enclosed[x + Field_Width * y]) break;
                 g.Set(x, y, Zone_Wall);
-                if (g.At(Mirror(x), y) == Zone_Open) g.Set(Mirror(x), y, Zone_Wall);
+                if (ground(Mirror(x), y)) g.Set(Mirror(x), y, Zone_Wall);
             }
-    // 8. A capture area keeps an open pixel between itself and every wall. A taken
-    //    hole pushes the ball sideways without a rebound of its own, so a ball that
-    //    came from a wall and is pushed straight back into it must first roll over
-    //    open ground; there the wall's rebound is armed again.
+    // 8. A capture area keeps an open pixel between itself and every wall, pin and
+    //    spring, and none of it lies inside a ring. A taken hole pushes the ball
+    //    sideways without a rebound of its own, so a ball that came from a wall, pin
+    //    or spring and is pushed straight back into it must first roll over open
+    //    ground; there the rebound is armed again.
     for (int y = 0; y < Field_Height; ++y)
         for (int x = 0; x < Field_Width; ++x)
-            if (g.At(x, y) == Zone_Hole && Near_Wall(g, x, y)) g.Set(x, y, Zone_Open);
+            if (g.At(x, y) == Zone_Hole && (Near_Solid(g, x, y) || enclosed[x + Field_Width * y]))
+                g.Set(x, y, Zone_Open);
     return g;
 }
 

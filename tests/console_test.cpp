@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,13 +19,11 @@ struct Result {
     std::string out, err;
 };
 
-Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
+// plonk-sim with these arguments, standard output and error apart.
+Result Run_Args(const std::string& args) {
     Temp_Folder folder;
-    const std::string script_path = folder.File("script.plonk");
     const std::string err_path = folder.File("err.txt");
-    std::ofstream(script_path) << script;
-    const std::string cmd =
-        std::string(PLONK_SIM) + " run " + script_path + " " + extra_args + " 2>" + err_path;
+    const std::string cmd = std::string(PLONK_SIM) + " " + args + " 2>" + err_path;
     Result r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -37,6 +36,54 @@ Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
     e << std::ifstream(err_path).rdbuf();
     r.err = e.str();
     return r;
+}
+
+Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
+    Temp_Folder folder;
+    const std::string script_path = folder.File("script.plonk");
+    std::ofstream(script_path) << script;
+    return Run_Args("run " + script_path + " " + extra_args);
+}
+
+TEST(Console, CommandLineTakesOptionsAnywhereAndAnswersHelp) {
+    const struct {
+        const char* args;  // FILE: a script that reads one value and closes; INI: its settings file
+        int status;
+        const char* out;  // the start of standard output
+        bool usage_on_error;
+    } cases[] = {
+        {"--help", 0, "usage: plonk-sim run [--ini PATH] FILE|-\n", false},
+        {"-h", 0, "usage: plonk-sim run", false},
+        {"run FILE -h", 0, "usage: plonk-sim run", false},
+        {"run --ini INI FILE", 0, "100\nend\n", false},
+        {"run FILE --ini INI", 0, "100\nend\n", false},
+        {"run --ini=INI FILE", 0, "100\nend\n", false},
+        {"run --ini INI -- FILE", 0, "100\nend\n", false},
+        {"", 2, "", true},
+        {"run", 2, "", true},
+        {"run FILE --ini", 2, "", true},
+        {"run FILE FILE", 2, "", true},
+        {"run --seed 3 FILE", 2, "", true},
+        {"sing", 2, "", true},
+        {"holes --kick 1.5", 2, "", true},
+        {"bench 3 x", 2, "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        Temp_Folder folder;
+        std::ofstream(folder.File("s.plonk")) << "get Odds_Table(5,4)\nclick Knop_Sluiten\n";
+        std::string args = c.args;
+        for (const auto& [word, path] : {std::pair<std::string, std::string>{"FILE", folder.File("s.plonk")},
+                                         {"INI", folder.File("P.ini")}})
+            for (size_t at; (at = args.find(word)) != std::string::npos;) args.replace(at, word.size(), path);
+        const Result r = Run_Args(args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.out.rfind(c.out, 0), 0u) << r.out;
+        EXPECT_EQ(r.err.rfind("usage: plonk-sim run", 0) == 0, c.usage_on_error) << r.err;
+        if (std::string(c.out).rfind("100", 0) == 0) {
+            EXPECT_TRUE(std::filesystem::exists(folder.File("P.ini")));
+        }
+    }
 }
 
 TEST(Console, AnswersTheOddsAndWritesTheSettingsOnClose) {
@@ -75,6 +122,9 @@ TEST(Console, BadInputNamesTheLineAndStopsWithStatusTwo) {
         {"call Calc_Alfa 1\n", "line 1: usage: call Calc_Alfa X_Vector Y_Vector"},
         {"key ab\n", "line 1: usage: key C"},
         {"get Card_Numbers(0,0)\n", "line 1: subscript out of range"},
+        {"space random 1.5\n", "line 1: a chance lies in [0, 1]"},
+        {"space sideways\n", "line 1: usage: space down|up|random P [SEED]"},
+        {"answer maybe\n", "line 1: usage: answer yes|no|cancel"},
     };
     for (const auto& c : cases) {
         Result r = Run_Sim(c.script);
@@ -133,6 +183,10 @@ TEST(Bench, HolesSurveyListsEveryHoleAndTheDrain) {
     EXPECT_NE(t.find("lost 0"), std::string::npos) << t;
     EXPECT_NE(t.find("balls per second"), std::string::npos) << t;
     EXPECT_NE(Run_Command("holes x").find("usage:"), std::string::npos);
+    // A space bar pressed and released at random sends the balls elsewhere.
+    const std::string kicked = Run_Command("holes --balls 500 --seed 3 --kick 0.05");
+    EXPECT_NE(kicked.find("lost 0"), std::string::npos) << kicked;
+    EXPECT_NE(kicked.substr(0, kicked.find("drain")), t.substr(0, t.find("drain")));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
+#include "features/feature_draw.h"
+#include "support/game_setup.h"
 #include "support/machine.h"
 #include "support/observe.h"
 
@@ -43,6 +46,65 @@ TEST(FlagsClock, SetVlaggenShowsTheFlagsAndTheDouble) {
         EXPECT_EQ(m->Pic_Dubbel.Visible, c.double_after);
         EXPECT_EQ(m->Green_Double_Active, c.active_after);
         EXPECT_EQ(m->Flags_Count, c.flags);  // the count itself is left as read
+    }
+}
+
+TEST(FlagsClock, StartUpShowsExactlyTheSavedFlags) {
+    const struct {
+        const char* saved;
+        const char* shown;
+        bool double_shown;
+    } cases[] = {
+        {"0", "0000", false}, {"1", "1000", false}, {"2", "1100", false},  {"3", "1110", false},
+        {"4", "1111", true},  {"7", "1111", true},  {"-3", "0000", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        Machine m;
+        std::ofstream(m.Ini()) << "[Score]\nVlaggen=" << c.saved << "\n";
+        m.Load();
+        EXPECT_EQ(Shown_Flags(*m.M), c.shown);
+        EXPECT_EQ(m->Pic_Dubbel.Visible, c.double_shown);
+    }
+}
+
+TEST(FlagsClock, ACountAboveFourActsAsFourInEveryRule) {
+    const struct {
+        Integer flags;
+        bool four;
+    } cases[] = {{3, false}, {4, true}, {5, true}, {9, true}, {32767, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        Machine m;
+        m.Tk.Check_Pictures = false;
+        m.Load();
+        Hoofdvenster& h = *m.M;
+        // The buttons and the green double's sign.
+        Game_Under_Way(h);
+        h.Balls_Played = 4;
+        h.Flags_Count = c.flags;
+        h.Pic_Dubbel.Visible = false;
+        h.Set_Keys();
+        EXPECT_EQ(h.Knop_2.Enabled, c.four);
+        EXPECT_EQ(h.Pic_Dubbel.Visible, c.four);
+        // The scan shows the sign too; the green double's button switches it on.
+        h.Pic_Dubbel.Visible = false;
+        h.Knop_S_Click();
+        EXPECT_EQ(h.Pic_Dubbel.Visible, c.four);
+        h.Knop_2_Click();
+        EXPECT_EQ(h.Green_Double_Active, c.four);
+        // The feature draw e = 4 never adds a fifth flag to win.
+        h.Yellow_Level = 3;
+        h.Rng.Queue(Pick(4, h.Invest_Range));
+        h.Rng.Queue(0.0);
+        In_Game_Invest(h);
+        EXPECT_EQ(h.Hit16_Feature, !c.four);
+        // The next game takes the flags of a used green double.
+        h.Green_Double_Used = true;
+        h.Game_Over = true;
+        h.Balls_Played = h.Balls_In_Game;
+        h.Invest_Points();
+        EXPECT_EQ(h.Flags_Count, c.four ? 0 : c.flags);
     }
 }
 

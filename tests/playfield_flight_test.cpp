@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "playfield/flight.h"
 #include "playfield/hole_survey.h"
@@ -270,16 +271,23 @@ TEST(Flight, BookingAHoleCountsTheBall) {
 }
 
 TEST(Flight, NoBallLeftOnlyRefreshesTheButtons) {
-    for (const auto& [balls, played, level] : {std::tuple{5, 5, 1}, std::tuple{5, 2, 0}}) {
+    // Without a shot the game's state is left as it was, Game_Over too.
+    const struct {
+        int balls, played, level;
+        bool over;
+    } cases[] = {{5, 5, 1, false}, {5, 5, 1, true}, {5, 2, 0, false}, {0, 0, 0, false}, {10, 10, 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.balls * 100 + c.played * 10 + c.level);
         Rig rig(Zone_Open);
-        rig.Game(balls, played);
-        rig.M->Yellow_Level = To_Integer(level);
-        rig.M->Game_Over = false;
+        rig.Game(c.balls, c.played);
+        rig.M->Yellow_Level = To_Integer(c.level);
+        rig.M->Game_Over = c.over;
         rig.M->Focus = "Knop_Bal";
         rig.M->Knop_Bal_Click();
         EXPECT_TRUE(rig.Tk.Steps.empty());
-        EXPECT_EQ(rig.M->Balls_Played, played);
-        EXPECT_EQ(rig.M->Game_Over, balls == played);
+        EXPECT_EQ(rig.Tk.Count("sound 10"), 0);
+        EXPECT_EQ(rig.M->Balls_Played, c.played);
+        EXPECT_EQ(rig.M->Game_Over, c.over);
         EXPECT_EQ(rig.M->Focus, "Command2");
     }
 }
@@ -311,6 +319,31 @@ TEST(Flight, LostBallsAreReturnedLikeDrainedOnes) {
         EXPECT_EQ(rig.M->Image_Bal(2).Top, 344) << c.what;
         EXPECT_LE(rig.Tk.Flight_Steps, Flight_Step_Limit) << c.what;
         EXPECT_EQ(rig.Tk.Log.back(), "sound 7") << c.what;  // heard as a returned ball
+    }
+}
+
+TEST(Flight, ABallThatMakesNoProgressIsGivenUpSoon) {
+    // A field of capture areas, row 0: hole 1 has its centre at x 26, hole 2 at 70.
+    const struct {
+        const char* what;
+        std::vector<int> taken;
+        double x;
+        Flight_End end;
+        int hole;
+    } cases[] = {
+        {"pushed to and fro between two taken holes", {1, 2}, 62.5, Flight_End::Lost, 0},
+        {"pushed slowly over a taken hole into a free one", {1}, 27.5, Flight_End::Hole, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig(Zone_Hole);
+        for (int n : c.taken) rig.M->Hole_State(n) = 1;
+        Flight f;
+        EXPECT_EQ(rig.Put(c.x, 75.5, 100, 100, f), c.end);
+        if (c.end == Flight_End::Hole) {
+            EXPECT_EQ(f.Hole, c.hole);
+        }
+        EXPECT_LE(f.Steps, Stall_Step_Limit + Progress_Interval + 1);
     }
 }
 

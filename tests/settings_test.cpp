@@ -131,6 +131,25 @@ TEST(Settings, OutOfRangeNumbersFallBackToTheDefaultAndTheSliderIsClamped) {
     EXPECT_EQ(m->Ball_Speed, 99);
 }
 
+TEST(Settings, TheBallSpeedFollowsTheClampedSliderBothWays) {
+    const struct {
+        const char* saved;
+        int speed;
+        const char* written;
+    } cases[] = {{"-5", 0, "Value= 0"},    {"-32768", 0, "Value= 0"}, {"0", 0, "Value= 0"},
+                 {"150", 99, "Value= 99"}, {"99", 99, "Value= 99"},   {"42", 42, "Value= 42"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        Machine m;
+        Write_File(m.Ini(), std::string("[Speed]\nValue=") + c.saved + "\n");
+        m.Load();
+        EXPECT_EQ(m->Slider1.Value, c.speed);
+        EXPECT_EQ(m->Ball_Speed, c.speed);
+        EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
+        EXPECT_NE(Read_File(m.Ini()).find(c.written), std::string::npos) << Read_File(m.Ini());
+    }
+}
+
 TEST(Settings, CloseAnsweredYesKeepsTheScoreForTheNextSession) {
     Temp_Folder shared;
     const std::string ini = shared.File("Plonk.ini");
@@ -144,7 +163,7 @@ TEST(Settings, CloseAnsweredYesKeepsTheScoreForTheNextSession) {
         m->Flags_Count = 3;
         m->Invest_Range = 9;
         m->Ball_Speed_Offset = 4;
-        m.Tk.Answers.push_back(true);
+        m.Tk.Answers.push_back(Answer::Yes);
         EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
         EXPECT_EQ(m.Tk.End_Status, 0);
     }
@@ -173,7 +192,7 @@ TEST(Settings, CloseAnsweredNoKeepsTheSettingsButZeroesTheScore) {
         m->Saldo_Score = 12;
         m->Extra_Bonus = 1010;
         m->Ball_Speed = 80;
-        m.Tk.Answers.push_back(false);
+        m.Tk.Answers.push_back(Answer::No);
         EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     }
     Machine next(ini);
@@ -190,7 +209,7 @@ TEST(Settings, AWriteThatFailsIsToldToThePlayerAndTheProgramStillEnds) {
     Write_File(folder.File("blocker"), "x");
     Machine m(folder.File("blocker") + "/Plonk.ini");
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     ASSERT_GE(m.Tk.Log.size(), 2u);
     const std::string& told = m.Tk.Log[m.Tk.Log.size() - 2];
@@ -202,7 +221,7 @@ TEST(Settings, AWriteThatFailsIsToldToThePlayerAndTheProgramStillEnds) {
 TEST(Settings, AReplacedFileNeverLeavesItsTemporaryCopyBehind) {
     Machine m;
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End);
     EXPECT_TRUE(std::filesystem::exists(m.Ini()));
     EXPECT_FALSE(std::filesystem::exists(m.Ini() + ".tmp"));

@@ -1,10 +1,17 @@
 // Start-up, the odds table, a new game's board, and shutdown.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "support/machine.h"
 
 namespace plonk::test {
 namespace {
+
+std::string Read_Text(const std::string& path) {
+    return (std::stringstream() << std::ifstream(path).rdbuf()).str();
+}
 
 TEST(Startup, OddsTableHoldsThePointsByLevelAndRowLength) {
     Machine m;
@@ -150,10 +157,33 @@ TEST(Shutdown, RefusedSilentlyWhileAGameRuns) {
     EXPECT_FALSE(std::filesystem::exists(m.Ini()));
 }
 
+TEST(Shutdown, TheSaveQuestionDismissedCancelsTheClose) {
+    const std::string before = "[Score]\nMain=345\n";
+    const struct {
+        Answer answer;
+        const char* written;  // nullptr: the file is left as it was and the program runs on
+    } cases[] = {{Answer::Yes, "Main= 345"}, {Answer::No, "Main= 0"}, {Answer::Cancel, nullptr}};
+    for (const auto& c : cases) {
+        Machine m;
+        std::ofstream(m.Ini()) << before;
+        m.Load();
+        m.Tk.Answers.push_back(c.answer);
+        Integer cancel = 0;
+        try {
+            m->Form_QueryUnload(cancel, 0);
+        } catch (const Program_End&) {
+        }
+        EXPECT_EQ(m->Ended, c.written != nullptr);
+        EXPECT_EQ(cancel != 0, c.written == nullptr);
+        const std::string after = Read_Text(m.Ini());
+        EXPECT_TRUE(c.written ? after.find(c.written) != std::string::npos : after == before) << after;
+    }
+}
+
 TEST(Shutdown, AsksTheQuestionRightAfterStartUp) {
     Machine m;
     m.Load();
-    m.Tk.Answers.push_back(true);
+    m.Tk.Answers.push_back(Answer::Yes);
     Integer cancel = 0;
     EXPECT_THROW(m->Form_QueryUnload(cancel, 0), Program_End);
     EXPECT_EQ(m.Tk.Count("message Save scores|Save score for next session ?"), 1);

@@ -27,7 +27,7 @@ struct Window_Options {
     // The folder with the pictures and sounds; the executable's folder when empty.
     std::string Program_Folder;
     // The message boxes; real ones when empty.
-    std::function<bool(const std::string& text, const std::string& title)> Ask;
+    std::function<Answer(const std::string& text, const std::string& title)> Ask;
     std::function<void(const std::string& text, const std::string& title)> Tell;
     // Told the name of every event handed to the machine ("Knop_Bal_Click",
     // "Form_KeyPress(43)"), as it is handed over.
@@ -71,7 +71,7 @@ public:
     bool Sound_Ready() override;
     int32_t Sound_Load(const std::string& path) override;
     void Sound_Play(int32_t handle) override;
-    bool Ask_Yes_No(const std::string& text, const std::string& title) override;
+    Answer Ask_Yes_No(const std::string& text, const std::string& title) override;
     void Message(const std::string& text, const std::string& title) override;
     bool Space_Down() override;
     std::string Time_Text() override;

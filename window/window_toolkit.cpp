@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 #include <QTime>
 #include <chrono>
@@ -37,12 +38,20 @@ bool Main_Window::Sound_Ready() { return sound_->Ready(); }
 int32_t Main_Window::Sound_Load(const std::string& path) { return sound_->Load(path); }
 void Main_Window::Sound_Play(int32_t handle) { sound_->Play(handle); }
 
-bool Main_Window::Ask_Yes_No(const std::string& text, const std::string& title) {
+Answer Main_Window::Ask_Yes_No(const std::string& text, const std::string& title) {
     if (options_.Ask) return options_.Ask(text, title);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, isVisible() ? this : nullptr);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    // Escape and the box's close button would count as No. They press a Cancel
+    // button instead that is never shown: the question is dismissed, not answered.
+    QAbstractButton* dismiss = box.addButton(QMessageBox::Cancel);
+    dismiss->hide();
+    box.setEscapeButton(dismiss);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) return Answer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No)) return Answer::No;
+    return Answer::Cancel;
 }
 
 void Main_Window::Message(const std::string& text, const std::string& title) {

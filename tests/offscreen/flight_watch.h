@@ -63,7 +63,7 @@ struct Watched_Game {
         Window_Options o;
         o.Settings_Path = Ini();
         o.Program_Folder = Folder.Path();
-        o.Ask = [](const std::string&, const std::string&) { return true; };
+        o.Ask = [](const std::string&, const std::string&) { return Answer::Yes; };
         o.Tell = [](const std::string&, const std::string&) {};
         W = std::make_unique<Watched_Window>(std::move(o));
         W->Start();

@@ -66,7 +66,7 @@ struct Window_Under_Test {
     std::vector<std::string> Events;  // handed to the machine, in order
     std::vector<std::string> Asked;   // "title|text" of every Yes/No question
     std::vector<std::string> Told;    // "title|text" of every message
-    std::deque<bool> Answers;         // the next answers; Yes when empty
+    std::deque<Answer> Answers;       // the next answers; Yes when empty
     std::unique_ptr<Main_Window> W;
 
     Window_Under_Test() { App(); }
@@ -78,8 +78,8 @@ struct Window_Under_Test {
         o.Program_Folder = Folder.Path();
         o.Ask = [this](const std::string& text, const std::string& title) {
             Asked.push_back(title + "|" + text);
-            if (Answers.empty()) return true;
-            const bool a = Answers.front();
+            if (Answers.empty()) return Answer::Yes;
+            const Answer a = Answers.front();
             Answers.pop_front();
             return a;
         };

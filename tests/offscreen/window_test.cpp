@@ -319,7 +319,7 @@ TEST(WindowClose, TheCloseBoxAsksToSaveAndEndsTheProgram) {
         Window_Under_Test t;
         ASSERT_EQ(t.Start(), -1);
         t.M().Main_Score = 1234;
-        t.Answers.push_back(k.yes);
+        t.Answers.push_back(k.yes ? Answer::Yes : Answer::No);
         EXPECT_TRUE(t.W->close());
         EXPECT_EQ(t.Asked, std::vector<std::string>{"Save scores|Save score for next session ?"});
         EXPECT_TRUE(t.W->Ended());
@@ -345,7 +345,7 @@ TEST(WindowClose, WhileAGameRunsTheCloseIsRefusedSilently) {
 
     // Once the game is over the close button asks and ends.
     t.M().Balls_Played = 5;
-    t.Answers.push_back(false);
+    t.Answers.push_back(Answer::No);
     QTest::mouseClick(qobject_cast<QAbstractButton*>(t.W->Widget_For("Knop_Sluiten")), Qt::LeftButton);
     EXPECT_EQ(t.Asked.size(), 1u);
     EXPECT_TRUE(t.W->Ended());

@@ -4,6 +4,9 @@
 // The flight of a typical ball (start speed 70, ball speed 50, offset 1) should
 // last one to four seconds:
 //   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Typical
+// A ball held where it cannot leave holds the window for less than two seconds at
+// the same speed before it is given up:
+//   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Trapped
 #include <benchmark/benchmark.h>
 
 #include <QTest>
@@ -11,6 +14,7 @@
 
 #include "offscreen/flight_watch.h"
 #include "offscreen/window_harness.h"
+#include "playfield/flight.h"
 #include "window/busy_wait.h"
 #include "window/screen_widget.h"
 
@@ -69,6 +73,34 @@ void Flight_Of_A_Typical_Ball(benchmark::State& state) {
     state.counters["steps_per_ball"] = benchmark::Counter(steps, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(Flight_Of_A_Typical_Ball)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+// A field of capture areas with holes 1 and 2 taken: a ball where their areas meet is
+// pushed to and fro between them for ever.
+void Flight_Of_A_Trapped_Ball(benchmark::State& state) {
+    static Watched_Game* game = [] {
+        auto* g = new Watched_Game("[Speed]\nValue=50\n[Speed_Offset]\nValue=1\n");
+        if (!QTest::qWaitForWindowExposed(g->W.get())) std::fputs("the window never showed\n", stderr);
+        for (auto& z : g->M().Zone_Map.v) z = Zone_Hole;
+        g->M().Hole_State(1) = g->M().Hole_State(2) = 1;
+        return g;
+    }();
+    Hoofdvenster& m = game->M();
+    double steps = 0;
+    for (auto _ : state) {
+        game->W->Reset_Watch();
+        game->W->Run("Fly_Field", [&m] {
+            m.Ball_X = 6250;
+            m.Ball_Y = 7550;
+            m.Ball_VX = m.Ball_VY = 100;
+            Flight f;
+            Fly_Field(m, f);
+        });
+        state.SetIterationTime(game->W->Flight_Seconds());
+        steps += static_cast<double>(game->W->Steps);
+    }
+    state.counters["steps"] = benchmark::Counter(steps, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(Flight_Of_A_Trapped_Ball)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 }  // namespace
 }  // namespace plonk::test

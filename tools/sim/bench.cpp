@@ -10,6 +10,7 @@
 
 #include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
+#include "playfield/flight.h"
 #include "playfield/hole_survey.h"
 
 namespace plonk::sim {
@@ -116,14 +117,16 @@ int Bench(int machines, int games) {
     return 0;
 }
 
-int Holes(long balls, uint64_t seed, std::span<const int> taken) {
+int Holes(long balls, uint64_t seed, std::span<const int> taken, double kick) {
     Headless_Toolkit tk;
+    tk.Space_At_Random(kick, seed);
     Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
     Load_Board(m);
     const auto t0 = std::chrono::steady_clock::now();
     const Hole_Survey s = Survey_Holes(m, balls, seed, taken);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::fputs(Hole_Table(s).c_str(), stdout);
+    std::printf("without progress: %ld steps most, given up after %ld\n", s.Max_Stall, Stall_Step_Limit);
     std::printf("%.0f balls per second\n", static_cast<double>(balls) / seconds);
     return s.Lost == 0 ? 0 : 1;
 }

@@ -11,8 +11,8 @@ namespace plonk::sim {
 // signature, the counts and the speed. Returns the exit status.
 int Bench(int machines, int games);
 
-// Shoots `balls` balls from `seed`, the holes in `taken` taken, and prints where they
-// end.
-int Holes(long balls, uint64_t seed, std::span<const int> taken = {});
+// Shoots `balls` balls from `seed`, the holes in `taken` taken, the space bar changing
+// state at every flight step with chance `kick`, and prints where they end.
+int Holes(long balls, uint64_t seed, std::span<const int> taken = {}, double kick = 0);
 
 }  // namespace plonk::sim

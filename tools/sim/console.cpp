@@ -239,13 +239,21 @@ void Console::Command(const Words& w, const std::string& text) {
             m_.Slider1_Change();
         }
     } else if (cmd == "answer") {
-        need(2, "answer yes|no");
-        if (w[1] != "yes" && w[1] != "no") throw Console_Error{"usage: answer yes|no"};
-        tk_.Answers.push_back(w[1] == "yes");
+        need(2, "answer yes|no|cancel");
+        if (w[1] != "yes" && w[1] != "no" && w[1] != "cancel")
+            throw Console_Error{"usage: answer yes|no|cancel"};
+        tk_.Answers.push_back(w[1] == "yes" ? Answer::Yes : w[1] == "no" ? Answer::No : Answer::Cancel);
     } else if (cmd == "space") {
-        need(2, "space down|up");
-        if (w[1] != "down" && w[1] != "up") throw Console_Error{"usage: space down|up"};
-        tk_.Space = w[1] == "down";
+        const char* usage = "usage: space down|up|random P [SEED]";
+        if (w.size() >= 3 && w.size() <= 4 && w[1] == "random") {
+            const double p = Real(w[2]);
+            if (p < 0 || p > 1) throw Console_Error{"a chance lies in [0, 1]: " + w[2]};
+            tk_.Space_At_Random(p, w.size() == 4 ? static_cast<uint64_t>(Whole(w[3])) : 1);
+        } else {
+            if (w.size() != 2 || (w[1] != "down" && w[1] != "up")) throw Console_Error{usage};
+            tk_.Space_At_Random(0, 0);
+            tk_.Space = w[1] == "down";
+        }
     } else if (cmd == "time") {
         std::string t = After_Words(text, 1);
         if (t.empty()) throw Console_Error{"usage: time TEXT"};

@@ -1,7 +1,8 @@
 // plonk-sim: the machine without a window.
-//   plonk-sim run FILE|- [--ini PATH]   play a scenario script
+//   plonk-sim run [--ini PATH] FILE|-   play a scenario script
 //   plonk-sim bench [MACHINES] [GAMES]  whole games: a signature of the behaviour, and the speed
-//   plonk-sim holes [--balls N] [--seed S] [--taken N,N,..]  where that many balls end
+//   plonk-sim holes [--balls N] [--seed S] [--taken N,N,..] [--kick P]  where that many balls end
+// Options may stand anywhere after the command; --help or -h prints the usage.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,9 +10,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/headless_toolkit.h"
@@ -21,11 +25,52 @@
 
 namespace {
 
+const char kUsage[] =
+    "usage: plonk-sim run [--ini PATH] FILE|-\n"
+    "       plonk-sim bench [MACHINES] [GAMES]\n"
+    "       plonk-sim holes [--balls N] [--seed S] [--taken N,N,..] [--kick P]\n"
+    "       plonk-sim --help\n";
+
+// A wrong command line: the usage on standard error, status 2.
 int Usage() {
-    std::cerr << "usage: plonk-sim run FILE|- [--ini PATH]\n"
-                 "       plonk-sim bench [MACHINES] [GAMES]\n"
-                 "       plonk-sim holes [--balls N] [--seed S] [--taken N,N,..]\n";
+    std::cerr << kUsage;
     return 2;
+}
+
+// The words after the command: options with a value ("--ini PATH" or "--ini=PATH")
+// anywhere among the other words, the last of an option counting; after "--" every
+// word is a plain one.
+struct Command_Line {
+    std::vector<std::string> Words;
+    std::map<std::string, std::string> Options;
+};
+
+// False when an option is not one of `known` or has no value.
+bool Parse(int argc, char** argv, std::initializer_list<std::string_view> known, Command_Line* out) {
+    bool options = true;
+    for (int i = 2; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (!options || word == "-" || word.rfind("-", 0) != 0) {
+            out->Words.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            options = false;
+            continue;
+        }
+        const size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        bool is_known = false;
+        for (std::string_view k : known) is_known = is_known || k == name;
+        if (!is_known) return false;
+        if (equals != std::string::npos)
+            out->Options[name] = word.substr(equals + 1);
+        else if (i + 1 < argc)
+            out->Options[name] = argv[++i];
+        else
+            return false;
+    }
+    return true;
 }
 
 int Run(const std::string& script, std::string ini) {
@@ -75,22 +120,31 @@ int Run(const std::string& script, std::string ini) {
     return status;
 }
 
-bool Count_Arg(const char* text, long* out) {
+bool Count_Arg(const std::string& text, long* out) {
     char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
-    if (!end || *end != '\0' || v <= 0) return false;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || !end || *end != '\0' || v <= 0) return false;
+    *out = v;
+    return true;
+}
+
+// A chance from 0 to 1.
+bool Chance_Arg(const std::string& text, double* out) {
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (text.empty() || !end || *end != '\0' || !(v >= 0 && v <= 1)) return false;
     *out = v;
     return true;
 }
 
 // A list of hole numbers 1..25 separated by commas ("6,9,18,25").
-bool Holes_Arg(const char* text, std::vector<int>* out) {
+bool Holes_Arg(const std::string& text, std::vector<int>* out) {
     out->clear();
     std::string item;
     std::istringstream list(text);
     while (std::getline(list, item, ',')) {
         long n = 0;
-        if (!Count_Arg(item.c_str(), &n) || n > 25) return false;
+        if (!Count_Arg(item, &n) || n > 25) return false;
         out->push_back(static_cast<int>(n));
     }
     return !out->empty();
@@ -99,33 +153,40 @@ bool Holes_Arg(const char* text, std::vector<int>* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "bench") == 0) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << kUsage;
+            return 0;
+        }
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    Command_Line line;
+    if (command == "bench") {
         long machines = 20, games = 10;
-        if (argc > 4 || (argc >= 3 && !Count_Arg(argv[2], &machines)) ||
-            (argc >= 4 && !Count_Arg(argv[3], &games)))
+        if (!Parse(argc, argv, {}, &line) || line.Words.size() > 2 ||
+            (line.Words.size() >= 1 && !Count_Arg(line.Words[0], &machines)) ||
+            (line.Words.size() >= 2 && !Count_Arg(line.Words[1], &games)))
             return Usage();
         return plonk::sim::Bench(static_cast<int>(machines), static_cast<int>(games));
     }
-    if (argc >= 2 && std::strcmp(argv[1], "holes") == 0) {
+    if (command == "holes") {
         long balls = 100000, seed = 1;
+        double kick = 0;
         std::vector<int> taken;
-        for (int i = 2; i < argc; i += 2) {
-            if (i + 1 >= argc) return Usage();
-            if (std::strcmp(argv[i], "--balls") == 0 && Count_Arg(argv[i + 1], &balls)) continue;
-            if (std::strcmp(argv[i], "--seed") == 0 && Count_Arg(argv[i + 1], &seed)) continue;
-            if (std::strcmp(argv[i], "--taken") == 0 && Holes_Arg(argv[i + 1], &taken)) continue;
+        if (!Parse(argc, argv, {"--balls", "--seed", "--taken", "--kick"}, &line) || !line.Words.empty())
             return Usage();
+        for (const auto& [name, value] : line.Options) {
+            const bool ok = name == "--balls"   ? Count_Arg(value, &balls)
+                            : name == "--seed"  ? Count_Arg(value, &seed)
+                            : name == "--taken" ? Holes_Arg(value, &taken)
+                                                : Chance_Arg(value, &kick);
+            if (!ok) return Usage();
         }
-        return plonk::sim::Holes(balls, static_cast<uint64_t>(seed), taken);
+        return plonk::sim::Holes(balls, static_cast<uint64_t>(seed), taken, kick);
     }
-    if (argc < 3 || std::strcmp(argv[1], "run") != 0) return Usage();
-    std::string script = argv[2];
-    std::string ini;
-    for (int i = 3; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc)
-            ini = argv[++i];
-        else
-            return Usage();
+    if (command == "run") {
+        if (!Parse(argc, argv, {"--ini"}, &line) || line.Words.size() != 1) return Usage();
+        return Run(line.Words[0], line.Options["--ini"]);
     }
-    return Run(script, ini);
+    return Usage();
 }
