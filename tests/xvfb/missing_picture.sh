@@ -28,7 +28,12 @@ for _ in $(seq 1 100); do
     sleep 0.1
 done
 if [ -z "$box" ]; then echo "no message" >"$3"; kill "$pid"; exit 0; fi
-sleep 0.5
+# The message is on show once its window is drawn in more than one colour.
+drawn() { import -window "$box" "$2" 2>/dev/null && [ "$(convert "$2" -format %k info: 2>/dev/null)" -gt 1 ]; }
+for _ in $(seq 1 100); do
+    drawn && break
+    sleep 0.1
+done
 import -window root "$2"
 xdotool windowfocus --sync "$box" key Return
 for _ in $(seq 1 50); do

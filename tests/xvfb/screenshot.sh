@@ -8,7 +8,8 @@ home=$work
 
 cat >"$home/session.sh" <<'SESSION'
 #!/bin/bash
-# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file.
+# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file,
+# $4 the screen helpers, $5 the folder of the digit pictures.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
 wid=""
@@ -18,7 +19,11 @@ for _ in $(seq 1 100); do
     sleep 0.1
 done
 if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
-sleep 1
+# The board is drawn once the credit digits show.
+scratch=$(dirname "$3")
+source "$4"
+digit_hashes "$5"
+if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid" key alt+c
@@ -41,7 +46,7 @@ SESSION
 shot="$shots/fresh_board.png"
 rm -f "$shot"
 HOME="$home" XDG_CONFIG_HOME="$home/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash "$home/session.sh" "$plonk" "$shot" "$home/status" ||
+    xvfb-run -a -s "-screen 0 800x600x24" bash "$home/session.sh" "$plonk" "$shot" "$home/status" "$(dirname "$0")/screen.bash" "$(dirname "$plonk")" ||
     fail "xvfb-run failed"
 
 status=$(cat "$home/status" 2>/dev/null)
