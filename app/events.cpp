@@ -47,27 +47,9 @@ const Window_Event kEvents[] = {
     {"Form", E::Query_Unload},
 };
 
-const char* Suffix(Event_Kind kind) {
-    switch (kind) {
-        case E::Click:
-            return "_Click";
-        case E::Mouse_Down:
-            return "_MouseDown";
-        case E::Mouse_Up:
-            return "_MouseUp";
-        case E::Lost_Focus:
-            return "_LostFocus";
-        case E::Change:
-            return "_Change";
-        case E::Timer:
-            return "_Timer";
-        case E::Key_Press:
-            return "_KeyPress";
-        case E::Query_Unload:
-            return "_QueryUnload";
-    }
-    return "";
-}
+// The end of each kind of event's procedure name, in the order of Event_Kind.
+constexpr const char* kSuffix[] = {"_Click",  "_MouseDown", "_MouseUp",  "_LostFocus",
+                                   "_Change", "_Timer",     "_KeyPress", "_QueryUnload"};
 
 const Window_Event* Find_Event(std::string_view control, Event_Kind kind) {
     auto it = std::find_if(std::begin(kEvents), std::end(kEvents),
@@ -79,7 +61,9 @@ const Window_Event* Find_Event(std::string_view control, Event_Kind kind) {
 
 std::span<const Window_Event> Window_Events() { return kEvents; }
 
-std::string Event_Procedure(const Window_Event& e) { return std::string(e.Control) + Suffix(e.Kind); }
+std::string Event_Procedure(const Window_Event& e) {
+    return std::string(e.Control) + kSuffix[static_cast<size_t>(e.Kind)];
+}
 
 bool Has_Event(std::string_view control, Event_Kind kind) { return Find_Event(control, kind) != nullptr; }
 
@@ -98,7 +82,8 @@ bool Fire(Hoofdvenster& m, std::string_view control, Event_Kind kind, Event_Args
         call.Args[0].Integer_Field = &args.Key;
     }
     // 2. The procedure; a close request answers whether it was refused.
-    const Answer answer = p->Run(m, call);
+    Answer answer;
+    p->Run(m, call, answer);
     if (kind == E::Query_Unload) args.Cancel = static_cast<Integer>(answer.Value);
     return true;
 }

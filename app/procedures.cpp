@@ -23,81 +23,61 @@ namespace {
 
 using H = Hoofdvenster;
 using K = Param_Kind;
+using A = Call_Args;
+using R = Answer;
 
-Answer Number(long long v) { return {Answer::Kind::Number, v}; }
-Answer Boolean(bool b) { return {Answer::Kind::Boolean, b ? 1 : 0}; }
+R Number(long long v) { return {Answer::Kind::Number, v}; }
+R Boolean(bool b) { return {Answer::Kind::Boolean, b ? 1 : 0}; }
 
 template <void (H::*P)()>
-Answer Plain(H& m, Call_Args&) {
+void Plain(H& m, A&, R&) {
     (m.*P)();
-    return {};
 }
 
 // A row evaluator or the star game: the result comes back in its argument.
 template <class P, P Proc>
-Answer Result(H& m, Call_Args&) {
+void Result(H& m, A&, R& r) {
     Integer result = 0;
     (m.*Proc)(result);
-    return Number(result);
+    r = Number(result);
 }
 
 template <void (H::*P)(int, int, float, float)>
-Answer Mouse(H& m, Call_Args& a) {
+void Mouse(H& m, A& a, R&) {
     (m.*P)(a.Int(0), a.Int(1), static_cast<float>(a.Real(2)), static_cast<float>(a.Real(3)));
-    return {};
 }
 
-constexpr Param Button{"Button", K::Integer_Value}, Shift{"Shift", K::Integer_Value}, X{"X", K::Real_Value},
-    Y{"Y", K::Real_Value};
+constexpr Param Button{"Button", K::Integer_Value}, Shift{"Shift", K::Integer_Value};
+constexpr Param X{"X", K::Real_Value}, Y{"Y", K::Real_Value};
+constexpr Param Beta{"Beta", K::Integer_Value}, Hyp{"Hyp", K::Real_Value}, Proc{"Proc", K::Integer_Value};
 
 #define PLAIN(p) \
-    Procedure { #p, {}, 0, Plain < &H::p> }
+    Procedure { #p, {}, Plain < &H::p> }
 #define RESULT(p) \
-    Procedure { #p, {}, 0, Result < decltype(&H::p), &H::p> }
+    Procedure { #p, {}, Result < decltype(&H::p), &H::p> }
 #define MOUSE(p) \
-    Procedure { #p, {Button, Shift, X, Y }, 4, Mouse < &H::p> }
+    Procedure { #p, {Button, Shift, X, Y }, Mouse < &H::p> }
 
+// clang-format off
 const Procedure kProcedures[] = {
     // Start-up and shutdown; settings; sound.
     PLAIN(Form_Load),
     PLAIN(Init_App_Folder),
     PLAIN(Init_Punten),
     PLAIN(Knop_Sluiten_Click),
-    {"Form_QueryUnload",
-     {},
-     0,
-     [](H& m, Call_Args&) {
-         Integer cancel = 0;
-         m.Form_QueryUnload(cancel, 0);
-         return Number(cancel);
-     }},
+    {"Form_QueryUnload", {},
+     [](H& m, A&, R& r) { Integer cancel = 0; m.Form_QueryUnload(cancel, 0); r = Number(cancel); }},
     PLAIN(Reset_Game),
     PLAIN(Haal_Parameters),
     PLAIN(Schrijf_Parameters),
-    {"Save_Score",
-     {Param{"ms", K::Long_Ref}, Param{"st", K::Long_Ref}, Param{"sd", K::Long_Ref}},
-     3,
-     [](H& m, Call_Args& a) {
-         m.Save_Score(a.Lng_Var(0), a.Lng_Var(1), a.Lng_Var(2));
-         return Answer{};
-     }},
+    {"Save_Score", {Param{"ms", K::Long_Ref}, Param{"st", K::Long_Ref}, Param{"sd", K::Long_Ref}},
+     [](H& m, A& a, R&) { m.Save_Score(a.Lng_Var(0), a.Lng_Var(1), a.Lng_Var(2)); }},
     PLAIN(Init_Sound),
-    {"Speel",
-     {Param{"MMID", K::Integer_Value, 0, 11}},
-     1,
-     [](H& m, Call_Args& a) {
-         m.Speel(a.Int(0));
-         return Answer{};
-     }},
+    {"Speel", {Param{"MMID", K::Integer_Value, 0, 11}}, [](H& m, A& a, R&) { m.Speel(a.Int(0)); }},
     // Controls, keyboard and button states.
     PLAIN(Set_Keys),
-    {"Form_KeyPress",
-     {Param{"KeyAscii", K::Integer_Ref}},
-     1,
-     [](H& m, Call_Args& a) {
-         m.Form_KeyPress(a.Int_Var(0));
-         return Answer{};
-     }},
+    {"Form_KeyPress", {Param{"KeyAscii", K::Integer_Ref}},
+     [](H& m, A& a, R&) { m.Form_KeyPress(a.Int_Var(0)); }},
     MOUSE(Knop_F1_MouseDown),
     MOUSE(Knop_F2_MouseDown),
     MOUSE(Knop_F1_MouseUp),
@@ -123,26 +103,16 @@ const Procedure kProcedures[] = {
     PLAIN(Init_Tap_XY),
     PLAIN(Init_Veer_XY),
     PLAIN(Init_Holes),
-    {"Calc_Alfa",
-     {Param{"X_Vector", K::Integer_Value}, Param{"Y_Vector", K::Integer_Value}},
-     2,
-     [](H& m, Call_Args& a) { return Number(m.Calc_Alfa(a.Int(0), a.Int(1))); }},
-    {"Botsing",
-     {Param{"Alfa", K::Integer_Value}, Param{"ObjHoek", K::Integer_Value}},
-     2,
-     [](H& m, Call_Args& a) { return Boolean(m.Botsing(a.Int(0), a.Int(1))); }},
-    {"Calc_Hor",
-     {Param{"Beta", K::Integer_Value}, Param{"Hyp", K::Real_Value}, Param{"Proc", K::Integer_Value}},
-     3,
-     [](H& m, Call_Args& a) { return Number(m.Calc_Hor(a.Int(0), a.Real(1), a.Int(2))); }},
-    {"Calc_Ver",
-     {Param{"Beta", K::Integer_Value}, Param{"Hyp", K::Real_Value}, Param{"Proc", K::Integer_Value}},
-     3,
-     [](H& m, Call_Args& a) { return Number(m.Calc_Ver(a.Int(0), a.Real(1), a.Int(2))); }},
-    {"SoortRand",
-     {Param{"Y", K::Integer_Value}},
-     1,
-     [](H& m, Call_Args& a) { return Number(m.SoortRand(a.Int(0))); }},
+    {"Calc_Alfa", {Param{"X_Vector", K::Integer_Value}, Param{"Y_Vector", K::Integer_Value}},
+     [](H& m, A& a, R& r) { r = Number(m.Calc_Alfa(a.Int(0), a.Int(1))); }},
+    {"Botsing", {Param{"Alfa", K::Integer_Value}, Param{"ObjHoek", K::Integer_Value}},
+     [](H& m, A& a, R& r) { r = Boolean(m.Botsing(a.Int(0), a.Int(1))); }},
+    {"Calc_Hor", {Beta, Hyp, Proc},
+     [](H& m, A& a, R& r) { r = Number(m.Calc_Hor(a.Int(0), a.Real(1), a.Int(2))); }},
+    {"Calc_Ver", {Beta, Hyp, Proc},
+     [](H& m, A& a, R& r) { r = Number(m.Calc_Ver(a.Int(0), a.Real(1), a.Int(2))); }},
+    {"SoortRand", {Param{"Y", K::Integer_Value}},
+     [](H& m, A& a, R& r) { r = Number(m.SoortRand(a.Int(0))); }},
     // Ball flight and card lamps.
     PLAIN(Knop_Bal_Click),
     PLAIN(Init_Lites),
@@ -155,13 +125,8 @@ const Procedure kProcedures[] = {
     PLAIN(Knop_D_Click),
     PLAIN(Knop_E_Click),
     PLAIN(Command1_Click),
-    {"Auto_Lines",
-     {Param{"LineSet", K::Integer_Ref, 0, 242}},
-     1,
-     [](H& m, Call_Args& a) {
-         m.Auto_Lines(a.Int_Var(0));
-         return Answer{};
-     }},
+    {"Auto_Lines", {Param{"LineSet", K::Integer_Ref, 0, 242}},
+     [](H& m, A& a, R&) { m.Auto_Lines(a.Int_Var(0)); }},
     PLAIN(Set_Lijnen),
     RESULT(Geel_Op_Rij),
     RESULT(Rood_Op_Rij),
@@ -175,20 +140,9 @@ const Procedure kProcedures[] = {
     PLAIN(Set_Main_Bonus),
     PLAIN(Set_Extra_Bonus),
     PLAIN(Set_Scoreboard),
-    {"Update_Score",
-     {Param{"Winst", K::Integer_Ref}},
-     1,
-     [](H& m, Call_Args& a) {
-         m.Update_Score(a.Int_Var(0));
-         return Answer{};
-     }},
-    {"Update_Score_Bonus",
-     {Param{"Winst", K::Long_Ref}, Param{"MXBon", K::Integer_Ref}},
-     2,
-     [](H& m, Call_Args& a) {
-         m.Update_Score_Bonus(a.Lng_Var(0), a.Int_Var(1));
-         return Answer{};
-     }},
+    {"Update_Score", {Param{"Winst", K::Integer_Ref}}, [](H& m, A& a, R&) { m.Update_Score(a.Int_Var(0)); }},
+    {"Update_Score_Bonus", {Param{"Winst", K::Long_Ref}, Param{"MXBon", K::Integer_Ref}},
+     [](H& m, A& a, R&) { m.Update_Score_Bonus(a.Lng_Var(0), a.Int_Var(1)); }},
     // Scanning, investing, the star game and the tips.
     PLAIN(Knop_S_Click),
     PLAIN(Auto_Scan),
@@ -201,6 +155,7 @@ const Procedure kProcedures[] = {
     PLAIN(Remove_Sterspel_Info),
     PLAIN(Set_Tip),
 };
+// clang-format on
 
 #undef PLAIN
 #undef RESULT

@@ -60,8 +60,15 @@ struct Answer {
 struct Procedure {
     const char* Name;
     std::array<Param, Call_Args::Most> Params;
-    int Count;  // the number of parameters
-    Answer (*Run)(Hoofdvenster& m, Call_Args& args);
+    // Runs the procedure; one that answers sets `answer`.
+    void (*Run)(Hoofdvenster& m, Call_Args& args, Answer& answer);
+
+    // The number of parameters.
+    int Count() const {
+        int n = 0;
+        while (n < Call_Args::Most && Params[static_cast<size_t>(n)].Name) ++n;
+        return n;
+    }
 };
 
 // Every procedure that can be run by name, in the window's order of subsystems.

@@ -63,3 +63,15 @@ button_look() {
     shoot button
     region_hash button "15x17+$1+466"
 }
+
+# finish PID STATUS-FILE: once the program has ended, "exit N" into the file;
+# "still running" (and the program stopped) when it has not within ten seconds.
+finish() {
+    if ! until_true 10 eval '! kill -0 "$1" 2>/dev/null'; then
+        echo "still running" >"$2"
+        kill "$1"
+        return
+    fi
+    wait "$1"
+    echo "exit $?" >"$2"
+}

@@ -12,12 +12,7 @@ cat >"$home/session.sh" <<'SESSION'
 # $4 the screen helpers, $5 the folder of the digit pictures.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-wid=""
-for _ in $(seq 1 100); do
-    wid=$(xdotool search --name "Plonk for Windows" 2>/dev/null | head -n1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
+wid=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
 if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
 # The board is drawn once the credit digits show.
 scratch=$(dirname "$3")
@@ -27,20 +22,10 @@ if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid" key alt+c
-for _ in $(seq 1 50); do
-    box=$(xdotool search --name "Save scores" 2>/dev/null | head -n1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(timeout 5 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 if [ -z "$box" ]; then echo "no question" >"$3"; kill "$pid"; exit 0; fi
 xdotool windowfocus --sync "$box" key Return
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "still running" >"$3"; kill "$pid"; exit 0; fi
-wait "$pid"
-echo "exit $?" >"$3"
+finish "$pid" "$3"
 SESSION
 
 shot="$shots/fresh_board.png"

@@ -113,9 +113,8 @@ xdotool windowfocus --sync "$wid" key alt+c
 box=$(timeout 15 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 [ -n "$box" ] || stop "no question"
 xdotool windowfocus --sync "$box" key Return
-until_true 10 eval '! kill -0 "$pid" 2>/dev/null' || stop "still running"
-wait "$pid"
-say "exit $?"
+finish "$pid" "$scratch/status"
+say "$(cat "$scratch/status")"
 SESSION
 
 report="$home/report"

@@ -54,13 +54,15 @@ void Console::Call(const Words& w, const std::string&) {
     const Procedure* p = Find_Procedure(w[1]);
     if (!p) throw Console_Error{"unknown procedure '" + w[1] + "'"};
     std::string usage = "call " + w[1];
-    for (int k = 0; k < p->Count; ++k) usage += std::string(" ") + p->Params[static_cast<size_t>(k)].Name;
-    Expect_Args(w, 2 + static_cast<size_t>(p->Count), usage);
+    const int count = p->Count();
+    for (int k = 0; k < count; ++k) usage += std::string(" ") + p->Params[static_cast<size_t>(k)].Name;
+    Expect_Args(w, 2 + static_cast<size_t>(count), usage);
     Call_Args args;
-    for (int k = 0; k < p->Count; ++k)
+    for (int k = 0; k < count; ++k)
         args.Args[static_cast<size_t>(k)] =
             Argument(p->Params[static_cast<size_t>(k)], w[2 + static_cast<size_t>(k)]);
-    const plonk::Answer answer = p->Run(m_, args);
+    plonk::Answer answer;
+    p->Run(m_, args, answer);
     if (answer.Is == plonk::Answer::Kind::Number) Print(std::to_string(answer.Value));
     if (answer.Is == plonk::Answer::Kind::Boolean) Print(answer.Value ? "true" : "false");
 }
