@@ -41,9 +41,7 @@ SESSION
 
 shot="$shots/missing_picture.png"
 rm -f "$shot"
-HOME="$work" XDG_CONFIG_HOME="$work/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash "$work/session.sh" "$work/bin/plonk" "$shot" "$work/status" "$(dirname "$0")/screen.bash" ||
-    fail "xvfb-run failed"
+in_display "$work/bin/plonk" "$shot" "$work/status"
 
 status=$(cat "$work/status" 2>/dev/null)
 [ "$status" = "exit 1" ] || fail "expected exit 1, got: ${status:-no status} $(cat "$work/plonk.err" 2>/dev/null)"

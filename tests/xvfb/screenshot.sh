@@ -9,15 +9,15 @@ home=$work
 cat >"$home/session.sh" <<'SESSION'
 #!/bin/bash
 # Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file,
-# $4 the screen helpers, $5 the folder of the digit pictures.
+# $4 the folder of the digit pictures, $5 the screen helpers.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
 wid=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
 if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
 # The board is drawn once the credit digits show.
 scratch=$(dirname "$3")
-source "$4"
-digit_hashes "$5"
+source "$5"
+digit_hashes "$4"
 if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
@@ -30,9 +30,7 @@ SESSION
 
 shot="$shots/fresh_board.png"
 rm -f "$shot"
-HOME="$home" XDG_CONFIG_HOME="$home/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash "$home/session.sh" "$plonk" "$shot" "$home/status" "$(dirname "$0")/screen.bash" "$(dirname "$plonk")" ||
-    fail "xvfb-run failed"
+in_display "$plonk" "$shot" "$home/status" "$(dirname "$plonk")"
 
 status=$(cat "$home/status" 2>/dev/null)
 [ "$status" = "exit 0" ] || fail "the game did not end cleanly: ${status:-no status} $(cat "$home/plonk.err" 2>/dev/null)"

@@ -118,10 +118,7 @@ say "$(cat "$scratch/status")"
 SESSION
 
 report="$home/report"
-HOME="$home" XDG_CONFIG_HOME="$home/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" \
-    bash "$home/session.sh" "$plonk" "$(dirname "$plonk")" "$shots" "$report" "$(dirname "$0")/screen.bash" ||
-    fail "xvfb-run failed"
+in_display "$plonk" "$(dirname "$plonk")" "$shots" "$report"
 cat "$report"
 value() { sed -n "s/^$1 //p" "$report"; }
 grep -q '^error' "$report" && fail "$(grep '^error' "$report") $(cat "$home/plonk.err" 2>/dev/null)"

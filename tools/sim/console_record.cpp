@@ -126,6 +126,18 @@ void With_Field(Hoofdvenster& m, const std::string& name, Act&& act) {
     if (!found) throw Console_Error{"unknown field '" + name + "'"};
 }
 
+// Runs `act(field, offset)` on the field a target names ("Hole_State(12)"); the
+// offset is the element's, or -1 for an array named without an index.
+template <class Act>
+void With_Target(Hoofdvenster& m, const std::string& target, const std::string& name,
+                 const std::vector<int>& index, Act&& act) {
+    With_Field(m, name, [&](const auto& f) {
+        const int offset = f.Offset(index.data(), static_cast<int>(index.size()));
+        if (!index.empty() && offset < 0) throw Console_Error{"subscript out of range: " + target};
+        act(f, offset);
+    });
+}
+
 }  // namespace
 
 void Console::Get(const Words& w, const std::string&) {
@@ -133,14 +145,8 @@ void Console::Get(const Words& w, const std::string&) {
     std::string name;
     std::vector<int> index;
     Split_Target(w[1], &name, &index);
-    With_Field(m_, name, [&](const auto& f) {
-        if (index.empty()) {
-            Print(f.Dims == 0 ? Element_Text(f.At(0)) : Text(Field_Json(f)));
-            return;
-        }
-        const int offset = f.Offset(index.data(), static_cast<int>(index.size()));
-        if (offset < 0) throw Console_Error{"subscript out of range: " + w[1]};
-        Print(Element_Text(f.At(offset)));
+    With_Target(m_, w[1], name, index, [&](const auto& f, int offset) {
+        Print(offset < 0 ? Text(Field_Json(f)) : Element_Text(f.At(offset)));
     });
 }
 
@@ -149,10 +155,8 @@ void Console::Set(const Words& w, const std::string&) {
     std::string name;
     std::vector<int> index;
     Split_Target(w[1], &name, &index);
-    With_Field(m_, name, [&](const auto& f) {
-        const int offset = f.Offset(index.data(), static_cast<int>(index.size()));
-        if (offset < 0)
-            throw Console_Error{index.empty() ? name + " needs an index" : "subscript out of range: " + w[1]};
+    With_Target(m_, w[1], name, index, [&](const auto& f, int offset) {
+        if (offset < 0) throw Console_Error{name + " needs an index"};
         Set_Element(f.At(offset), w[2], f.Name, [this](const std::string& text) { return Whole(text); });
     });
 }
