@@ -20,7 +20,9 @@ std::string Executable_Folder() {
 Headless_Toolkit::Headless_Toolkit() : Folder(Executable_Folder()) {}
 
 void Headless_Toolkit::Note(const std::string& entry) {
-    Log.push_back(entry);
+    if (Log.size() >= Log_Limit && !Log.empty())
+        Log.erase(Log.begin(), Log.begin() + static_cast<std::ptrdiff_t>((Log.size() + 1) / 2));
+    if (Log_Limit > 0) Log.push_back(entry);
     if (Trace) Trace(entry);
 }
 

@@ -42,7 +42,10 @@ public:
     bool Check_Pictures = true;  // when false every picture counts as loadable
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
+    // It holds at most `Log_Limit` entries: when full, the older half is dropped, so a
+    // long run keeps its latest requests in bounded memory. 0 keeps none.
     std::vector<std::string> Log;
+    size_t Log_Limit = 100000;
     // Called with every entry as it is made.
     std::function<void(const std::string&)> Trace;
     long Flight_Steps = 0;                   // flight steps shown

@@ -22,11 +22,6 @@ struct Program_End {
     int Status = 0;
 };
 
-// Thrown by a procedure whose rules are not in the machine yet.
-struct Not_Built_Yet {
-    std::string Procedure;
-};
-
 class Hoofdvenster {
 public:
     // `settings_path` is the full path of "Plonk.ini".
@@ -266,11 +261,6 @@ public:
     void Set_Tip();
 
     // ------------------------------------------------------------ helpers
-    // Run the click event of the control of that name (a check box's value is set by
-    // the caller first); false when the control has no click event.
-    bool Click(const std::string& name);
-    // The names of the controls that have a click event.
-    static std::vector<std::string> Clickable_Controls();
     // Show a picture file from the program folder on a control; a file that cannot
     // be loaded stops the program with a message naming it.
     void Load_Picture(Control& c, const std::string& file_name);
@@ -280,7 +270,6 @@ public:
     void Refresh() { Tk.Refresh(); }
     // Stop the program at once with this exit status.
     [[noreturn]] void End_Program(int status);
-    [[noreturn]] static void Not_Built(const char* procedure) { throw Not_Built_Yet{procedure}; }
 
 private:
     void Build_Controls();

@@ -7,11 +7,6 @@ namespace plonk {
 
 namespace {
 
-// A button is switched only when its state differs from the one wanted.
-void Set_Enabled_If_Changed(Control& button, bool wanted) {
-    if (button.Enabled != wanted) button.Enabled = wanted;
-}
-
 constexpr uint32_t kRaisedColor = QBColor(qb::Red);    // a step of the start speed upward
 constexpr uint32_t kLoweredColor = QBColor(qb::Blue);  // a step of the start speed downward
 
@@ -22,9 +17,9 @@ void Hoofdvenster::Set_Keys() {
     // 1. Four flags and no green double switched on: the double is available.
     if (four_flags && !Green_Double_Active) Pic_Dubbel.Visible = true;
     // 2. Investing: while investing is open or no game runs, with credits left.
-    Set_Enabled_If_Changed(Knop_F1, (Invest_Open || Game_Over) && Main_Score > 0);
+    Knop_F1.Enabled = (Invest_Open || Game_Over) && Main_Score > 0;
     // 3. Extra balls: from the fifth ball played up to the ninth.
-    Set_Enabled_If_Changed(Knop_F2, Balls_Played >= 5 && Balls_Played <= 9);
+    Knop_F2.Enabled = Balls_Played >= 5 && Balls_Played <= 9;
     // 4. Lines move before the fourth ball, or before the fifth with the fifth-ball
     //    feature; each line needs its own line level.
     const int last_ball = Fifth_Ball ? 4 : 3;

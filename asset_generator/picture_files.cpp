@@ -2,65 +2,35 @@
 
 #include <gif_lib.h>
 
-#include <QImage>
-#include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <map>
 #include <vector>
 
 #include "asset_generator/art.h"
+#include "asset_generator/bmp_file.h"
 
 namespace plonk::assets {
-
-namespace {
-
-// 96 dots per inch, so the header does not depend on the building machine's screen.
-constexpr int kDotsPerMeter = 3780;
-
-bool Write(QImage& image, const std::string& path) {
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    if (image.save(QString::fromStdString(path), "BMP")) return true;
-    std::fprintf(stderr, "plonk-assets: cannot write %s\n", path.c_str());
-    return false;
-}
-
-}  // namespace
 
 std::string In_Folder(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/') return folder + name;
     return folder + "/" + name;
 }
 
-QImage To_QImage(const Canvas& picture) {
-    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) image.setPixel(x, y, picture.Get(x, y) | 0xFF000000u);
-    return image;
-}
-
-Canvas From_QImage(const QImage& image) {
-    Canvas picture(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) picture.Set(x, y, image.pixel(x, y) | 0xFF000000u);
-    return picture;
-}
-
 bool Save_Bmp(const Canvas& picture, const std::string& path) {
-    QImage image = To_QImage(picture);
-    return Write(image, path);
+    return Write_Bmp24(path, {picture.Width(), picture.Height()},
+                       [&](int x, int y) { return picture.Get(x, y) & 0xFFFFFFu; });
 }
 
 bool Save_Bmp16(const Canvas& picture, const std::string& path) {
     std::map<Colour, int> number;
-    QList<QRgb> table;
+    uint32_t palette[16];
     for (int n = 0; n < 16; ++n) {
         number[Qb(n)] = n;
-        table.push_back(Qb(n));
+        palette[n] = Qb(n);
     }
-    QImage image(picture.Width(), picture.Height(), QImage::Format_Indexed8);
-    image.setColorTable(table);
+    // 1. Every pixel must be one of the 16 colours.
+    std::vector<int> indices(picture.Pixels().size());
     for (int y = 0; y < picture.Height(); ++y)
         for (int x = 0; x < picture.Width(); ++x) {
             auto it = number.find(picture.Get(x, y) | 0xFF000000u);
@@ -69,9 +39,11 @@ bool Save_Bmp16(const Canvas& picture, const std::string& path) {
                              path.c_str(), x, y);
                 return false;
             }
-            image.setPixel(x, y, static_cast<uint>(it->second));
+            indices[static_cast<size_t>(x + picture.Width() * y)] = it->second;
         }
-    return Write(image, path);
+    // 2. The file, with the colour numbers as palette entries.
+    return Write_Bmp4(path, {picture.Width(), picture.Height()}, palette,
+                      [&](int x, int y) { return indices[static_cast<size_t>(x + picture.Width() * y)]; });
 }
 
 bool Save_Gif(const Canvas& picture, const std::string& path) {

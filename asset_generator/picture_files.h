@@ -1,4 +1,4 @@
-// Writing pictures to disk: BMP through Qt's image writer, GIF through giflib.
+// Writing pictures to disk: BMP through our own writer, GIF through giflib.
 // Every writer answers false, with the reason on standard error, when the file
 // cannot be written.
 #pragma once
@@ -6,8 +6,6 @@
 #include <string>
 
 #include "asset_generator/canvas.h"
-
-class QImage;
 
 namespace plonk::assets {
 
@@ -21,9 +19,5 @@ bool Save_Bmp16(const Canvas& picture, const std::string& path);
 // A GIF with the picture's own colours (at most 255) and, when the picture has
 // transparent pixels, a transparent palette entry.
 bool Save_Gif(const Canvas& picture, const std::string& path);
-
-// The picture as an opaque Qt image, and back.
-QImage To_QImage(const Canvas& picture);
-Canvas From_QImage(const QImage& image);
 
 }  // namespace plonk::assets

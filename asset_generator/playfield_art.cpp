@@ -1,13 +1,11 @@
 // The playfield half of the background and the zone map, both from the board layout.
-#include <QColor>
-#include <QImage>
-#include <QString>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 
 #include "app/basic_types.h"
 #include "asset_generator/assets.h"
+#include "asset_generator/bmp_file.h"
 #include "playfield/board_layout.h"
 #include "playfield/zone_map.h"
 
@@ -16,9 +14,8 @@ namespace {
 
 using namespace plonk::board;
 
-void Dot(QImage& img, int x, int y, int colour) {
-    if (x >= 0 && x < Field_Width && y >= 0 && y < Field_Height)
-        img.setPixel(x, y, 0xFF000000u | QBColor(colour));
+void Dot(Canvas& img, int x, int y, int colour) {
+    if (x >= 0 && x < Field_Width && y >= 0 && y < Field_Height) img.Set(x, y, Qb(colour));
 }
 
 // Digits 0..9 in a 3 x 5 pixel font, one row of three bits per line, top first.
@@ -35,14 +32,14 @@ constexpr std::array<std::array<uint8_t, 5>, 10> Digits = {{
     {7, 5, 7, 1, 7},
 }};
 
-void Digit(QImage& img, int left, int top, int d, int colour) {
+void Digit(Canvas& img, int left, int top, int d, int colour) {
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 3; ++c)
             if (Digits[d][r] >> (2 - c) & 1) Dot(img, left + c, top + r, colour);
 }
 
 // A hole: a dark round pit with a rim and its number.
-void Draw_Hole(QImage& img, int n) {
+void Draw_Hole(Canvas& img, int n) {
     const int cx = Hole_Corner[n - 1].X + 7, cy = Hole_Corner[n - 1].Y + 7;
     for (int dy = -7; dy <= 7; ++dy)
         for (int dx = -7; dx <= 7; ++dx) {
@@ -61,7 +58,7 @@ void Draw_Hole(QImage& img, int n) {
 }
 
 // A pin: a diamond nine pixels across.
-void Draw_Pin(QImage& img, int cx, int cy) {
+void Draw_Pin(Canvas& img, int cx, int cy) {
     for (int dy = -4; dy <= 4; ++dy)
         for (int dx = -4; dx <= 4; ++dx) {
             const int d = std::abs(dx) + std::abs(dy);
@@ -70,7 +67,7 @@ void Draw_Pin(QImage& img, int cx, int cy) {
 }
 
 // A spring: its body, with a curl wound from the middle outwards.
-void Draw_Spring_Curl(QImage& img, int cx, int cy) {
+void Draw_Spring_Curl(Canvas& img, int cx, int cy) {
     for (int t = 0; t < 720; t += 3) {
         const double a = t * 3.14159265 / 180, r = 1.0 + t / 80.0;
         Dot(img, cx + static_cast<int>(std::lround(r * std::cos(a))),
@@ -79,7 +76,7 @@ void Draw_Spring_Curl(QImage& img, int cx, int cy) {
 }
 
 // A five-pointed star outline where a rollover star lights.
-void Draw_Star(QImage& img, Point c, int colour) {
+void Draw_Star(Canvas& img, board::Point c, int colour) {
     for (int k = 0; k < 10; ++k) {
         const double a0 = (90 + 36 * k) * 3.14159265 / 180, a1 = (90 + 36 * (k + 1)) * 3.14159265 / 180;
         const double r0 = k % 2 == 0 ? 6 : 2.5, r1 = k % 2 == 0 ? 2.5 : 6;
@@ -94,7 +91,7 @@ void Draw_Star(QImage& img, Point c, int colour) {
 
 }  // namespace
 
-void Draw_Playfield_Half(QImage& scherm) {
+void Draw_Playfield_Half(Canvas& scherm) {
     const Zone_Grid& zones = Zone_Map();
     const std::vector<Part> parts = Solid_Parts();
     // 1. Field, walls and the bodies of pins and springs; the walls get a light edge.
@@ -137,14 +134,12 @@ void Draw_Playfield_Half(QImage& scherm) {
 }
 
 bool Write_Zone_Map(const std::string& path) {
+    // A 4-bit map whose palette entries are the zone codes, at 100 dots per inch.
     const Zone_Grid& zones = Zone_Map();
-    QImage map(Field_Width, Field_Height, QImage::Format_Indexed8);
-    QList<QRgb> palette;
-    for (int i = 0; i < 16; ++i) palette.push_back(0xFF000000u | QBColor(i));
-    map.setColorTable(palette);
-    for (int y = 0; y < Field_Height; ++y)
-        for (int x = 0; x < Field_Width; ++x) map.setPixel(x, y, zones.At(x, y));
-    return map.save(QString::fromStdString(path), "BMP");
+    uint32_t palette[16];
+    for (int i = 0; i < 16; ++i) palette[i] = QBColor(i);
+    return Write_Bmp4(path, {Field_Width, Field_Height, 3937}, palette,
+                      [&](int x, int y) { return static_cast<int>(zones.At(x, y)); });
 }
 
 }  // namespace plonk::assets

@@ -1,6 +1,4 @@
 // "Scherm.bmp": the whole 640 x 480 background of the game screen.
-#include <QImage>
-
 #include "asset_generator/art.h"
 #include "asset_generator/assets.h"
 #include "asset_generator/picture_files.h"
@@ -9,10 +7,8 @@ namespace plonk::assets {
 
 bool Write_Screen(const std::string& folder, const Hoofdvenster& machine) {
     // 1. The playfield half, painted by its own painter.
-    QImage scherm(640, 480, QImage::Format_RGB32);
-    scherm.fill(Qt::black);
-    Draw_Playfield_Half(scherm);
-    Canvas screen = From_QImage(scherm);
+    Canvas screen(640, 480, Rgb(0, 0, 0));
+    Draw_Playfield_Half(screen);
     // 2. The right half: a dark blue panel edged against the playfield, the card
     //    and the indicators.
     screen.Fill_Rect(320, 0, 639, 479, Qb(qb::Navy));

@@ -143,6 +143,21 @@ TEST(Console, DumpPrintsTheWholeRecordOnOneLineAndRepeats) {
     EXPECT_EQ(std::count(a.out.begin(), a.out.end(), '\n'), 1);
 }
 
+TEST(Console, LoadReadsADumpBackAndRefusesAValueThatDoesNotFit) {
+    Temp_Folder folder;
+    const std::string state = folder.File("state.json"), bad = folder.File("bad.json");
+    Result played = Run_Sim("seed 3\nclick Knop_P\nmousedown Knop_F1\nmouseup Knop_F1\nkey o\ndump\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    std::ofstream(state) << played.out;
+    std::ofstream(bad) << "{\"Main_Score\":5,\"Balls_Played\":40000}";
+    Result replayed = Run_Sim("load " + state + "\ndump\n");
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, played.out);
+    Result refused = Run_Sim("load " + bad + "\n");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("Balls_Played: number out of range"), std::string::npos) << refused.err;
+}
+
 TEST(Console, TraceShowsToolkitRequestsAsTheyHappen) {
     Result r = Run_Sim("trace on\nanswer no\nclick Knop_Sluiten\n");
     EXPECT_EQ(r.status, 0) << r.err;

@@ -84,6 +84,7 @@ void Main_Window::Build_Widgets() {
         w->setObjectName(Text(c->Name));
         w->setGeometry(Pixels(c->Left), Pixels(c->Top), Pixels(c->Width), Pixels(c->Height));
         widgets_[c->Name] = w;
+        widget_names_[w] = c->Name;
     }
 
     // The caption-less focus keeper lies under the "&Close" button it overlaps.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/hoofdvenster.h"
+#include "app/procedures.h"
 #include "app/toolkit.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
@@ -59,7 +60,11 @@ public:
     // Run one event of the machine: hand it over, then show what it changed and move
     // the focus where the machine wants it. An event that arrives while another is
     // still running (behind a message box) is dropped. False when it did not run.
+    // An exception inside the event is told in a message box and ends the program.
     bool Run(const std::string& event, const std::function<void()>& call);
+    // Run the event of that control from the machine's table of events.
+    bool Run_Event(const std::string& control, Event_Kind kind, Event_Args& args);
+    bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
 
@@ -95,7 +100,8 @@ private:
     void Apply_Focus();
     bool Faces_Load();
     bool Preview_Key(QObject* watched, QEvent* event);
-    bool Mouse_On_Held_Button(QObject* watched, QEvent* event);
+    bool Mouse_On_Control(QObject* watched, QEvent* event);
+    void Stop_On_Failure(const std::string& event, const std::string& what);
 
     Window_Options options_;
     std::string folder_;  // the program folder, ending in "/"
@@ -107,13 +113,14 @@ private:
     std::map<std::string, QAction*> menu_items_;
     std::map<std::string, QWidget*> widgets_;
     std::map<QWidget*, std::string> shown_pictures_;  // picture buttons: the file on show
+    std::map<QObject*, std::string> widget_names_;    // the control each widget shows
     QTimer timer1_, timer2_;
     bool busy_ = false;
     bool syncing_ = false;
     bool ended_ = false;
     int status_ = 0;
-    std::map<QObject*, bool> mouse_down_;  // Knop_F1, Knop_F2: a press was handed over
-    std::set<std::string> not_built_;      // procedures already reported missing
+    std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen
+    std::set<std::string> held_;           // those whose press the machine heard, until released
 };
 
 }  // namespace plonk

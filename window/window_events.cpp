@@ -1,4 +1,4 @@
-// The window's events, each handed to the machine as the procedure of that name.
+// The window's events, each handed to the machine through its table of events.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
-#include <iostream>
 
 #include "window/main_window.h"
 
@@ -34,9 +33,10 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
         call();
     } catch (const Program_End& end) {
         if (!ended_) End(end.Status);
-    } catch (const Not_Built_Yet& missing) {
-        if (not_built_.insert(missing.Procedure).second)
-            std::cerr << "plonk: " << missing.Procedure << " is not built yet\n";
+    } catch (const std::exception& failure) {
+        Stop_On_Failure(event, failure.what());
+    } catch (...) {
+        Stop_On_Failure(event, "an unknown error");
     }
     busy_ = false;
     if (!ended_) {
@@ -46,10 +46,30 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     return true;
 }
 
+void Main_Window::Stop_On_Failure(const std::string& event, const std::string& what) {
+    // The failure is told, and the program ends as it does after a missing picture.
+    Message("The game stopped: " + event + " failed: " + what + ".", "Plonk for Windows");
+    if (!ended_) End(1);
+}
+
+bool Main_Window::Run_Event(const std::string& control, Event_Kind kind, Event_Args& args) {
+    return Run(Event_Procedure(Window_Event{control.c_str(), kind}), [&] { Fire(*m_, control, kind, args); });
+}
+
+bool Main_Window::Run_Event(const std::string& control, Event_Kind kind) {
+    Event_Args args;
+    return Run_Event(control, kind, args);
+}
+
 void Main_Window::Connect_Events() {
-    for (const std::string& name : Hoofdvenster::Clickable_Controls()) {
-        const std::string event = name + "_Click";
-        auto run = [this, event, name] { Run(event, [this, name] { m_->Click(name); }); };
+    for (const Window_Event& e : Window_Events()) {
+        const std::string name = e.Control;
+        if (e.Kind == Event_Kind::Timer) {
+            QTimer* timer = name == "Timer1" ? &timer1_ : &timer2_;
+            connect(timer, &QTimer::timeout, this, [this, name] { Run_Event(name, Event_Kind::Timer); });
+        }
+        if (e.Kind != Event_Kind::Click) continue;
+        auto run = [this, name] { Run_Event(name, Event_Kind::Click); };
         if (auto it = menu_items_.find(name); it != menu_items_.end()) {
             connect(it->second, &QAction::triggered, this, run);
         } else if (auto* box = qobject_cast<QCheckBox*>(Widget_For(name))) {
@@ -68,15 +88,10 @@ void Main_Window::Connect_Events() {
     connect(slider, &QSlider::valueChanged, this, [this](int value) {
         if (syncing_ || value == m_->Slider1.Value) return;
         m_->Slider1.Value = value;
-        Run("Slider1_Change", [this] { m_->Slider1_Change(); });
+        Run_Event("Slider1", Event_Kind::Change);
     });
 
-    connect(&timer1_, &QTimer::timeout, this,
-            [this] { Run("Timer1_Timer", [this] { m_->Timer1_Timer(); }); });
-    connect(&timer2_, &QTimer::timeout, this,
-            [this] { Run("Timer2_Timer", [this] { m_->Timer2_Timer(); }); });
-
-    // Every typed key, and the mouse on the held buttons and the slider, pass here.
+    // Every typed key, and the mouse on the controls with mouse events, pass here.
     qApp->installEventFilter(this);
 }
 
@@ -87,7 +102,7 @@ bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
-            return Mouse_On_Held_Button(watched, event);
+            return Mouse_On_Control(watched, event);
         default:
             return false;
     }
@@ -105,52 +120,55 @@ bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
     bool consumed = false;
     for (const QChar ch : key->text()) {
         if (ch.unicode() == 0 || ch.unicode() > 255) continue;
-        Integer ascii = static_cast<Integer>(ch.unicode());
-        Run("Form_KeyPress(" + std::to_string(ascii) + ")", [this, &ascii] { m_->Form_KeyPress(ascii); });
+        Event_Args args;
+        args.Key = static_cast<Integer>(ch.unicode());
+        Run("Form_KeyPress(" + std::to_string(args.Key) + ")",
+            [this, &args] { Fire(*m_, "Form", Event_Kind::Key_Press, args); });
         // A handler that clears the key keeps it from the control.
-        if (ascii == 0) consumed = true;
+        if (args.Key == 0) consumed = true;
     }
     return consumed;
 }
 
-bool Main_Window::Mouse_On_Held_Button(QObject* watched, QEvent* event) {
+bool Main_Window::Mouse_On_Control(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto named = widget ? widget_names_.find(widget) : widget_names_.end();
+    if (named == widget_names_.end()) return false;
+    const std::string& name = named->second;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const float x = static_cast<float>(mouse->position().x() * kTwips_Per_Pixel);
-    const float y = static_cast<float>(mouse->position().y() * kTwips_Per_Pixel);
-    const int button = Button_Code(mouse->button());
-    const int shift = Shift_Code(mouse->modifiers());
+    Event_Args args;
+    args.X = static_cast<float>(mouse->position().x() * kTwips_Per_Pixel);
+    args.Y = static_cast<float>(mouse->position().y() * kTwips_Per_Pixel);
+    args.Button = Button_Code(mouse->button());
+    args.Shift = Shift_Code(mouse->modifiers());
     const bool release = event->type() == QEvent::MouseButtonRelease;
 
-    if (watched == Widget_For("Slider1") && release) {
-        Run("Slider1_MouseUp", [&] { m_->Slider1_MouseUp(button, shift, x, y); });
+    // 1. A control that acts on the press (the held buttons) hears its release only
+    //    after a press it heard; a disabled one hears neither.
+    if (Has_Event(name, Event_Kind::Mouse_Down)) {
+        if (!release) {
+            if (!widget->isEnabled()) return false;
+            mouse_down_[widget] = true;
+            if (Run_Event(name, Event_Kind::Mouse_Down, args)) held_.insert(name);
+        } else if (mouse_down_[widget]) {
+            mouse_down_[widget] = false;
+            held_.erase(name);
+            Run_Event(name, Event_Kind::Mouse_Up, args);
+        }
         return false;
     }
-    const bool f1 = watched == Widget_For("Knop_F1");
-    if (!f1 && watched != Widget_For("Knop_F2")) return false;
-    // Knop_F1 and Knop_F2 act on the press and stop on the release; a disabled
-    // button hears neither.
-    if (!release) {
-        if (!static_cast<QWidget*>(watched)->isEnabled()) return false;
-        mouse_down_[watched] = true;
-        if (f1)
-            Run("Knop_F1_MouseDown", [&] { m_->Knop_F1_MouseDown(button, shift, x, y); });
-        else
-            Run("Knop_F2_MouseDown", [&] { m_->Knop_F2_MouseDown(button, shift, x, y); });
-    } else if (mouse_down_[watched]) {
-        mouse_down_[watched] = false;
-        if (f1)
-            Run("Knop_F1_MouseUp", [&] { m_->Knop_F1_MouseUp(button, shift, x, y); });
-        else
-            Run("Knop_F2_MouseUp", [&] { m_->Knop_F2_MouseUp(button, shift, x, y); });
-    }
+    // 2. Others hear every release (the slider's right-click menu).
+    if (release && Has_Event(name, Event_Kind::Mouse_Up)) Run_Event(name, Event_Kind::Mouse_Up, args);
     return false;
 }
 
 void Main_Window::changeEvent(QEvent* event) {
     // The held buttons take no focus; a held button loses it when the window does.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        if (m_->F1_Held) Run("Knop_F1_LostFocus", [this] { m_->Knop_F1_LostFocus(); });
-        if (m_->F2_Held) Run("Knop_F2_LostFocus", [this] { m_->Knop_F2_LostFocus(); });
+        const std::set<std::string> held = std::move(held_);
+        held_.clear();
+        for (const std::string& name : held)
+            if (Has_Event(name, Event_Kind::Lost_Focus)) Run_Event(name, Event_Kind::Lost_Focus);
     }
     QWidget::changeEvent(event);
 }
@@ -162,9 +180,9 @@ void Main_Window::closeEvent(QCloseEvent* event) {
         return;
     }
     // 2. The machine decides; it ends the program or cancels the close.
-    Integer cancel = 0;
-    const bool ran = Run("Form_QueryUnload", [this, &cancel] { m_->Form_QueryUnload(cancel, 0); });
-    if (!ran || (!ended_ && cancel != 0))
+    Event_Args args;
+    const bool ran = Run_Event("Form", Event_Kind::Query_Unload, args);
+    if (!ran || (!ended_ && args.Cancel != 0))
         event->ignore();
     else
         event->accept();

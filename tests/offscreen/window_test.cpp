@@ -289,11 +289,11 @@ TEST(WindowEvents, AKeyGoesOnToTheControlAfterThePreview) {
     EXPECT_EQ(t.W->focusWidget(), t.W->Widget_For(t.M().Focus));
 }
 
-TEST(WindowEvents, TheWrapperEndsOnProgramEndIgnoresMissingProceduresAndDropsNestedEvents) {
+TEST(WindowEvents, TheWrapperEndsOnProgramEndAndDropsNestedEvents) {
     Window_Under_Test t;
     ASSERT_EQ(t.Start(), -1);
     t.W->Widget_For("Check1")->setFocus();
-    EXPECT_TRUE(t.W->Run("missing", [] { throw Not_Built_Yet{"Somewhere"}; }));
+    EXPECT_TRUE(t.W->Run("nothing", [] {}));
     EXPECT_FALSE(t.W->Ended());
     EXPECT_EQ(t.W->focusWidget(), t.W->Widget_For("Command2"));
 
@@ -305,6 +305,16 @@ TEST(WindowEvents, TheWrapperEndsOnProgramEndIgnoresMissingProceduresAndDropsNes
     EXPECT_TRUE(t.W->Ended());
     EXPECT_EQ(t.W->Exit_Status(), 3);
     EXPECT_FALSE(t.W->Run("after", [] {}));
+}
+
+TEST(WindowEvents, AFailureInsideAnEventIsToldAndEndsTheProgram) {
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    EXPECT_TRUE(t.W->Run("Knop_Bal_Click", [] { throw std::runtime_error("broken"); }));
+    EXPECT_TRUE(t.W->Ended());
+    EXPECT_EQ(t.W->Exit_Status(), 1);
+    ASSERT_EQ(t.Told.size(), 1u);
+    EXPECT_EQ(t.Told[0], "Plonk for Windows|The game stopped: Knop_Bal_Click failed: broken.");
 }
 
 // ------------------------------------------------------------------- closing

@@ -12,3 +12,12 @@ trap 'rm -rf "$work"' EXIT
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp}"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# in_display ARG...: runs "$work/session.sh" in a virtual display of its own, with
+# the settings under "$work/config", given ARG... and then the screen helpers.
+in_display() {
+    HOME="$work" XDG_CONFIG_HOME="$work/config" \
+        xvfb-run -a -s "-screen 0 800x600x24" \
+        bash "$work/session.sh" "$@" "$(dirname "${BASH_SOURCE[0]}")/screen.bash" ||
+        fail "xvfb-run failed"
+}

@@ -16,35 +16,32 @@ rm -f "$work/bin/Kracht.bmp"
 
 cat >"$work/session.sh" <<'SESSION'
 #!/bin/bash
-# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file.
+# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file,
+# $4 the screen helpers.
+source "$4"
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
+# The message is the program's window that is not the game's 663 x 534.
 box=""
-for _ in $(seq 1 100); do
+message() {
+    local w
     for w in $(xdotool search --name "Plonk for Windows" 2>/dev/null); do
         [ "$(xdotool getwindowgeometry "$w" | grep -c 663x534)" = 0 ] && box=$w
     done
-    [ -n "$box" ] && break
-    sleep 0.1
-done
-if [ -z "$box" ]; then echo "no message" >"$3"; kill "$pid"; exit 0; fi
-sleep 0.5
+    [ -n "$box" ]
+}
+if ! until_true 10 message; then echo "no message" >"$3"; kill "$pid"; exit 0; fi
+# It is on show once its window is drawn in more than one colour.
+drawn() { import -window "$box" "$2" 2>/dev/null && [ "$(convert "$2" -format %k info: 2>/dev/null)" -gt 1 ]; }
+until_true 10 drawn
 import -window root "$2"
 xdotool windowfocus --sync "$box" key Return
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "still running" >"$3"; kill "$pid"; exit 0; fi
-wait "$pid"
-echo "exit $?" >"$3"
+finish "$pid" "$3"
 SESSION
 
 shot="$shots/missing_picture.png"
 rm -f "$shot"
-HOME="$work" XDG_CONFIG_HOME="$work/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash "$work/session.sh" "$work/bin/plonk" "$shot" "$work/status" ||
-    fail "xvfb-run failed"
+in_display "$work/bin/plonk" "$shot" "$work/status"
 
 status=$(cat "$work/status" 2>/dev/null)
 [ "$status" = "exit 1" ] || fail "expected exit 1, got: ${status:-no status} $(cat "$work/plonk.err" 2>/dev/null)"

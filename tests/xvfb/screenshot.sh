@@ -8,41 +8,29 @@ home=$work
 
 cat >"$home/session.sh" <<'SESSION'
 #!/bin/bash
-# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file.
+# Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file,
+# $4 the folder of the digit pictures, $5 the screen helpers.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-wid=""
-for _ in $(seq 1 100); do
-    wid=$(xdotool search --name "Plonk for Windows" 2>/dev/null | head -n1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
+wid=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
 if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
-sleep 1
+# The board is drawn once the credit digits show.
+scratch=$(dirname "$3")
+source "$5"
+digit_hashes "$4"
+if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid" key alt+c
-for _ in $(seq 1 50); do
-    box=$(xdotool search --name "Save scores" 2>/dev/null | head -n1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(timeout 5 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 if [ -z "$box" ]; then echo "no question" >"$3"; kill "$pid"; exit 0; fi
 xdotool windowfocus --sync "$box" key Return
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "still running" >"$3"; kill "$pid"; exit 0; fi
-wait "$pid"
-echo "exit $?" >"$3"
+finish "$pid" "$3"
 SESSION
 
 shot="$shots/fresh_board.png"
 rm -f "$shot"
-HOME="$home" XDG_CONFIG_HOME="$home/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" bash "$home/session.sh" "$plonk" "$shot" "$home/status" ||
-    fail "xvfb-run failed"
+in_display "$plonk" "$shot" "$home/status" "$(dirname "$plonk")"
 
 status=$(cat "$home/status" 2>/dev/null)
 [ "$status" = "exit 0" ] || fail "the game did not end cleanly: ${status:-no status} $(cat "$home/plonk.err" 2>/dev/null)"

@@ -1,9 +1,10 @@
 #!/bin/bash
 # Plays a whole game in the real window under a virtual X server, driven with
-# xdotool: insert, hold "Invest points" for a second, shoot, ask for extra balls,
-# invest again for the next game, play it out and close answering Yes. The credits are read off the
-# screen by comparing the five credit digits with the digit pictures; at the end the
-# settings file must hold credits = stake + balance.
+# xdotool: insert, hold "Invest points" until it repeats, shoot, ask for extra
+# balls, invest again for the next game, play it out and close answering Yes. Each
+# step waits for what the window shows: the credits, read off the screen digit by
+# digit against the digit pictures, the game buttons' faces, and a playfield at
+# rest. At the end the settings file must hold credits = stake + balance.
 # Usage: whole_game.sh PATH-TO-PLONK SCREENSHOT-DIR
 source "$(dirname "$0")/common.bash"
 home=$work
@@ -24,129 +25,115 @@ INI
 cat >"$home/session.sh" <<'SESSION'
 #!/bin/bash
 # Runs inside the virtual display: $1 plonk, $2 folder of the digit pictures,
-# $3 screenshot folder, $4 report file.
+# $3 screenshot folder, $4 report file, $5 the screen helpers. Every step waits for
+# what the window shows, never for a fixed time.
 plonk=$1 digits=$2 shots=$3 report=$4
 say() { echo "$*" >>"$report"; }
+stop() { say "error $*"; kill "$pid" 2>/dev/null; exit 0; }
 "$plonk" 2>"$(dirname "$report")/plonk.err" &
 pid=$!
 wid=$(timeout 20 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
-if [ -z "$wid" ]; then say "error no window"; kill "$pid"; exit 0; fi
-sleep 1
+[ -n "$wid" ] || stop "no window"
+scratch=$shots
+source "$5"
+digit_hashes "$digits"
+until_true 20 credits_are 00000 || stop "the fresh window shows credits $(credits)"
 xdotool windowfocus --sync "$wid"
 
-# The credits on show: each digit (7 x 13 pixels at 602 + 8 i, 384 on the window)
-# is the digit picture it matches exactly.
-credits() {
-    local shot="$shots/$1.png" text="" i n
-    import -window "$wid" "$shot"
-    for i in 0 1 2 3 4; do
-        local found=""
-        for n in 0 1 2 3 4 5 6 7 8 9; do
-            local diff
-            diff=$(convert "$shot" -crop "7x13+$((602 + 8 * i))+384" +repage "$digits/Digit_$n.bmp" \
-                -compose difference -composite -format '%[fx:maxima]' info: 2>/dev/null)
-            if [ "$diff" = "0" ]; then found=$n; break; fi
-        done
-        text="$text${found:-?}"
+# The mouse rests over the playfield between presses, so no button shows a hover.
+f1_left=562 f2_left=578 f1_x=569 f2_x=585 row_y=474
+away() { xdotool mousemove --window "$wid" 320 200; }
+looks() { [ "$(button_look "$1")" = "$2" ]; }
+looks_not() { [ "$(button_look "$1")" != "$2" ]; }
+# One ball, and wait until no ball flies.
+shoot_ball() {
+    xdotool key o
+    until_true 60 idle || stop "the playfield never came to rest"
+}
+# Shoot until the button at $1 looks ($2 = looks) or stops looking ($2 = looks_not) like $3.
+shoot_until() {
+    local tries
+    for tries in $(seq 1 40); do
+        "$2" "$1" "$3" && return 0
+        shoot_ball
     done
-    echo "$text"
+    stop "shot 40 balls without the game moving on"
 }
-# Hold a game button (by its place on the window) with the mouse for a while.
-hold() {
-    xdotool mousemove --window "$wid" "$1" "$2" mousedown 1
-    sleep "$3"
-    xdotool mouseup 1
-    sleep 0.5
-}
-f1_x=569 f2_x=585 row_y=474
 
+# 1. Insert: 100 credits. "Invest points" is enabled now, "Request extra balls" not.
+away
 xdotool key p
-sleep 0.5
-say "inserted $(credits inserted)"
-hold $f1_x $row_y 1
-say "invested $(credits invested)"
-# Five balls and some to spare for those that drain.
-for _ in $(seq 1 10); do
-    xdotool key o
-    sleep 0.8
-done
-sleep 2
-# "Request extra balls" works from the fifth ball on; on a busy machine the last
-# flights may still be queued, so shoot on and try again.
-for _ in 1 2 3 4; do
-    before=$(credits played)
-    hold $f2_x $row_y 0.6
-    sleep 1
-    after=$(credits extra)
-    if [[ $before =~ ^[0-9]{5}$ && $after =~ ^[0-9]{5}$ ]] && [ $((10#$after)) -lt $((10#$before)) ]; then break; fi
-    for _ in 1 2 3; do
-        xdotool key o
-        sleep 0.8
-    done
-    sleep 2
-done
-say "played $before"
-say "extra $after"
-# Any extra ball won is shot (the keys wait behind the flights), then the press on
-# "Invest points" starts the next game.
-for _ in $(seq 1 5); do
-    xdotool key o
-    sleep 0.1
-done
-hold $f1_x $row_y 0.2
-sleep 3
-say "next $(credits next_game)"
+until_true 10 credits_are 00100 || stop "credits after inserting: $(credits)"
+say "inserted $(credits)"
+f1_on=$(button_look $f1_left)
+f2_off=$(button_look $f2_left)
 
-# The next game is played out with the keys queued behind the flights, then
-# "&Close" by its mnemonic (refused while balls are left), then Yes to the save
-# question.
-xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid"
-box=""
-for _ in 1 2 3 4; do
-    for _ in $(seq 1 8); do
-        xdotool key o
-        sleep 0.1
-    done
-    xdotool key alt+c
-    box=$(timeout 15 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
-    [ -n "$box" ] && break
-    # Balls still left (drains on a busy machine): shoot on and ask again.
-    xdotool windowfocus --sync "$wid"
-done
-if [ -z "$box" ]; then say "error no question"; kill "$pid"; exit 0; fi
+# 2. Hold "Invest points" until the screen shows it repeating (the press and two
+#    ticks of the timer at least), let go, and read the credits once they stand.
+xdotool mousemove --window "$wid" $f1_x $row_y mousedown 1
+until_true 20 credits_below 98 || stop "holding invest points spent only $((100 - 10#$(credits)))"
+xdotool mouseup 1
+away
+until_true 10 idle || stop "the window never came to rest"
+invested=$(credits)
+until_true 5 credits_are "$invested" || stop "the credits went on changing after the release"
+say "invested $invested"
+
+# 3. Shoot until the fifth ball has landed: "Request extra balls" lights up.
+shoot_until $f2_left looks_not "$f2_off"
+until_true 10 idle
+say "played $(credits)"
+played=$(credits)
+
+# 4. Hold "Request extra balls" until a request is paid for, and let go.
+xdotool mousemove --window "$wid" $f2_x $row_y mousedown 1
+until_true 20 credits_below $((10#$played)) || stop "asking for extra balls spent nothing"
+xdotool mouseup 1
+away
+until_true 10 idle
+say "extra $(credits)"
+
+# 5. Play out any extra ball won: "Invest points" lights up when the game is over.
+shoot_until $f1_left looks "$f1_on"
+
+# 6. A press on "Invest points" collects the card (any win is at least 4 points)
+#    and charges one point for the next game: the credits change.
+before=$(credits)
+xdotool mousemove --window "$wid" $f1_x $row_y mousedown 1
+until_true 20 eval '! credits_are "$before"' || stop "the next game did not start"
+xdotool mouseup 1
+away
+until_true 10 idle
+say "next $(credits)"
+
+# 7. Play the next game out, then "&Close" by its mnemonic and Yes to the question.
+shoot_until $f1_left looks_not "$f1_on"
+shoot_until $f1_left looks "$f1_on"
+xdotool windowfocus --sync "$wid" key alt+c
+box=$(timeout 15 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
+[ -n "$box" ] || stop "no question"
 xdotool windowfocus --sync "$box" key Return
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then say "error still running"; kill "$pid"; exit 0; fi
-wait "$pid"
-say "exit $?"
+finish "$pid" "$scratch/status"
+say "$(cat "$scratch/status")"
 SESSION
 
 report="$home/report"
-HOME="$home" XDG_CONFIG_HOME="$home/config" \
-    xvfb-run -a -s "-screen 0 800x600x24" \
-    bash "$home/session.sh" "$plonk" "$(dirname "$plonk")" "$shots" "$report" ||
-    fail "xvfb-run failed"
+in_display "$plonk" "$(dirname "$plonk")" "$shots" "$report"
 cat "$report"
 value() { sed -n "s/^$1 //p" "$report"; }
 grep -q '^error' "$report" && fail "$(grep '^error' "$report") $(cat "$home/plonk.err" 2>/dev/null)"
 [ "$(value exit)" = "0" ] || fail "the game did not end cleanly: $(cat "$home/plonk.err" 2>/dev/null)"
 
-# Inserting shows 100 credits; a second's hold of "Invest points" (one invest on the
-# press and one every 250 ms) spends about five; a busy machine may shift a tick.
+# Inserting shows 100 credits; holding "Invest points" invests on the press and
+# again at every tick while held; asking for extra balls after the fifth ball costs
+# points and wins none.
 [ "$(value inserted)" = "00100" ] || fail "credits after inserting: $(value inserted)"
-invested=$(value invested)
-[[ $invested =~ ^[0-9]{5}$ ]] || fail "unreadable credits: $invested"
-spent=$((100 - 10#$invested))
-echo "a second's hold invested $spent times"
-[ "$spent" -ge 3 ] && [ "$spent" -le 7 ] || fail "a second's hold invested $spent times"
-# Every later reading is a number (wins are paid into the credits as they come);
-# asking for extra balls after the fifth ball costs points and wins none.
-for step in played extra next; do
+for step in invested played extra next; do
     [[ $(value $step) =~ ^[0-9]{5}$ ]] || fail "unreadable credits after $step: $(value $step)"
 done
+spent=$((100 - 10#$(value invested)))
+echo "the hold invested $spent times"
+[ "$spent" -ge 3 ] || fail "the hold invested $spent times"
 [ $((10#$(value extra))) -lt $((10#$(value played))) ] || fail "asking for extra balls spent nothing"
 
 ini="$home/config/plonk/Plonk.ini"

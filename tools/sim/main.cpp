@@ -107,10 +107,6 @@ int Run(const std::string& script, std::string ini) {
         std::cout << "end\n";
         status = e.Status;
         running = false;
-    } catch (const plonk::Not_Built_Yet& e) {
-        std::cerr << "plonk-sim: start-up: " << e.Procedure << ": not built yet\n";
-        status = 2;
-        running = false;
     }
     if (running) status = console.Run(*in);
     if (!temp_folder.empty()) {
