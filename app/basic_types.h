@@ -93,6 +93,15 @@ inline std::string Str(long long n) {
     return text;
 }
 
+// ---------------------------------------------------------------- Long counters
+// Every Long counter (credits, stake, balance, the card bonuses) saturates: a change
+// that would take it past its 32 bits leaves it at the nearest end instead of
+// wrapping round or overflowing.
+constexpr Long Saturate32(long long value) {
+    return value < INT32_MIN ? INT32_MIN : value > INT32_MAX ? INT32_MAX : static_cast<Long>(value);
+}
+constexpr Long Add32(Long counter, long long change) { return Saturate32(counter + change); }
+
 // The 16 classic colour numbers, as 0xRRGGBB.
 uint32_t QBColor(int n);
 
