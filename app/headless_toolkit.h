@@ -27,7 +27,7 @@ public:
     bool Space_Down() override { return Space; }
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
-    bool Can_Load_Picture(const std::string& path) override;
+    std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
@@ -38,7 +38,7 @@ public:
     std::deque<bool> Answers;    // answers of the next message boxes; Yes when empty
     std::string Clock;           // the time text; the real time when empty
     std::string Folder;          // the program folder; this executable's when not set
-    bool Check_Pictures = true;  // when false every picture counts as loadable
+    bool Check_Pictures = true;  // when false every picture counts as loadable, unread
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
     std::vector<std::string> Log;

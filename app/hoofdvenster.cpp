@@ -111,8 +111,14 @@ void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
 
 void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
     const std::string path = App_Folder + file_name;
-    if (!Tk.Can_Load_Picture(path)) {
-        Tk.Message("File not found: '" + path + "'", "Plonk for Windows");
+    const std::string problem = Tk.Picture_Problem(path);
+    if (!problem.empty()) {
+        // A missing file is told as such; a file that is there but does not load,
+        // with the reason.
+        Tk.Message(problem == Toolkit::Picture_Missing
+                       ? problem + ": '" + path + "'"
+                       : "Cannot load the picture '" + path + "'. " + problem + ".",
+                   "Plonk for Windows");
         End_Program(1);
     }
     c.Picture = path;

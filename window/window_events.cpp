@@ -37,6 +37,12 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     } catch (const Not_Built_Yet& missing) {
         if (not_built_.insert(missing.Procedure).second)
             std::cerr << "plonk: " << missing.Procedure << " is not built yet\n";
+    } catch (const std::exception& e) {
+        // Nothing the machine does should throw anything else; if it does, the player
+        // is told and the game ends rather than going on in an unknown state.
+        std::cerr << "plonk: " << event << ": " << e.what() << '\n';
+        Message(std::string("The game stopped: ") + e.what(), "Plonk for Windows");
+        if (!ended_) End(2);
     }
     busy_ = false;
     if (!ended_) {

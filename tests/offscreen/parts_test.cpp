@@ -1,6 +1,7 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
 // cache, the settings file's place and the toolkit's answers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -76,6 +77,28 @@ TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
         qputenv("XDG_CONFIG_HOME", old);
     EXPECT_EQ(path, home.path().toStdString() + "/conf/plonk/Plonk.ini");
     EXPECT_TRUE(QDir(home.path() + "/conf/plonk").exists());
+}
+
+TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
+    App();
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    ::mkdir(t.Folder.File("Folder.bmp").c_str(), 0755);
+    std::ofstream(t.Folder.File("Text.bmp")) << "not a picture";
+    const struct {
+        const char* name;
+        std::string problem;
+    } cases[] = {
+        {"Kracht.bmp", ""},
+        {"Nothing.bmp", Toolkit::Picture_Missing},
+        {"Folder.bmp", "The file cannot be read: it is not a regular file"},
+        {"Text.bmp", "The picture cannot be decoded: "},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = t.W->Picture_Problem(t.Folder.File(c.name));
+        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << c.name;
+        EXPECT_EQ(problem.empty(), c.problem.empty()) << c.name;
+    }
 }
 
 TEST(Toolkit, AnswersFromTheWindow) {
