@@ -92,10 +92,12 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         sd = Saldo_Score;
     }
     Settings_Write_Error.clear();
+    // 4. The settings. All nine values reach the file in one replacement of it; a
+    // file that could not be written is reported, never passed off as saved.
+    batch_settings_ = true;
     Save_Score(ms, st, sd);
-    // 4. The settings. A file that could not be written is reported, never passed
-    // off as saved.
     Schrijf_Parameters();
+    Commit_Settings();
     if (!Settings_Write_Error.empty())
         Tk.Message("The score and settings could not be saved to \"" + Settings_Path +
                        "\": " + Settings_Write_Error + ".",
