@@ -79,6 +79,39 @@ TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
     EXPECT_TRUE(QDir(home.path() + "/conf/plonk").exists());
 }
 
+TEST(SettingsLocation, FollowsTheBaseDirectoryRulesByteForByte) {
+    const std::string user_home = Config_Folder(nullptr, nullptr);
+    ASSERT_EQ(user_home.rfind('/', 0), 0u) << "the user database gives an absolute home";
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::string folder;
+    } cases[] = {
+        {"/etc/xdg-conf", "/home/ann", "/etc/xdg-conf"},
+        {"relative/conf", "/home/ann", "/home/ann/.config"},
+        {"", "/home/ann/", "/home/ann/.config"},
+        {nullptr, "/home/caf\xE9", "/home/caf\xE9/.config"},
+        {"/srv/\xFF\xFE", nullptr, "/srv/\xFF\xFE"},
+        {nullptr, nullptr, user_home},
+        {nullptr, "", user_home},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Config_Folder(c.xdg, c.home), c.folder) << (c.xdg ? c.xdg : "(unset)");
+    EXPECT_EQ(user_home.substr(user_home.size() - 8), "/.config");
+
+    // A folder name that is not UTF-8 is made and used as it is.
+    QTemporaryDir home;
+    const std::string conf = home.path().toStdString() + "/caf\xE9";
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(conf));
+    const std::string path = Settings_File_Path();
+    qputenv("XDG_CONFIG_HOME", old);
+    if (old.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(path, conf + "/plonk/Plonk.ini");
+    struct stat st {};
+    EXPECT_EQ(::stat((conf + "/plonk").c_str(), &st), 0);
+}
+
 TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
     App();
     Window_Under_Test t;
