@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,13 +19,11 @@ struct Result {
     std::string out, err;
 };
 
-Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
+// Runs a shell command line, its standard error to a file.
+Result Run_Line(const std::string& command) {
     Temp_Folder folder;
-    const std::string script_path = folder.File("script.plonk");
     const std::string err_path = folder.File("err.txt");
-    std::ofstream(script_path) << script;
-    const std::string cmd =
-        std::string(PLONK_SIM) + " run " + script_path + " " + extra_args + " 2>" + err_path;
+    const std::string cmd = command + " 2>" + err_path;
     Result r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -37,6 +36,13 @@ Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
     e << std::ifstream(err_path).rdbuf();
     r.err = e.str();
     return r;
+}
+
+Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
+    Temp_Folder folder;
+    const std::string script_path = folder.File("script.plonk");
+    std::ofstream(script_path) << script;
+    return Run_Line(std::string(PLONK_SIM) + " run " + script_path + " " + extra_args);
 }
 
 TEST(Console, AnswersTheOddsAndWritesTheSettingsOnClose) {
@@ -75,11 +81,36 @@ TEST(Console, BadInputNamesTheLineAndStopsWithStatusTwo) {
         {"call Calc_Alfa 1\n", "line 1: usage: call Calc_Alfa X_Vector Y_Vector"},
         {"key ab\n", "line 1: usage: key C"},
         {"get Card_Numbers(0,0)\n", "line 1: subscript out of range"},
+        {"call Calc_Hor 45 1e300 100\n", "line 1: number out of range: 1e300"},
+        {"call Calc_Ver 45 -2e6 100\n", "line 1: number out of range: -2e6"},
     };
     for (const auto& c : cases) {
         Result r = Run_Sim(c.script);
         EXPECT_EQ(r.status, 2) << c.script;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
+    }
+}
+
+TEST(Console, ACommandLineItCannotServeIsToldNeverAborts) {
+    Temp_Folder folder;
+    const std::string script = folder.File("script.plonk"), lone_sim = folder.File("plonk-sim");
+    std::ofstream(script) << "get Main_Score\n";
+    std::filesystem::copy_file(PLONK_SIM, lone_sim);  // a program folder without pictures
+    const struct {
+        std::string command;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"TMPDIR=/no/such/folder " PLONK_SIM " run " + script, 0, "0\n", ""},
+        {std::string(PLONK_SIM) + " run " + folder.Path(), 2, "", "plonk-sim: cannot read "},
+        {lone_sim + " run " + script, 1, "end\n", "plonk-sim: start-up: File not found: '"},
+    };
+    for (const auto& c : cases) {
+        Result r = Run_Line(c.command);
+        EXPECT_EQ(r.status, c.status) << c.command << "\n" << r.err;
+        EXPECT_EQ(r.out, c.out) << c.command;
+        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << c.command << "\n" << r.err;
     }
 }
 

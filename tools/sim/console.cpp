@@ -107,6 +107,13 @@ double Console::Real(const std::string& text) const {
     return v;
 }
 
+double Console::Speed(const std::string& text) const {
+    constexpr double largest = 1e6;
+    const double v = Real(text);
+    if (v < -largest || v > largest) throw Console_Error{"number out of range: " + text};
+    return v;
+}
+
 Integer Console::Int16(const std::string& text) const {
     long long v = Whole(text);
     if (v < std::numeric_limits<Integer>::min() || v > std::numeric_limits<Integer>::max())
@@ -455,11 +462,11 @@ void Console::Build_Procedures() {
     };
     procedures_["Calc_Hor"] = [this, &m](const Words& a) {
         Expect_Args(a, 3, "call Calc_Hor Beta Hyp Proc");
-        Print(std::to_string(m.Calc_Hor(Int16(a[0]), Real(a[1]), Int16(a[2]))));
+        Print(std::to_string(m.Calc_Hor(Int16(a[0]), Speed(a[1]), Int16(a[2]))));
     };
     procedures_["Calc_Ver"] = [this, &m](const Words& a) {
         Expect_Args(a, 3, "call Calc_Ver Beta Hyp Proc");
-        Print(std::to_string(m.Calc_Ver(Int16(a[0]), Real(a[1]), Int16(a[2]))));
+        Print(std::to_string(m.Calc_Ver(Int16(a[0]), Speed(a[1]), Int16(a[2]))));
     };
     procedures_["SoortRand"] = [this, &m](const Words& a) {
         Expect_Args(a, 1, "call SoortRand Y");

@@ -42,6 +42,9 @@ private:
     // Parsing helpers that raise a console error on bad input.
     long long Whole(const std::string& text) const;
     double Real(const std::string& text) const;
+    // A ball speed (Hyp) of the rebound arithmetic: a real number small enough that
+    // every component made from it is a whole number the machine can hold.
+    double Speed(const std::string& text) const;
     Integer Int16(const std::string& text) const;
     Long Int32(const std::string& text) const;
     const Field& Find_Field(const std::string& name) const;
