@@ -70,7 +70,10 @@ Profile_Text Parse_Profile(const std::string& bytes) {
 
 std::string Render_Profile(const Profile_Text& text) {
     std::string bytes = text.Bom ? Bom_Bytes : std::string();
-    for (const std::string& line : text.Lines) bytes += line + "\n";
+    // A line whose own text ends in a carriage return is ended by "\r\n", so that
+    // reading, which takes that "\r" off, gives the text back whole.
+    for (const std::string& line : text.Lines)
+        bytes += line + (!line.empty() && line.back() == '\r' ? "\r\n" : "\n");
     return bytes;
 }
 

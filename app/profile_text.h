@@ -18,7 +18,8 @@ struct Profile_Text {
 // may end in "\n" or "\r\n".
 Profile_Text Parse_Profile(const std::string& bytes);
 
-// The bytes of the file: the byte-order mark when it had one, every line ending in "\n".
+// The bytes of the file: the byte-order mark when it had one, every line ending in
+// "\n", so reading them again gives the same lines.
 std::string Render_Profile(const Profile_Text& text);
 
 // The value of the key, found in any section of that name (the first such line
