@@ -18,17 +18,30 @@ void Check(bool ok, const char* what) {
 void Check(bool ok, const std::string& what) { Check(ok, what.c_str()); }
 
 const std::string& Scratch() {
-    // Never freed: the folder is removed at exit, after static objects are gone.
+    // Named by the process, so that a folder left by a run that did not end normally
+    // (the fuzzer leaves with _Exit) is known and removed by the next one. Never
+    // freed: the folder is removed at exit, after static objects are gone.
     static const std::string* folder = [] {
+        namespace fs = std::filesystem;
         struct stat st {};
         const std::string base = ::stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) ? "/dev/shm" : "/tmp";
-        auto* name = new std::string(base + "/plonk-fuzz-XXXXXX");
-        Check(::mkdtemp(name->data()) != nullptr, "cannot make a scratch folder in " + base);
+        const std::string prefix = "plonk-fuzz-";
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(base, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(prefix, 0) != 0 ||
+                name.find_first_not_of("0123456789", prefix.size()) != std::string::npos)
+                continue;
+            if (!fs::exists("/proc/" + name.substr(prefix.size()), ec)) fs::remove_all(entry.path(), ec);
+        }
+        auto* made = new std::string(base + "/" + prefix + std::to_string(::getpid()));
+        fs::remove_all(*made, ec);
+        Check(fs::create_directory(*made, ec), "cannot make a scratch folder in " + base);
         std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(Scratch(), ec);
+            std::error_code ignored;
+            fs::remove_all(Scratch(), ignored);
         });
-        return name;
+        return made;
     }();
     return *folder;
 }
