@@ -28,7 +28,7 @@ public:
     bool Space_Down() override { return Space; }
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
-    bool Can_Load_Picture(const std::string& path) override;
+    std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
@@ -39,7 +39,7 @@ public:
     std::deque<Answer> Answers;  // answers of the next message boxes; Yes when empty
     std::string Clock;           // the time text; the real time when empty
     std::string Folder;          // the program folder; this executable's when not set
-    bool Check_Pictures = true;  // when false every picture counts as loadable
+    bool Check_Pictures = true;  // when false every picture counts as loadable, unread
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
     // It holds at most `Log_Limit` entries: when full, the older half is dropped, so a
@@ -52,6 +52,7 @@ public:
     long long Flight_Iterations = 0;         // total wait iterations asked for
     std::vector<std::string> Loaded_Sounds;  // paths by handle ("" for a file that failed)
     int End_Status = -1;                     // -1 while the program runs
+    std::string Last_Message;                // the text of the last message shown, kept without a log
 
     // How many log entries are exactly `entry`.
     int Count(const std::string& entry) const;

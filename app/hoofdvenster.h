@@ -10,6 +10,7 @@
 
 #include "app/basic_types.h"
 #include "app/controls.h"
+#include "app/profile_file.h"
 #include "app/random.h"
 #include "app/sound_table.h"
 #include "app/toolkit.h"
@@ -277,6 +278,11 @@ private:
                   int left, int top, int width, int height);
     Long Read_Setting(const char* section, const char* key, const char* fallback, bool integer_field);
     void Write_Setting(const char* section, const char* key, long long value);
+    // Writes the settings gathered since `batch_settings_` was set, in one replacement
+    // of the file.
+    void Commit_Settings();
+    bool batch_settings_ = false;
+    std::vector<Profile_Entry> pending_settings_;
 
     std::vector<Control*> all_controls_;
     std::map<std::string, Control*> by_name_;

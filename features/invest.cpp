@@ -11,18 +11,18 @@ void Spend_One_Point(Hoofdvenster& h) {
     // 1. One more point spent in this game (held within its 16 bits).
     h.Game_Spent = Add16(h.Game_Spent, 1);
     // 2..3. It comes off the credits and the balance.
-    --h.Main_Score;
+    h.Main_Score = Add32(h.Main_Score, -1);
     h.Set_Main_Score();
-    --h.Saldo_Score;
+    h.Saldo_Score = Add32(h.Saldo_Score, -1);
     h.Set_Saldo_Score();
     // 4. Every third point feeds the main bonus, every sixth the extra bonus.
     ++h.Spend_Counter;
     if (h.Spend_Counter == 3) {
-        ++h.Main_Bonus;
+        h.Main_Bonus = Add32(h.Main_Bonus, 1);
         h.Set_Main_Bonus();
     }
     if (h.Spend_Counter >= 6) {
-        ++h.Extra_Bonus;
+        h.Extra_Bonus = Add32(h.Extra_Bonus, 1);
         h.Set_Extra_Bonus();
         h.Spend_Counter = 0;
     }
@@ -114,9 +114,9 @@ void Give_Star_Prize(Hoofdvenster& h, int r) {
 
 void Hoofdvenster::Knop_P_Click() {
     // 1..2. A hundred points in: credits and stake; the balance is left alone.
-    Main_Score += 100;
+    Main_Score = Add32(Main_Score, 100);
     Set_Main_Score();
-    Stake_Score += 100;
+    Stake_Score = Add32(Stake_Score, 100);
     Set_Stake_Score();
     // 3. Sound, buttons, focus.
     Speel(Sound::Buttons);

@@ -81,7 +81,7 @@ public:
     bool Space_Down() override;
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
-    bool Can_Load_Picture(const std::string& path) override;
+    std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override;
     void End(int status) override;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
@@ -34,6 +35,9 @@ bool Sdl_Sound::Open() {
 
 int32_t Sdl_Sound::Load(const std::string& path) {
     if (!open_) return -1;
+    // Only a regular file is handed to the library, which would wait on a FIFO.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (!chunk) return -1;
     sounds_.push_back({chunk, {}});

@@ -9,6 +9,7 @@
 #include <QTime>
 #include <chrono>
 
+#include "app/file_read.h"
 #include "window/busy_wait.h"
 #include "window/main_window.h"
 #include "window/screen_widget.h"
@@ -72,7 +73,15 @@ uint64_t Main_Window::Clock_Seed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-bool Main_Window::Can_Load_Picture(const std::string& path) { return pictures_.Loads(path); }
+std::string Main_Window::Picture_Problem(const std::string& path) {
+    if (pictures_.Loads(path)) return "";
+    // The file itself first (missing, not a regular file, unreadable), then what the
+    // decoder makes of it.
+    const File_Bytes head = Read_Head(path, 1);
+    if (head.Status == Read_Status::Missing) return Picture_Missing;
+    if (head.Status != Read_Status::Read) return "The file cannot be read: " + Read_Problem(head);
+    return "The picture cannot be decoded: " + pictures_.Problem(path);
+}
 
 void Main_Window::Popup_Menu(const std::string& menu) {
     // Shown without waiting for a choice: a chosen item arrives as an event of its own.

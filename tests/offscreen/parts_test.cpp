@@ -1,6 +1,7 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
 // cache, the settings file's place and the toolkit's answers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -76,6 +77,61 @@ TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
         qputenv("XDG_CONFIG_HOME", old);
     EXPECT_EQ(path, home.path().toStdString() + "/conf/plonk/Plonk.ini");
     EXPECT_TRUE(QDir(home.path() + "/conf/plonk").exists());
+}
+
+TEST(SettingsLocation, FollowsTheBaseDirectoryRulesByteForByte) {
+    const std::string user_home = Config_Folder(nullptr, nullptr);
+    ASSERT_EQ(user_home.rfind('/', 0), 0u) << "the user database gives an absolute home";
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::string folder;
+    } cases[] = {
+        {"/etc/xdg-conf", "/home/ann", "/etc/xdg-conf"},
+        {"relative/conf", "/home/ann", "/home/ann/.config"},
+        {"", "/home/ann/", "/home/ann/.config"},
+        {nullptr, "/home/caf\xE9", "/home/caf\xE9/.config"},
+        {"/srv/\xFF\xFE", nullptr, "/srv/\xFF\xFE"},
+        {nullptr, nullptr, user_home},
+        {nullptr, "", user_home},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Config_Folder(c.xdg, c.home), c.folder) << (c.xdg ? c.xdg : "(unset)");
+    EXPECT_EQ(user_home.substr(user_home.size() - 8), "/.config");
+
+    // A folder name that is not UTF-8 is made and used as it is.
+    QTemporaryDir home;
+    const std::string conf = home.path().toStdString() + "/caf\xE9";
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(conf));
+    const std::string path = Settings_File_Path();
+    qputenv("XDG_CONFIG_HOME", old);
+    if (old.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(path, conf + "/plonk/Plonk.ini");
+    struct stat st {};
+    EXPECT_EQ(::stat((conf + "/plonk").c_str(), &st), 0);
+}
+
+TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
+    App();
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    ::mkdir(t.Folder.File("Folder.bmp").c_str(), 0755);
+    std::ofstream(t.Folder.File("Text.bmp")) << "not a picture";
+    const struct {
+        const char* name;
+        std::string problem;
+    } cases[] = {
+        {"Kracht.bmp", ""},
+        {"Nothing.bmp", Toolkit::Picture_Missing},
+        {"Folder.bmp", "The file cannot be read: it is not a regular file"},
+        {"Text.bmp", "The picture cannot be decoded: "},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = t.W->Picture_Problem(t.Folder.File(c.name));
+        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << c.name;
+        EXPECT_EQ(problem.empty(), c.problem.empty()) << c.name;
+    }
 }
 
 TEST(Toolkit, AnswersFromTheWindow) {

@@ -14,6 +14,7 @@
 #include "app/record.h"
 #include "playfield/flight.h"
 #include "playfield/hole_survey.h"
+#include "tools/sim/temp_folder.h"
 
 namespace plonk::sim {
 
@@ -86,10 +87,10 @@ void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
 int Bench(int machines, int games) {
     Signature sig;
     Totals totals;
-    const std::string folder = (std::filesystem::temp_directory_path() / "plonk-bench-XXXXXX").string();
-    std::string made = folder;
-    if (!::mkdtemp(made.data())) {
-        std::fprintf(stderr, "plonk-sim: cannot make a temporary folder\n");
+    std::string error;
+    const std::string made = Make_Temp_Folder("plonk-bench-", &error);
+    if (made.empty()) {
+        std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
         return 2;
     }
     const auto t0 = std::chrono::steady_clock::now();
@@ -126,7 +127,7 @@ int Bench(int machines, int games) {
 int Holes(long balls, uint64_t seed, std::span<const int> taken, double kick) {
     Headless_Toolkit tk;
     tk.Space_At_Random(kick, seed);
-    Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
+    Hoofdvenster m(tk, Temp_Base() + "/plonk-holes.ini");
     Load_Board(m);
     const auto t0 = std::chrono::steady_clock::now();
     const Hole_Survey s = Survey_Holes(m, balls, seed, taken);
