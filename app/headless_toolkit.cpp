@@ -20,11 +20,28 @@ std::string Executable_Folder() {
 
 Headless_Toolkit::Headless_Toolkit() : Folder(Executable_Folder()) {}
 
+namespace {
+
+// Keeps at most `limit` items: when full, the older half goes.
+template <class T>
+void Append_Bounded(std::vector<T>& items, const T& item, size_t limit) {
+    if (items.size() >= limit && !items.empty())
+        items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>((items.size() + 1) / 2));
+    if (limit > 0) items.push_back(item);
+}
+
+}  // namespace
+
 void Headless_Toolkit::Note(const std::string& entry) {
-    if (Log.size() >= Log_Limit && !Log.empty())
-        Log.erase(Log.begin(), Log.begin() + static_cast<std::ptrdiff_t>((Log.size() + 1) / 2));
-    if (Log_Limit > 0) Log.push_back(entry);
+    Append_Bounded(Log, entry, Log_Limit);
     if (Trace) Trace(entry);
+}
+
+void Headless_Toolkit::Report(const Game_Event& e) {
+    Append_Bounded(Events, e, Log_Limit);
+    if (!Trace) return;
+    const std::string text = Event_Text(e);
+    if (!text.empty()) Trace("status " + text);
 }
 
 void Headless_Toolkit::Refresh() { Note("refresh"); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/game_events.h"
 #include "app/random.h"
 #include "app/toolkit.h"
 
@@ -32,6 +33,7 @@ public:
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
+    void Report(const Game_Event& e) override;
 
     // Scripted answers and settings.
     bool Sound_Available = true;
@@ -46,7 +48,10 @@ public:
     // long run keeps its latest requests in bounded memory. 0 keeps none.
     std::vector<std::string> Log;
     size_t Log_Limit = 100000;
-    // Called with every entry as it is made.
+    // What the machine reported, in order, bounded as the log is (by `Log_Limit`).
+    std::vector<Game_Event> Events;
+    // Called with every entry as it is made, and with "status TEXT" for every report
+    // that has something to tell the player.
     std::function<void(const std::string&)> Trace;
     long Flight_Steps = 0;                   // flight steps shown
     long long Flight_Iterations = 0;         // total wait iterations asked for

@@ -10,6 +10,7 @@
 
 #include "app/basic_types.h"
 #include "app/controls.h"
+#include "app/game_events.h"
 #include "app/profile_file.h"
 #include "app/random.h"
 #include "app/sound_table.h"
@@ -269,6 +270,8 @@ public:
     void Set_Focus(const std::string& name) { Focus = name; }
     // Repaint the whole window.
     void Refresh() { Tk.Refresh(); }
+    // Tell the front ends what just happened.
+    void Report(const Game_Event& e) { Tk.Report(e); }
     // Stop the program at once with this exit status.
     [[noreturn]] void End_Program(int status);
 

@@ -8,6 +8,8 @@
 
 namespace plonk {
 
+struct Game_Event;
+
 // The answer to a Yes/No question. Cancel: the question was dismissed without
 // either (Escape, or its close box).
 enum class Answer { Yes, No, Cancel };
@@ -53,6 +55,10 @@ public:
     virtual void Popup_Menu(const std::string& menu) = 0;
     // The folder of the running program, as the system gives it.
     virtual std::string Program_Folder() = 0;
+    // Something happened that changes the player's points or chances (a payment, a
+    // feature draw, an extra ball, the star game ...). A toolkit that has no use for
+    // it lets it pass.
+    virtual void Report(const Game_Event&) {}
     // The program ends: no further event runs. `status` is the exit status.
     virtual void End(int status) = 0;
 };

@@ -228,7 +228,8 @@ bool Main_Window::Faces_Load() {
 
 int Main_Window::Start() {
     if (!Faces_Load()) return status_;
-    show();
+    // Shown with the frame it sits in, if any.
+    window()->show();
     Run("Form_Load", [this] { m_->Form_Load(); });
     return ended_ ? status_ : -1;
 }

@@ -67,6 +67,13 @@ public:
     bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
+    // The window is asked to close (its close box): the machine decides. True when it
+    // may close.
+    bool Close_Asked();
+    // Called with everything the machine reports, in the order given.
+    void Listen(std::function<void(const Game_Event&)> listener) {
+        listeners_.push_back(std::move(listener));
+    }
 
     // The toolkit.
     void Refresh() override;
@@ -85,6 +92,7 @@ public:
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override;
     void End(int status) override;
+    void Report(const Game_Event& e) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,6 +129,7 @@ private:
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen
     std::set<std::string> held_;           // those whose press the machine heard, until released
+    std::vector<std::function<void(const Game_Event&)>> listeners_;
 };
 
 }  // namespace plonk

@@ -112,7 +112,7 @@ bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
     // The key reaches the window's key handler before the control that has the focus,
     // once: only on its way to its first receiver. Alt combinations are menu keys.
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this) return false;
+    if (!w || (w != this && !isAncestorOf(w))) return false;
     QWidget* first = focusWidget() ? focusWidget() : this;
     if (w != first) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -173,19 +173,20 @@ void Main_Window::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void Main_Window::closeEvent(QCloseEvent* event) {
+bool Main_Window::Close_Asked() {
     // 1. After the end the window simply closes.
-    if (ended_) {
-        event->accept();
-        return;
-    }
+    if (ended_) return true;
     // 2. The machine decides; it ends the program or cancels the close.
     Event_Args args;
     const bool ran = Run_Event("Form", Event_Kind::Query_Unload, args);
-    if (!ran || (!ended_ && args.Cancel != 0))
-        event->ignore();
-    else
+    return ran && (ended_ || args.Cancel == 0);
+}
+
+void Main_Window::closeEvent(QCloseEvent* event) {
+    if (Close_Asked())
         event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace plonk

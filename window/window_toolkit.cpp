@@ -95,6 +95,10 @@ std::string Main_Window::Program_Folder() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
+void Main_Window::Report(const Game_Event& e) {
+    for (const auto& listener : listeners_) listener(e);
+}
+
 void Main_Window::End(int status) {
     ended_ = true;
     status_ = status;
