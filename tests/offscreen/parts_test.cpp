@@ -6,11 +6,11 @@
 #include <QStandardPaths>
 
 #include "offscreen/window_harness.h"
-#include "window/busy_wait.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
+#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {
@@ -35,7 +35,7 @@ TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
     }
 }
 
-TEST(BusyWait, LastsInProportionToTheIterations) {
+TEST(StepWait, LastsInProportionToTheIterations) {
     struct Case {
         int rounds;
         long iterations;
@@ -47,7 +47,7 @@ TEST(BusyWait, LastsInProportionToTheIterations) {
         {10, 160 * 50, 5'000'000}, {1, 1, 63}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Busy_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
+        EXPECT_EQ(Step_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
 }
 
 TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
