@@ -2,6 +2,7 @@
 // cache, the settings file's place and the toolkit's answers.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -128,6 +129,25 @@ TEST(Toolkit, SoundGoesToTheBackEndFromOpenToClose) {
     EXPECT_FALSE(none.Open());
     EXPECT_FALSE(none.Ready());
     EXPECT_LT(none.Load("/x/Shoot.wav"), 0);
+}
+
+TEST(Toolkit, WithoutAnAudioDeviceTheSoundBoxIsGreyedAndSaysWhy) {
+    std::vector<std::string> log;
+    for (const bool device : {false, true}) {
+        SCOPED_TRACE(device ? "with a device" : "without");
+        Window_Under_Test t;
+        if (device)
+            t.Sound = std::make_unique<Recording_Sound>(&log);
+        else
+            t.Sound = std::make_unique<No_Sound>();
+        ASSERT_EQ(t.Start(), -1);
+        auto* box = qobject_cast<QCheckBox*>(t.W->Widget_For("Option1"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->isEnabled(), device);
+        EXPECT_EQ(box->isChecked(), device);
+        EXPECT_EQ(box->toolTip().toStdString(),
+                  device ? "" : "No audio device was found, so the game plays without sound");
+    }
 }
 
 }  // namespace
