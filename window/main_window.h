@@ -30,7 +30,8 @@ class Screen_Widget;
 
 struct Window_Options {
     std::string Settings_Path;
-    // The folder with the pictures and sounds; the executable's folder when empty.
+    // The folder with the pictures and sounds; when empty, the executable's folder or
+    // the data folder the game was installed with (Data_Folder).
     std::string Program_Folder;
     // The message boxes; real ones when empty.
     std::function<Answer(const std::string& text, const std::string& title)> Ask;

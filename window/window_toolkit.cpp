@@ -10,6 +10,7 @@
 #include <chrono>
 #include <thread>
 
+#include "window/data_folder.h"
 #include "window/main_window.h"
 #include "window/screen_widget.h"
 #include "window/space_key.h"
@@ -86,7 +87,7 @@ void Main_Window::Popup_Menu(const std::string& menu) {
 
 std::string Main_Window::Program_Folder() {
     if (!options_.Program_Folder.empty()) return options_.Program_Folder;
-    return QCoreApplication::applicationDirPath().toStdString();
+    return Data_Folder(QCoreApplication::applicationDirPath().toStdString());
 }
 
 void Main_Window::End(int status) {

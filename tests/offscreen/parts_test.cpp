@@ -1,5 +1,5 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
-// cache, the settings file's place and the toolkit's answers.
+// cache, the settings file's and the data folder's places and the toolkit's answers.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "offscreen/window_harness.h"
+#include "window/data_folder.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
@@ -147,6 +148,29 @@ TEST(Toolkit, WithoutAnAudioDeviceTheSoundBoxIsGreyedAndSaysWhy) {
         EXPECT_EQ(box->isChecked(), device);
         EXPECT_EQ(box->toolTip().toStdString(),
                   device ? "" : "No audio device was found, so the game plays without sound");
+    }
+}
+
+TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
+    struct Case {
+        const char* name;
+        bool beside, installed;
+        const char* found;  // below the temporary folder
+    };
+    const Case cases[] = {
+        {"a build folder", true, false, "bin"},
+        {"both", true, true, "bin"},
+        {"installed", false, true, "share/plonk"},
+        {"neither", false, false, "bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("bin");
+        QDir(root.path()).mkpath("share/plonk");
+        if (c.beside) QFile(root.filePath("bin/Veld.bmp")).open(QIODevice::WriteOnly);
+        if (c.installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
+        EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(c.found).toStdString());
     }
 }
 
