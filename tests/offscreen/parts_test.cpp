@@ -2,7 +2,6 @@
 // cache, the settings file's and the data folder's places and the toolkit's answers.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -132,45 +131,17 @@ TEST(Toolkit, SoundGoesToTheBackEndFromOpenToClose) {
     EXPECT_LT(none.Load("/x/Shoot.wav"), 0);
 }
 
-TEST(Toolkit, WithoutAnAudioDeviceTheSoundBoxIsGreyedAndSaysWhy) {
-    std::vector<std::string> log;
-    for (const bool device : {false, true}) {
-        SCOPED_TRACE(device ? "with a device" : "without");
-        Window_Under_Test t;
-        if (device)
-            t.Sound = std::make_unique<Recording_Sound>(&log);
-        else
-            t.Sound = std::make_unique<No_Sound>();
-        ASSERT_EQ(t.Start(), -1);
-        auto* box = qobject_cast<QCheckBox*>(t.W->Widget_For("Option1"));
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->isEnabled(), device);
-        EXPECT_EQ(box->isChecked(), device);
-        EXPECT_EQ(box->toolTip().toStdString(),
-                  device ? "" : "No audio device was found, so the game plays without sound");
-    }
-}
-
 TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
-    struct Case {
-        const char* name;
-        bool beside, installed;
-        const char* found;  // below the temporary folder
-    };
-    const Case cases[] = {
-        {"a build folder", true, false, "bin"},
-        {"both", true, true, "bin"},
-        {"installed", false, true, "share/plonk"},
-        {"neither", false, false, "bin"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Where the zone map lies (beside the program, installed) and the folder found.
+    const std::tuple<bool, bool, const char*> cases[] = {
+        {true, false, "bin"}, {true, true, "bin"}, {false, true, "share/plonk"}, {false, false, "bin"}};
+    for (const auto& [beside, installed, found] : cases) {
         QTemporaryDir root;
         QDir(root.path()).mkpath("bin");
         QDir(root.path()).mkpath("share/plonk");
-        if (c.beside) QFile(root.filePath("bin/Veld.bmp")).open(QIODevice::WriteOnly);
-        if (c.installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
-        EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(c.found).toStdString());
+        if (beside) QFile(root.filePath("bin/Veld.bmp")).open(QIODevice::WriteOnly);
+        if (installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
+        EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(found).toStdString());
     }
 }
 

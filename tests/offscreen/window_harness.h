@@ -63,11 +63,10 @@ private:
 struct Window_Under_Test {
     Program_Folder Folder;
     QTemporaryDir Config;
-    std::vector<std::string> Events;      // handed to the machine, in order
-    std::vector<std::string> Asked;       // "title|text" of every Yes/No question
-    std::vector<std::string> Told;        // "title|text" of every message
-    std::deque<Answer> Answers;           // the next answers; Yes when empty
-    std::unique_ptr<Sound_Output> Sound;  // the sound back end; the program's own when empty
+    std::vector<std::string> Events;  // handed to the machine, in order
+    std::vector<std::string> Asked;   // "title|text" of every Yes/No question
+    std::vector<std::string> Told;    // "title|text" of every message
+    std::deque<Answer> Answers;       // the next answers; Yes when empty
     std::unique_ptr<Main_Window> W;
 
     Window_Under_Test() { App(); }
@@ -88,7 +87,6 @@ struct Window_Under_Test {
             Told.push_back(title + "|" + text);
         };
         o.On_Event = [this](const std::string& e) { Events.push_back(e); };
-        o.Sound = std::move(Sound);
         W = std::make_unique<Main_Window>(std::move(o));
         return W->Start();
     }
