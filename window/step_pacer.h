@@ -12,7 +12,7 @@ namespace plonk {
 // One counting iteration of the flight's wait lasts this long. A step in the open at
 // ball speed 50 counts 160 * 50 = 8000 iterations per round, which makes a round half
 // a millisecond; every other step keeps its ratio of iterations to that. A typical
-// ball of some 4,700 steps then flies for about two and a half seconds at speed 50
+// ball of some 5,000 steps then flies for about two and a half seconds at speed 50
 // and offset 1 (plonk_window_bench, Flight_Of_A_Typical_Ball).
 inline constexpr double kNanoseconds_Per_Iteration = 62.5;
 
