@@ -19,10 +19,12 @@ TEST(Generator, EveryFileItWritesHonoursTheUmask) {
         const int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << umask;
         int files = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
             struct stat st {};
             ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
-            EXPECT_EQ(st.st_mode & 0777, mode) << umask << " " << entry.path().filename();
+            // Folders are searchable by whoever may read the files in them.
+            const unsigned expected = S_ISDIR(st.st_mode) ? mode | ((mode & 0444) >> 2) : mode;
+            EXPECT_EQ(st.st_mode & 0777, expected) << umask << " " << entry.path();
             ++files;
         }
         EXPECT_GT(files, 100) << umask;

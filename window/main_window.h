@@ -15,17 +15,23 @@
 #include "app/toolkit.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
+#include "window/step_pacer.h"
 
 class QMenu;
 class QAction;
+class QScreen;
 
 namespace plonk {
+
+// One frame of the screen's display; a 60th of a second when it tells no rate.
+Step_Pacer::Duration Display_Frame(const QScreen* screen);
 
 class Screen_Widget;
 
 struct Window_Options {
     std::string Settings_Path;
-    // The folder with the pictures and sounds; the executable's folder when empty.
+    // The folder with the pictures and sounds; when empty, the executable's folder or
+    // the data folder the game was installed with (Data_Folder).
     std::string Program_Folder;
     // The message boxes; real ones when empty.
     std::function<Answer(const std::string& text, const std::string& title)> Ask;
@@ -98,6 +104,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Paint what the flight's steps changed on the game screen.
+    virtual void Show_Steps();
 
 private:
     void Build_Widgets();
@@ -123,6 +131,7 @@ private:
     std::map<QWidget*, std::string> shown_pictures_;  // picture buttons: the file on show
     std::map<QObject*, std::string> widget_names_;    // the control each widget shows
     QTimer timer1_, timer2_;
+    Step_Pacer pacer_;
     bool busy_ = false;
     bool syncing_ = false;
     bool ended_ = false;

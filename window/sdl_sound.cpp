@@ -6,6 +6,8 @@
 
 #include <chrono>
 
+#include "window/quiet_audio.h"
+
 namespace plonk {
 
 namespace {
@@ -20,7 +22,9 @@ Sdl_Sound::~Sdl_Sound() { Close(); }
 bool Sdl_Sound::Open() {
     if (open_) return true;
     // 1. SDL must not take over the window's signal handlers, and needs no video.
+    //    Devices that are missing are not told on the terminal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Quiet_Audio_Libraries();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     // 2. One device for the whole run: its first stream is slow to start.
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, Period) != 0) {

@@ -29,6 +29,10 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     if (ended_ || busy_) return false;
     busy_ = true;
     if (options_.On_Event) options_.On_Event(event);
+    // A flight inside this event paces its steps from its own first step, a frame
+    // of the screen the window is on.
+    pacer_.Set_Frame(Display_Frame(screen()));
+    pacer_.Restart();
     try {
         call();
     } catch (const Program_End& end) {

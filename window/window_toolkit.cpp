@@ -5,15 +5,17 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
 #include <QTime>
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "app/file_read.h"
-#include "window/busy_wait.h"
+#include "window/data_folder.h"
 #include "window/main_window.h"
 #include "window/screen_widget.h"
 #include "window/space_key.h"
+#include "window/step_pacer.h"
 
 namespace plonk {
 
@@ -24,15 +26,17 @@ void Main_Window::Refresh() {
 }
 
 void Main_Window::Sleep(int ms) {
+    // The pause counts from its start, painting included, and is slept.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(ms, 0));
     Refresh();
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+    std::this_thread::sleep_until(until);
 }
 
 void Main_Window::Flight_Step(int rounds, long iterations) {
-    // The ball is shown where it now stands before the wait begins.
-    screen_->Repaint_Changes();
-    Busy_Wait(rounds, iterations);
+    pacer_.Step(std::chrono::nanoseconds(Step_Wait_Nanoseconds(rounds, iterations)));
 }
+
+void Main_Window::Show_Steps() { screen_->Repaint_Changes(); }
 
 void Main_Window::Sound_Owner() { sound_->Open(); }
 bool Main_Window::Sound_Ready() { return sound_->Ready(); }
@@ -92,7 +96,7 @@ void Main_Window::Popup_Menu(const std::string& menu) {
 
 std::string Main_Window::Program_Folder() {
     if (!options_.Program_Folder.empty()) return options_.Program_Folder;
-    return QCoreApplication::applicationDirPath().toStdString();
+    return Data_Folder(QCoreApplication::applicationDirPath().toStdString());
 }
 
 void Main_Window::Report(const Game_Event& e) {

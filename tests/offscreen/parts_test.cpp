@@ -1,5 +1,5 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
-// cache, the settings file's place and the toolkit's answers.
+// cache, the settings file's and the data folder's places and the toolkit's answers.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,11 +7,12 @@
 #include <QStandardPaths>
 
 #include "offscreen/window_harness.h"
-#include "window/busy_wait.h"
+#include "window/data_folder.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
+#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {
@@ -36,7 +37,7 @@ TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
     }
 }
 
-TEST(BusyWait, LastsInProportionToTheIterations) {
+TEST(StepWait, LastsInProportionToTheIterations) {
     struct Case {
         int rounds;
         long iterations;
@@ -48,7 +49,7 @@ TEST(BusyWait, LastsInProportionToTheIterations) {
         {10, 160 * 50, 5'000'000}, {1, 1, 63}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Busy_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
+        EXPECT_EQ(Step_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
 }
 
 TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
@@ -184,6 +185,20 @@ TEST(Toolkit, SoundGoesToTheBackEndFromOpenToClose) {
     EXPECT_FALSE(none.Open());
     EXPECT_FALSE(none.Ready());
     EXPECT_LT(none.Load("/x/Shoot.wav"), 0);
+}
+
+TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
+    // Where the zone map lies (beside the program, installed) and the folder found.
+    const std::tuple<bool, bool, const char*> cases[] = {
+        {true, false, "bin"}, {true, true, "bin"}, {false, true, "share/plonk"}, {false, false, "bin"}};
+    for (const auto& [beside, installed, found] : cases) {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("bin");
+        QDir(root.path()).mkpath("share/plonk");
+        if (beside) QFile(root.filePath("bin/Veld.bmp")).open(QIODevice::WriteOnly);
+        if (installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
+        EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(found).toStdString());
+    }
 }
 
 }  // namespace
