@@ -41,6 +41,8 @@ void Game_Frame::Build_Menus() {
     close->setObjectName("Menu_Close");
     close->setShortcut(QKeySequence::Quit);
     connect(close, &QAction::triggered, this, &QWidget::close);
+    view_menu_ = menuBar()->addMenu("&View");
+    help_menu_ = menuBar()->addMenu("&Help");
 }
 
 QString Game_Frame::Status_Text() const { return status_->text(); }

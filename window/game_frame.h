@@ -20,7 +20,10 @@ public:
     int Start() { return face_->Start(); }
 
     Main_Window& Face() { return *face_; }
+    // The menu bar's menus, in this order; each part of the game adds its own items.
     QMenu* Game_Menu() const { return game_menu_; }
+    QMenu* View_Menu() const { return view_menu_; }
+    QMenu* Help_Menu() const { return help_menu_; }
     // The status line's text now.
     QString Status_Text() const;
 
@@ -33,6 +36,8 @@ private:
 
     Main_Window* face_ = nullptr;
     QMenu* game_menu_ = nullptr;
+    QMenu* view_menu_ = nullptr;
+    QMenu* help_menu_ = nullptr;
     QLabel* status_ = nullptr;
 };
 
