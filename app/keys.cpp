@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/hoofdvenster.h"
+#include "app/key_table.h"
 
 namespace plonk {
 
@@ -36,33 +37,40 @@ void Hoofdvenster::Set_Keys() {
 
 namespace {
 
-// What a key does: its action, the button that must be enabled for it (none:
-// always), and the flag of a button that must be held down for it.
+// What a key does: its action, the button it stands for, whether that button must
+// be enabled for it, and the flag of a button that must be held down for it.
 struct Key_Action {
     char Key;  // a letter in upper case
     void (Hoofdvenster::*Action)();
-    Control Hoofdvenster::*Button = nullptr;
+    Control Hoofdvenster::*Face;
+    bool Gated = false;
     bool Hoofdvenster::*Held = nullptr;
 };
 
 using H = Hoofdvenster;
 constexpr Key_Action Key_Actions[] = {
-    {'I', &H::Invest_Points, &H::Knop_F1, &H::F1_Held},
-    {'X', &H::Request_Extra_Ball, &H::Knop_F2, &H::F2_Held},
-    {'2', &H::Knop_2_Click, &H::Knop_2},
-    {'O', &H::Knop_Bal_Click},
-    {'A', &H::Knop_A_Click, &H::Knop_A},
-    {'B', &H::Knop_B_Click, &H::Knop_B},
-    {'C', &H::Knop_C_Click, &H::Knop_C},
-    {'D', &H::Knop_D_Click, &H::Knop_D},
-    {'E', &H::Knop_E_Click, &H::Knop_E},
-    {'P', &H::Knop_P_Click},
-    {'S', &H::Knop_S_Click, &H::Knop_S},
-    {'-', &H::Knop_KrachtOmlaag_Click},
-    {'+', &H::Knop_KrachtOmhoog_Click},
+    {'I', &H::Invest_Points, &H::Knop_F1, true, &H::F1_Held},
+    {'X', &H::Request_Extra_Ball, &H::Knop_F2, true, &H::F2_Held},
+    {'2', &H::Knop_2_Click, &H::Knop_2, true},
+    {'O', &H::Knop_Bal_Click, &H::Knop_Bal},
+    {'A', &H::Knop_A_Click, &H::Knop_A, true},
+    {'B', &H::Knop_B_Click, &H::Knop_B, true},
+    {'C', &H::Knop_C_Click, &H::Knop_C, true},
+    {'D', &H::Knop_D_Click, &H::Knop_D, true},
+    {'E', &H::Knop_E_Click, &H::Knop_E, true},
+    {'P', &H::Knop_P_Click, &H::Knop_P},
+    {'S', &H::Knop_S_Click, &H::Knop_S, true},
+    {'-', &H::Knop_KrachtOmlaag_Click, &H::Knop_KrachtOmlaag},
+    {'+', &H::Knop_KrachtOmhoog_Click, &H::Knop_KrachtOmhoog},
 };
 
 }  // namespace
+
+std::vector<Key_Use> Key_Uses(const Hoofdvenster& m) {
+    std::vector<Key_Use> uses;
+    for (const Key_Action& a : Key_Actions) uses.push_back({a.Key, &(m.*a.Face), a.Gated, a.Held != nullptr});
+    return uses;
+}
 
 void Hoofdvenster::Form_KeyPress(Integer& KeyAscii) {
     // Each key runs at most one action, a letter in either case. A key with a
@@ -72,7 +80,7 @@ void Hoofdvenster::Form_KeyPress(Integer& KeyAscii) {
     const int key = KeyAscii >= 'a' && KeyAscii <= 'z' ? KeyAscii - 'a' + 'A' : KeyAscii;
     for (const Key_Action& a : Key_Actions) {
         if (a.Key != key) continue;
-        if (a.Button && !(this->*a.Button).Enabled) return;
+        if (a.Gated && !(this->*a.Face).Enabled) return;
         if (a.Held && !(this->*a.Held)) return;
         (this->*a.Action)();
         if (a.Held) Tk.Sleep(200);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "features/feature_draw.h"
+#include "features/prices.h"
 
 namespace plonk {
 
@@ -120,11 +121,11 @@ void Give_Star_Prize(Hoofdvenster& h, int r) {
 
 void Hoofdvenster::Knop_P_Click() {
     // 1..2. A hundred points in: credits and stake; the balance is left alone.
-    Main_Score = Add32(Main_Score, 100);
+    Main_Score = Add32(Main_Score, Points_Per_Insert);
     Set_Main_Score();
-    Stake_Score = Add32(Stake_Score, 100);
+    Stake_Score = Add32(Stake_Score, Points_Per_Insert);
     Set_Stake_Score();
-    Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = 100});
+    Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = Points_Per_Insert});
     // 3. Sound, buttons, focus.
     Speel(Sound::Buttons);
     Set_Keys();
@@ -171,7 +172,7 @@ void Hoofdvenster::Request_Extra_Ball() {
         Spend_One_Point(*this, Spend::Extra_Ball);
         // 3..4. One chance in X, X growing with the levels and the balls added.
         const int levels = Yellow_Level + Red_Level + White_Level + Green_Level;
-        auto odds = [&] { return levels * 47 / 30 + (Balls_In_Game - 4) * 3; };
+        auto odds = [&] { return Extra_Ball_One_In(levels, Balls_In_Game); };
         const bool won = Draw_1_To(*this, odds()) == 6;
         if (won) {
             ++Balls_In_Game;
