@@ -1,11 +1,15 @@
 // plonk: the game in its window.
 #include <QApplication>
 #include <cstdlib>
+#include <iostream>
 
+#include "window/command_line.h"
 #include "window/game_frame.h"
 #include "window/settings_location.h"
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a window, also where there is no display.
+    if (const int status = plonk::Answer_Command_Line(argc, argv, std::cout); status >= 0) return status;
     // The space bar is read from the X keyboard state: prefer X11 (also under
     // XWayland) unless a platform was asked for.
     if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
