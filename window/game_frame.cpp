@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "window/help_menu.h"
+
 namespace plonk {
 
 Game_Frame::Game_Frame(Window_Options options) {
@@ -43,6 +45,7 @@ void Game_Frame::Build_Menus() {
     connect(close, &QAction::triggered, this, &QWidget::close);
     view_menu_ = menuBar()->addMenu("&View");
     help_menu_ = menuBar()->addMenu("&Help");
+    Fill_Help_Menu(help_menu_, *face_);
 }
 
 QString Game_Frame::Status_Text() const { return status_->text(); }

@@ -1,0 +1,51 @@
+#include "window/help_window.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "window/help_text.h"
+#include "window/main_window.h"
+
+namespace plonk {
+
+Help_Window::Help_Window(Main_Window& face, QWidget* parent) : QTextBrowser(parent) {
+    setObjectName("Help_Window");
+    setWindowFlag(Qt::Window);
+    setWindowTitle("Plonk - How to play");
+    setOpenExternalLinks(false);
+    resize(720, 600);
+    // The pictures come from the program folder; the card with its zones is cut
+    // from the game screen's background.
+    const QString folder = QString::fromStdString(face.Program_Folder());
+    setSearchPaths({folder});
+    const Hoofdvenster& m = face.Machine();
+    const Screen_Area card = Card_Area(m);
+    const QImage screen(folder + QString::fromStdString(m.Pic_Scherm.Face));
+    document()->addResource(QTextDocument::ImageResource, QUrl(Card_Picture_Name),
+                            screen.copy(card.Left, card.Top, card.Width, card.Height));
+    setHtml(QString::fromStdString(Help_Html(m)));
+}
+
+void Help_Window::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QTextBrowser::keyPressEvent(event);
+}
+
+Help_Window* Help_Window::Show(Main_Window& face, const QString& anchor) {
+    QWidget* frame = face.window();
+    auto* help = frame->findChild<Help_Window*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) help = new Help_Window(face, frame);
+    if (anchor.isEmpty())
+        help->verticalScrollBar()->setValue(0);
+    else
+        help->scrollToAnchor(anchor);
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
+
+}  // namespace plonk

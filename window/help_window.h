@@ -1,0 +1,24 @@
+// The help window: how to play and the keys, with the game's own pictures. One of
+// it at a time, beside the game (it never blocks the game); Esc closes it.
+#pragma once
+
+#include <QTextBrowser>
+
+namespace plonk {
+
+class Main_Window;
+
+class Help_Window : public QTextBrowser {
+public:
+    // Shows the help window of the face's frame, made on first use, at `anchor`
+    // ("" for the top).
+    static Help_Window* Show(Main_Window& face, const QString& anchor);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Help_Window(Main_Window& face, QWidget* parent);
+};
+
+}  // namespace plonk
