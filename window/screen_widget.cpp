@@ -8,6 +8,7 @@
 
 #include "app/hoofdvenster.h"
 #include "window/drawn_lines.h"
+#include "window/face_tips.h"
 
 namespace plonk {
 
@@ -153,10 +154,10 @@ void Screen_Widget::Paint_Panel(QPainter& p, const Control& c) {
 bool Screen_Widget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Control* c = Control_At(help->pos());
-        if (c && !c->ToolTipText.empty()) {
-            const QRect place(c->Left + kBorder, c->Top + kBorder, c->Width, c->Height);
-            QToolTip::showText(help->globalPos(), QString::fromStdString(c->ToolTipText), this, place);
+        const Screen_Tip tip = Screen_Tip_At(children_, help->pos().x() - kBorder, help->pos().y() - kBorder);
+        if (!tip.Text.empty()) {
+            const QRect place(tip.Left + kBorder, tip.Top + kBorder, tip.Width, tip.Height);
+            QToolTip::showText(help->globalPos(), QString::fromStdString(tip.Text), this, place);
         } else {
             QToolTip::hideText();
             event->ignore();

@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "offscreen/window_harness.h"
+#include "window/face_tips.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {
@@ -32,10 +33,11 @@ TEST(Screen, EveryVisibleChildIsFoundUnderTheMouseWithItsTooltip) {
         ++found;
         QHelpEvent help(QEvent::ToolTip, Centre(*c), screen->mapToGlobal(Centre(*c)));
         QApplication::sendEvent(screen, &help);
-        if (c->ToolTipText.empty()) {
+        const std::string tip = c->ToolTipText.empty() ? Face_Tip_Text(c->Name) : c->ToolTipText;
+        if (tip.empty()) {
             EXPECT_FALSE(help.isAccepted());
         } else {
-            EXPECT_EQ(QToolTip::text().toStdString(), c->ToolTipText);
+            EXPECT_EQ(QToolTip::text().toStdString(), tip);
             ++tips;
         }
     }
@@ -44,6 +46,70 @@ TEST(Screen, EveryVisibleChildIsFoundUnderTheMouseWithItsTooltip) {
     // The border and a point outside every child find nothing.
     EXPECT_EQ(screen->Control_At(QPoint(0, 0)), nullptr);
     EXPECT_EQ(screen->Control_At(QPoint(B + 150, B + 20)), nullptr);
+}
+
+// The tip under a point of the screen's drawing area, "" for none.
+std::string Tip_At(Screen_Widget* screen, QPoint at) {
+    at += QPoint(B, B);
+    QHelpEvent help(QEvent::ToolTip, at, screen->mapToGlobal(at));
+    QApplication::sendEvent(screen, &help);
+    return help.isAccepted() ? QToolTip::text().toStdString() : "";
+}
+
+TEST(Screen, EveryIndicatorTellsWhatItIsLitOrNot) {
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    Hoofdvenster& m = t.M();
+    // Each indicator (and the printed labels of the counters and the clock).
+    const struct {
+        const char* Control;
+        QPoint At;  // a point of the control (its centre) or of its label
+        const char* Says;
+    } cases[] = {
+        {"Pic_Score(0)", {}, "Yellow score"},
+        {"Pic_Score(3)", {}, "Green score"},
+        {"Pic_Corners", {}, "red circled"},
+        {"Pic_4Stars", {}, "star numbers"},
+        {"Pic_3Stars", {}, "3 of the 4 star"},
+        {"Pic_2Stars", {}, "2 of the 4 star"},
+        {"Pic_Vlag(0)", {}, "4 flags lit"},
+        {"Pic_Vlag(3)", {}, "4 flags lit"},
+        {"Pic_16Hit", {}, "hole 16 adds a flag"},
+        {"Pic_Dubbel", {}, "Green double"},
+        {"Pic_Pijl(2)", {}, "Line feature"},
+        {"Pic_Letter(4)", {}, "Moveable line"},
+        {"Pic_4thBall", {}, "4th ball"},
+        {"Pic_5thBall", {}, "5th ball"},
+        {"Pix_XtrBall(4)", {}, "Extra ball"},
+        {"Pic_Kracht", {}, "start speed"},
+        {"Pic_Digit_Main(2)", {}, "Credits"},
+        {"Pic_Digit_Main(0)", {545, 378}, "Credits"},
+        {"Pic_Digit_Stake(4)", {}, "Inserted"},
+        {"Pic_Digit_Stake(0)", {545, 396}, "Inserted"},
+        {"Pic_Digit_Saldo(1)", {}, "Saldo"},
+        {"Pic_Digit_Saldo(0)", {545, 414}, "Saldo"},
+        {"Pic_SaldoSign", {}, "Saldo"},
+        {"Pic_RedBonus", {}, "main card bonus"},
+        {"Pic_GreenBonus", {}, "extra card bonus"},
+        {"Pic_Digit_RedBonus(1)", {}, "Main card bonus"},
+        {"Pic_Digit_Uur(0)", {}, "Time"},
+        {"Pic_Digit_Uur(3)", {622, 452}, "Time"},
+        {"Pic_Ster_Geel", {}, "rolls over"},
+    };
+    for (const auto& c : cases) {
+        Control* control = m.Find_Control(c.Control);
+        ASSERT_NE(control, nullptr) << c.Control;
+        const QPoint at = c.At.isNull() ? Centre(*control) - QPoint(B, B) : c.At;
+        for (const bool lit : {false, true}) {
+            control->Visible = lit;
+            t.W->Sync();
+            EXPECT_NE(Tip_At(t.W->Screen(), at).find(c.Says), std::string::npos)
+                << c.Control << " lit " << lit;
+        }
+    }
+    // A lamp and the empty playfield say nothing.
+    EXPECT_EQ(Tip_At(t.W->Screen(), Centre(m.Lites(12)) - QPoint(B, B)), "");
+    EXPECT_EQ(Tip_At(t.W->Screen(), {150, 20}), "");
 }
 
 TEST(Screen, HiddenChildrenAreNeitherFoundNorPainted) {
