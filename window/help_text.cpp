@@ -111,7 +111,8 @@ std::string Feature_Draw(const Hoofdvenster& m) {
            ", while fewer than four flags are lit.</li>"
            "<li>The star game: 3 STARS " +
            Face_Of(m.Pic_3Stars) + " or the better 2 STARS " + Face_Of(m.Pic_2Stars) +
-           ", except in the two games after a won star game.</li>"
+           ". The star game is not to be had in every game: it rests for a while between chances, and a won "
+           "star game starts the rest again.</li>"
            "<li>Or nothing at all.</li></ul>"
            "<p>The machine learns from your games: after a game that paid out no more than it cost, its "
            "draws "
