@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "app/file_read.h"
 #include "stats/statistics_file.h"
 #include "stats/statistics_json.h"
 #include "stats/statistics_keeper.h"
@@ -14,12 +14,7 @@
 namespace plonk::test {
 namespace {
 
-std::string Read_Text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string Read_Text(const std::string& path) { return Read_Whole(path, 1 << 20).Bytes; }
 void Write_Text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }

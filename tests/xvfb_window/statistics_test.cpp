@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <fstream>
-#include <sstream>
 
+#include "app/file_read.h"
 #include "offscreen/window_harness.h"
 #include "stats/statistics_file.h"
 #include "stats/statistics_json.h"
@@ -50,10 +50,7 @@ struct Framed_Game {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(F.get()));
     }
     std::optional<Statistics> Saved() const {
-        std::ifstream in(Statistics_Path_Beside(Ini()));
-        std::stringstream s;
-        s << in.rdbuf();
-        return Statistics_From_Json(s.str()).Data;
+        return Statistics_From_Json(Read_Whole(Statistics_Path_Beside(Ini()), 1 << 20).Bytes).Data;
     }
     Statistics_Window* Open_Statistics() {
         F->findChild<QAction*>("Menu_Statistics")->trigger();
@@ -61,18 +58,10 @@ struct Framed_Game {
         EXPECT_TRUE(w && QTest::qWaitForWindowExposed(w));
         return w;
     }
-    static std::vector<std::string> Shown(Statistics_Window* w) {
-        std::vector<std::string> values;
-        for (size_t i = 0;; ++i) {
-            auto* l = w->findChild<QLabel*>(QString("Statistics_Value_%1").arg(i));
-            if (!l) return values;
-            values.push_back(l->text().toStdString());
-        }
-    }
-    static std::vector<std::string> Values(const Statistics& s) {
-        std::vector<std::string> values;
-        for (const Statistics_Row& r : Statistics_Rows(s)) values.push_back(r.Value);
-        return values;
+    // The value the window shows in its row `i`.
+    static std::string Shown(Statistics_Window* w, size_t i) {
+        auto* l = w->findChild<QLabel*>(QString("Statistics_Value_%1").arg(i));
+        return l ? l->text().toStdString() : "(no row)";
     }
 };
 
@@ -107,8 +96,10 @@ TEST(WindowStatistics, AGamePlayedIsSavedAndShownAgainAfterARestart) {
     g.Start();
     Statistics_Window* w = g.Open_Statistics();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(Framed_Game::Shown(w), Framed_Game::Values(saved));
-    EXPECT_EQ(Framed_Game::Shown(w)[0], "2");
+    const std::vector<Statistics_Row> rows = Statistics_Rows(saved);
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(Framed_Game::Shown(w, i), rows[i].Value) << rows[i].Name;
+    EXPECT_EQ(Framed_Game::Shown(w, 0), "2");
 
     // The chart on the screen: a bar for each game and the balance line.
     w->Chart()->repaint();
@@ -126,7 +117,7 @@ TEST(WindowStatistics, AGamePlayedIsSavedAndShownAgainAfterARestart) {
     EXPECT_EQ(g.Saved()->Games_Played, 2);
     reset->click();
     EXPECT_EQ(*g.Saved(), Statistics{});
-    EXPECT_EQ(Framed_Game::Shown(w)[0], "0");
+    EXPECT_EQ(Framed_Game::Shown(w, 0), "0");
 }
 
 }  // namespace
