@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/file_read.h"
+#include "app/file_replace.h"
 #include "app/profile_text.h"
 
 namespace plonk {
@@ -24,6 +25,25 @@ std::string Profile_File::Get(const std::string& section, const std::string& key
 bool Profile_File::Put(const std::string& section, const std::string& key, const std::string& value,
                        std::string* error) {
     return Put_All({{section, key, value}}, error);
+}
+
+bool Profile_File::Put_All(const std::vector<Profile_Entry>& entries, std::string* error) {
+    // 1. A name or value that would break a line into two is never written.
+    for (const Profile_Entry& e : entries)
+        for (const std::string* s : {&e.Section, &e.Key, &e.Value})
+            if (s->find_first_of(std::string("\r\n\0", 3)) != std::string::npos) {
+                if (error) *error = "a setting holds a line break";
+                return false;
+            }
+    // 2. One locked read-modify-write of the whole file.
+    return Rewrite_File(
+        path_, {Largest, "a settings file"},
+        [&entries](const std::string& bytes) {
+            Profile_Text text = Parse_Profile(bytes);
+            for (const Profile_Entry& e : entries) Set_Value(text, e.Section, e.Key, e.Value);
+            return Render_Profile(text);
+        },
+        error);
 }
 
 double Leading_Number(const std::string& text) {

@@ -8,10 +8,12 @@
 #include <QStatusBar>
 
 #include "window/help_menu.h"
+#include "window/statistics_menu.h"
 
 namespace plonk {
 
 Game_Frame::Game_Frame(Window_Options options) {
+    const std::string settings_path = options.Settings_Path;
     face_ = new Main_Window(std::move(options), this);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
@@ -28,6 +30,7 @@ Game_Frame::Game_Frame(Window_Options options) {
     statusBar()->setSizeGripEnabled(false);
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     Build_Menus();
+    Add_Statistics(*this, settings_path);
 }
 
 void Game_Frame::Build_Menus() {

@@ -1,5 +1,8 @@
-// Writing the settings file: one locked read-modify-write that replaces the file
-// in one step, through a link to the file it leads to, keeping the file's mode.
+// Replacing a file's contents: one locked read-modify-write that puts the new bytes
+// in place in one step, through a link to the file it leads to, keeping the file's
+// mode.
+#include "app/file_replace.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -8,9 +11,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-
-#include "app/profile_file.h"
-#include "app/profile_text.h"
 
 namespace plonk {
 
@@ -67,7 +67,7 @@ std::string Link_Target(std::string path) {
     throw System_Failure(ELOOP);
 }
 
-// The settings file, opened and locked for writing. `Created` is set when the file
+// The file, opened and locked for writing. `Created` is set when the file
 // did not exist and was made empty here, to be locked.
 struct Locked_File {
     Descriptor Fd;
@@ -103,7 +103,7 @@ void Open_Locked(const std::string& path, Locked_File* f) {
     throw System_Failure(EBUSY);
 }
 
-std::string Read_Locked(const Locked_File& f) {
+std::string Read_Locked(const Locked_File& f, size_t largest, const std::string& kind) {
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -112,7 +112,7 @@ std::string Read_Locked(const Locked_File& f) {
         if (n < 0) throw System_Failure(errno);
         if (n == 0) return bytes;
         bytes.append(buffer, static_cast<size_t>(n));
-        if (bytes.size() > Profile_File::Largest) throw Save_Failure{"it is too large to be a settings file"};
+        if (bytes.size() > largest) throw Save_Failure{"it is too large to be " + kind};
     }
 }
 
@@ -166,28 +166,20 @@ void Replace(const std::string& path, const Locked_File& f, const std::string& b
 
 }  // namespace
 
-bool Profile_File::Put_All(const std::vector<Profile_Entry>& entries, std::string* error) {
-    // 1. A name or value that would break a line into two is never written.
-    for (const Profile_Entry& e : entries)
-        for (const std::string* s : {&e.Section, &e.Key, &e.Value})
-            if (s->find_first_of(std::string("\r\n\0", 3)) != std::string::npos) {
-                if (error) *error = "a setting holds a line break";
-                return false;
-            }
+bool Rewrite_File(const std::string& path_given, const Rewrite_Limits& limits,
+                  const std::function<std::string(const std::string&)>& change, std::string* error) {
     std::string path;
     Locked_File file;
     try {
-        // 2. Through links to the file they lead to; its folder is made when missing.
-        path = Link_Target(path_);
+        // 1. Through links to the file they lead to; its folder is made when missing.
+        path = Link_Target(path_given);
         ::mkdir(Parent_Folder(path).c_str(), 0755);
-        // 3. Lock it, read it, change it, replace it; the lock goes with the descriptor.
+        // 2. Lock it, read it, change it, replace it; the lock goes with the descriptor.
         Open_Locked(path, &file);
-        Profile_Text text = Parse_Profile(Read_Locked(file));
-        for (const Profile_Entry& e : entries) Set_Value(text, e.Section, e.Key, e.Value);
-        Replace(path, file, Render_Profile(text));
+        Replace(path, file, change(Read_Locked(file, limits.Largest, limits.Kind)));
         return true;
     } catch (const Save_Failure& failure) {
-        // 4. A file made empty here for the lock goes again, so a failed save leaves
+        // 3. A file made empty here for the lock goes again, so a failed save leaves
         //    no trace.
         if (file.Created) ::unlink(path.c_str());
         if (error) *error = failure.Reason;

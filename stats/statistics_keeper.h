@@ -1,0 +1,49 @@
+// The statistics of this player, counted from the machine's events and kept in their
+// file: it is written at the end of every game, and again whenever the finished game
+// or the totals change while no ball game is under way (a late collect, an extra
+// ball asked for after the end, points inserted, a reset), so a crash loses at most
+// the game being played. Whatever happens to the file, the game goes on: problems
+// are told to `note` (standard error by default), each reason once in a row.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "stats/statistics.h"
+
+namespace plonk {
+
+class Statistics_Keeper {
+public:
+    using Note = std::function<void(const std::string&)>;
+
+    // `path` empty keeps the statistics in memory only.
+    explicit Statistics_Keeper(std::string path, Note note = {});
+    // What changed since the last save is saved.
+    ~Statistics_Keeper();
+    Statistics_Keeper(const Statistics_Keeper&) = delete;
+    Statistics_Keeper& operator=(const Statistics_Keeper&) = delete;
+
+    void Report(const Game_Event& e);
+    // Forget every statistic, and save that at once.
+    void Reset();
+    // Save now what changed since the last save; true when nothing is left unsaved.
+    bool Save();
+
+    const Statistics& Data() const { return counter_.Data(); }
+    const std::string& Path() const { return path_; }
+    // Called after every change of the statistics.
+    std::function<void()> On_Change;
+
+private:
+    void Tell(const std::string& text);
+
+    std::string path_;
+    Note note_;
+    Statistics_Counter counter_;
+    bool writable_ = true;
+    bool unsaved_ = false;
+    std::string last_note_;
+};
+
+}  // namespace plonk
