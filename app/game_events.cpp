@@ -28,7 +28,7 @@ std::string Feature_Text(const Game_Event& e) {
         case Feature::Nothing:
             return "Feature draw: nothing this time";
         case Feature::All_Levels_To_Two:
-            return "Every odds level up to 2";
+            return "Invest: every odds level up to 2";
         case Feature::Odds_Level:
             return "Feature draw: " + Lower(Win_Kind_Name(e.Win)) + " odds up to level " +
                    std::to_string(e.Level);
@@ -120,7 +120,7 @@ std::string Event_Text(const Game_Event& e) {
             return Extra_Ball_Text(e);
         case Game_Event_Kind::Star_Game:
             return e.Won ? "Star game won: the next game starts from red level " + std::to_string(e.Level)
-                         : "Star game lost";
+                         : "Star game lost: the next game starts at odds level 1";
         case Game_Event_Kind::Game_Over:
             return "Game over: " + Points_Text(e.Points) + " won, " + std::to_string(e.Spent) + " spent";
     }

@@ -7,9 +7,11 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "window/remembered_choices.h"
+
 namespace plonk {
 
-Game_Frame::Game_Frame(Window_Options options) {
+Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings_Path) {
     face_ = new Main_Window(std::move(options), this);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
@@ -22,10 +24,18 @@ Game_Frame::Game_Frame(Window_Options options) {
 
     status_ = new QLabel(this);
     status_->setObjectName("Status_Line");
+    // A long text is cut at the frame's edge; it never widens the frame.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     Build_Menus();
+}
+
+int Game_Frame::Start() {
+    const int status = face_->Start();
+    if (status < 0) Remember_Choices(*face_, Game_Options(settings_path_));
+    return status;
 }
 
 void Game_Frame::Build_Menus() {
@@ -48,7 +58,7 @@ void Game_Frame::Build_Menus() {
 QString Game_Frame::Status_Text() const { return status_->text(); }
 
 void Game_Frame::Show_Status(const Game_Event& e) {
-    const std::string text = Event_Text(e);
+    const std::string text = status_words_.After(e);
     if (text.empty()) return;
     status_->setText(QString::fromStdString(text));
     // Painted at once: the machine may be in the middle of a count-up or a flight.
