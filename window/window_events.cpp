@@ -102,6 +102,7 @@ void Main_Window::Connect_Events() {
 bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
+        case QEvent::KeyRelease:
             return Preview_Key(watched, event);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -120,7 +121,8 @@ bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
     QWidget* first = focusWidget() ? focusWidget() : this;
     if (w != first) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & Qt::AltModifier) return false;
+    if (Held_Key(*key)) return true;
+    if (event->type() != QEvent::KeyPress || key->modifiers() & Qt::AltModifier) return false;
     bool consumed = false;
     for (const QChar ch : key->text()) {
         if (ch.unicode() == 0 || ch.unicode() > 255) continue;
