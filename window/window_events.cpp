@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "window/main_window.h"
+#include "window/space_key.h"
 
 namespace plonk {
 
@@ -95,8 +96,10 @@ void Main_Window::Connect_Events() {
         Run_Event("Slider1", Event_Kind::Change);
     });
 
-    // Every typed key, and the mouse on the controls with mouse events, pass here.
+    // Every typed key, and the mouse on the controls with mouse events, pass here. A
+    // held key (F1, F2) repeats without letting go in between.
     qApp->installEventFilter(this);
+    Key_Repeat_Without_Release();
 }
 
 bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
