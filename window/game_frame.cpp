@@ -34,7 +34,11 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
 
 int Game_Frame::Start() {
     const int status = face_->Start();
-    if (status < 0) Remember_Choices(*face_, Game_Options(settings_path_));
+    if (status >= 0) return status;
+    Remember_Choices(*face_, Game_Options(settings_path_));
+    // Until the first event, the line tells a new player where to begin.
+    if (status_->text().isEmpty())
+        status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
     return status;
 }
 
