@@ -6,11 +6,12 @@ std::string Status_Words::After(const Game_Event& e) {
     // 1. An event with nothing to tell leaves the line alone.
     std::string words = Event_Text(e);
     if (words.empty()) return {};
-    // 2. The star game's result stays in front of the new game it starts.
+    // 2. The star game's result, which tells what the next game starts with, stays
+    //    when that game starts.
     const bool after_star_game =
         e.Kind == Game_Event_Kind::Game_Started && kind_ == Game_Event_Kind::Star_Game;
-    if (after_star_game) words = words_ + "; new game started";
     kind_ = e.Kind;
+    if (after_star_game) return {};
     // 3. The same words again are counted.
     if (words == words_) {
         ++times_;

@@ -1,8 +1,9 @@
 // What the status line says as the machine reports one event after another. Each
 // event with words replaces the line, with two exceptions that keep a player from
 // missing what happened:
-//   - a new game that starts right after the star game keeps the star game's result
-//     in front, since both happen in the same press;
+//   - a new game that starts right after the star game leaves the star game's result
+//     on the line (it tells what the new game starts with), since both happen in the
+//     same press;
 //   - the same words again in a row (a held "Request extra balls" that wins nothing,
 //     a second drained ball) count how often, so every try shows.
 #pragma once
