@@ -98,20 +98,23 @@ TEST(WindowWinOnCard, TheStatusLineNamesAWinWhileItsRowIsFramedOnTheCard) {
     EXPECT_EQ(first.Win, Win_Kind::Yellow);
     EXPECT_EQ(first.Count, 4);
     EXPECT_EQ(said.toStdString(), "Yellow zone, row of 4: " + std::to_string(first.Points) + " points");
-    // Every lamp of the row wears its frame on the display, light outside and dark
-    // inside; no other lamp does.
+    // During the count-up every lamp of the row wears its frame on the display, light
+    // outside and dark inside, and no other lamp does; once it is over, none does.
+    ASSERT_FALSE(counted.isNull());
     for (int i = 0; i < 50; ++i) {
-        const QRect lamp = On_Display(face, m.Lites(i));
-        const QPoint ring = lamp.topLeft() - QPoint(Row_Mark::kGap + Row_Mark::kWidth, 0);
-        const bool framed =
-            (shot.pixel(ring) & 0xFFFFFF) == 0xFFFFFF && (shot.pixel(ring + QPoint(1, 0)) & 0xFFFFFF) == 0;
-        EXPECT_EQ(framed, (first.Cells >> i & 1) == 1) << "lamp " << i;
+        const QPoint ring =
+            On_Display(face, m.Lites(i)).topLeft() - QPoint(Row_Mark::kGap + Row_Mark::kWidth, 0);
+        auto framed = [&ring](const QImage& display) {
+            return (display.pixel(ring) & 0xFFFFFF) == 0xFFFFFF &&
+                   (display.pixel(ring + QPoint(1, 0)) & 0xFFFFFF) == 0;
+        };
+        EXPECT_EQ(framed(shot), (first.Cells >> i & 1) == 1) << "lamp " << i;
+        EXPECT_FALSE(framed(counted)) << "lamp " << i;
     }
     // The status line's words were on the display during the count-up already: they
     // look as they do when it is over, and not as the line did before.
     auto* line = frame.findChild<QLabel*>("Status_Line");
     const QRect words(line->mapToGlobal(QPoint(0, 0)), line->size());
-    ASSERT_FALSE(counted.isNull());
     EXPECT_EQ(shot.copy(words), counted.copy(words));
     EXPECT_NE(shot.copy(words), before.copy(words));
 }
