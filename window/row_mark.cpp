@@ -35,17 +35,17 @@ QRegion Row_Mark::Region(const Hoofdvenster& m) const {
 }
 
 void Row_Mark::Paint(QPainter& p, const Hoofdvenster& m) const {
-    // Two rings of one pixel each, light outside and dark inside, so the frame shows
-    // on every colour of the card.
+    // Rings of one pixel each, light outside and dark inside, so the frame shows on
+    // every colour of the card.
     p.save();
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < kCells; ++i) {
         if (!(cells_ >> i & 1)) continue;
         const QRect frame = Frame_Of(m.Lites(i));
-        p.setPen(QPen(kOuter, 1));
-        p.drawRect(frame.adjusted(0, 0, -1, -1));
-        p.setPen(QPen(kInner, 1));
-        p.drawRect(frame.adjusted(1, 1, -2, -2));
+        for (int ring = 0; ring < kWidth; ++ring) {
+            p.setPen(QPen(ring < kWidth - 1 ? kOuter : kInner, 1));
+            p.drawRect(frame.adjusted(ring, ring, -ring - 1, -ring - 1));
+        }
     }
     p.restore();
 }

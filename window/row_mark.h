@@ -26,9 +26,10 @@ public:
     // Paint the frames, the painter's origin at the drawing area's top left.
     void Paint(QPainter& p, const Hoofdvenster& m) const;
 
-    // The frame's width and its distance from the lamp, in pixels.
-    static constexpr int kWidth = 2;
-    static constexpr int kGap = 1;
+    // The frame's width and its distance from the lamp, in pixels: a light ring
+    // of all but the last pixel, then a dark one.
+    static constexpr int kWidth = 3;
+    static constexpr int kGap = 0;
 
 private:
     uint64_t cells_ = 0;

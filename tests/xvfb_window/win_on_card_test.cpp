@@ -106,7 +106,7 @@ TEST(WindowWinOnCard, TheStatusLineNamesAWinWhileItsRowIsFramedOnTheCard) {
             On_Display(face, m.Lites(i)).topLeft() - QPoint(Row_Mark::kGap + Row_Mark::kWidth, 0);
         auto framed = [&ring](const QImage& display) {
             return (display.pixel(ring) & 0xFFFFFF) == 0xFFFFFF &&
-                   (display.pixel(ring + QPoint(1, 0)) & 0xFFFFFF) == 0;
+                   (display.pixel(ring + QPoint(Row_Mark::kWidth - 1, 0)) & 0xFFFFFF) == 0;
         };
         EXPECT_EQ(framed(shot), (first.Cells >> i & 1) == 1) << "lamp " << i;
         EXPECT_FALSE(framed(counted)) << "lamp " << i;
