@@ -1,6 +1,8 @@
 // The events in the player's words.
 #include "app/game_events.h"
 
+#include "features/star_prize.h"
+
 namespace plonk {
 
 namespace {
@@ -28,7 +30,7 @@ std::string Feature_Text(const Game_Event& e) {
         case Feature::Nothing:
             return "Feature draw: nothing this time";
         case Feature::All_Levels_To_Two:
-            return "Every odds level up to 2";
+            return "Invest: every odds level up to 2";
         case Feature::Odds_Level:
             return "Feature draw: " + Lower(Win_Kind_Name(e.Win)) + " odds up to level " +
                    std::to_string(e.Level);
@@ -61,6 +63,18 @@ std::string Payment_Text(const Game_Event& e) {
         default:
             return Win_Kind_Name(e.Win) + " zone, row of " + std::to_string(e.Count) + ": " + points;
     }
+}
+
+// What a won star game gives the next game, by the red level of the finished one.
+std::string Star_Prize_Text(int red_level) {
+    const Star_Prize p = Star_Prize_For(red_level);
+    std::string text = "Star game won: next game yellow " + std::to_string(p.Yellow) + ", red " +
+                       std::to_string(p.Red) + ", white " + std::to_string(p.White) + ", green " +
+                       std::to_string(p.Green);
+    if (p.Line_Level >= 6) text += ", lines A-" + std::string(1, static_cast<char>('A' + p.Line_Level - 6));
+    text += p.Corners ? ", corners" : ", 4 stars";
+    if (p.Fifth_Ball) text += ", 5th ball";
+    return text;
 }
 
 std::string Extra_Ball_Text(const Game_Event& e) {
@@ -119,8 +133,7 @@ std::string Event_Text(const Game_Event& e) {
         case Game_Event_Kind::Extra_Ball:
             return Extra_Ball_Text(e);
         case Game_Event_Kind::Star_Game:
-            return e.Won ? "Star game won: the next game starts from red level " + std::to_string(e.Level)
-                         : "Star game lost";
+            return e.Won ? Star_Prize_Text(e.Level) : "Star game lost: the next game starts at odds level 1";
         case Game_Event_Kind::Game_Over:
             return "Game over: " + Points_Text(e.Points) + " won, " + std::to_string(e.Spent) + " spent";
     }

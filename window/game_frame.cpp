@@ -8,12 +8,12 @@
 #include <QStatusBar>
 
 #include "window/help_menu.h"
+#include "window/remembered_choices.h"
 #include "window/statistics_menu.h"
 
 namespace plonk {
 
-Game_Frame::Game_Frame(Window_Options options) {
-    const std::string settings_path = options.Settings_Path;
+Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings_Path) {
     face_ = new Main_Window(std::move(options), this);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
@@ -26,11 +26,23 @@ Game_Frame::Game_Frame(Window_Options options) {
 
     status_ = new QLabel(this);
     status_->setObjectName("Status_Line");
+    // A long text is cut at the frame's edge; it never widens the frame.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     Build_Menus();
-    Add_Statistics(*this, settings_path);
+    Add_Statistics(*this, settings_path_);
+}
+
+int Game_Frame::Start() {
+    const int status = face_->Start();
+    if (status >= 0) return status;
+    Remember_Choices(*face_, Game_Options(settings_path_));
+    // Until the first event, the line tells a new player where to begin.
+    if (status_->text().isEmpty())
+        status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
+    return status;
 }
 
 void Game_Frame::Build_Menus() {
@@ -54,7 +66,7 @@ void Game_Frame::Build_Menus() {
 QString Game_Frame::Status_Text() const { return status_->text(); }
 
 void Game_Frame::Show_Status(const Game_Event& e) {
-    const std::string text = Event_Text(e);
+    const std::string text = status_words_.After(e);
     if (text.empty()) return;
     status_->setText(QString::fromStdString(text));
     // Painted at once: the machine may be in the middle of a count-up or a flight.

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "window/main_window.h"
+#include "window/status_words.h"
 
 class QMenu;
 class QLabel;
@@ -15,9 +16,9 @@ class Game_Frame : public QMainWindow {
 public:
     explicit Game_Frame(Window_Options options);
 
-    // The machine's start-up inside the frame; the exit status when the program
-    // already ended, else -1.
-    int Start() { return face_->Start(); }
+    // The machine's start-up inside the frame, then the player's remembered choices;
+    // the exit status when the program already ended, else -1.
+    int Start();
 
     Main_Window& Face() { return *face_; }
     // The menu bar's menus, in this order; each part of the game adds its own items.
@@ -39,6 +40,8 @@ private:
     QMenu* view_menu_ = nullptr;
     QMenu* help_menu_ = nullptr;
     QLabel* status_ = nullptr;
+    Status_Words status_words_;
+    std::string settings_path_;
 };
 
 }  // namespace plonk

@@ -74,6 +74,7 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
 
     Build_Widgets();
     Connect_Events();
+    Listen([this](const Game_Event& e) { screen_->Follow(e); });
     Sync();
 }
 

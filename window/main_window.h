@@ -20,6 +20,7 @@
 class QMenu;
 class QAction;
 class QScreen;
+class QKeyEvent;
 
 namespace plonk {
 
@@ -116,6 +117,7 @@ private:
     void Apply_Focus();
     bool Faces_Load();
     bool Preview_Key(QObject* watched, QEvent* event);
+    bool Held_Key(const QKeyEvent& key);
     bool Mouse_On_Control(QObject* watched, QEvent* event);
     void Stop_On_Failure(const std::string& event, const std::string& what);
 
@@ -138,6 +140,7 @@ private:
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen
     std::set<std::string> held_;           // those whose press the machine heard, until released
+    std::set<std::string> keys_held_;      // those held down by their key (F1, F2)
     std::vector<std::function<void(const Game_Event&)>> listeners_;
 };
 

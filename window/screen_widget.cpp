@@ -117,6 +117,17 @@ void Screen_Widget::paintEvent(QPaintEvent* event) {
         if (!event->region().intersects(place)) continue;
         Paint_Child(p, *c);
     }
+
+    // 3. The row being paid, over the card.
+    p.translate(area.topLeft());
+    mark_.Paint(p, m_);
+}
+
+void Screen_Widget::Follow(const Game_Event& e) {
+    QRegion changed = mark_.Region(m_);
+    if (!mark_.Follow(e)) return;
+    changed += mark_.Region(m_);
+    repaint(changed.translated(kBorder, kBorder));
 }
 
 void Screen_Widget::Paint_Child(QPainter& p, const Control& c) {

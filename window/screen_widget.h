@@ -11,6 +11,7 @@
 
 #include "app/controls.h"
 #include "window/picture_cache.h"
+#include "window/row_mark.h"
 
 namespace plonk {
 
@@ -32,6 +33,10 @@ public:
     void Repaint_Changes();
     // The picture a control shows: its run-time picture, else its own face.
     const QPixmap& Picture_Of(const Control& c);
+    // Follow what the machine reports: the row being paid is marked on the card at
+    // once, and unmarked when its count-up is over.
+    void Follow(const Game_Event& e);
+    const Row_Mark& Mark() const { return mark_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +63,7 @@ private:
     std::vector<const Control*> children_;
     std::map<std::string, std::vector<const Control*>> labels_;  // a panel's labels
     std::vector<Shown> shown_;                                   // self first, then children_
+    Row_Mark mark_;
 };
 
 }  // namespace plonk

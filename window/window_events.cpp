@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "window/main_window.h"
+#include "window/space_key.h"
 
 namespace plonk {
 
@@ -95,13 +96,16 @@ void Main_Window::Connect_Events() {
         Run_Event("Slider1", Event_Kind::Change);
     });
 
-    // Every typed key, and the mouse on the controls with mouse events, pass here.
+    // Every typed key, and the mouse on the controls with mouse events, pass here. A
+    // held key (F1, F2) repeats without letting go in between.
     qApp->installEventFilter(this);
+    Key_Repeat_Without_Release();
 }
 
 bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
+        case QEvent::KeyRelease:
             return Preview_Key(watched, event);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -120,7 +124,8 @@ bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
     QWidget* first = focusWidget() ? focusWidget() : this;
     if (w != first) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & Qt::AltModifier) return false;
+    if (Held_Key(*key)) return true;
+    if (event->type() != QEvent::KeyPress || key->modifiers() & Qt::AltModifier) return false;
     bool consumed = false;
     for (const QChar ch : key->text()) {
         if (ch.unicode() == 0 || ch.unicode() > 255) continue;

@@ -4,7 +4,9 @@
 # balls, invest again for the next game, play it out and close answering Yes. Each
 # step waits for what the window shows: the credits, read off the screen digit by
 # digit against the digit pictures, the game buttons' faces, and a playfield at
-# rest. At the end the settings file must hold credits = stake + balance.
+# rest. At the end the settings file must hold credits = stake + balance. With
+# KEYS_ONLY=1 (keyboard_game.sh) the game is played without a single mouse event:
+# F1 and F2 are held down by their keys.
 # Usage: whole_game.sh PATH-TO-PLONK SCREENSHOT-DIR
 source "$(dirname "$0")/common.bash"
 home=$work
@@ -43,7 +45,20 @@ xdotool windowfocus --sync "$frame"
 
 # The mouse rests over the playfield between presses, so no button shows a hover.
 f1_left=562 f2_left=578 f1_x=569 f2_x=585 row_y=474
-away() { xdotool mousemove --window "$wid" 320 200; }
+away() { [ -n "${KEYS_ONLY:-}" ] || xdotool mousemove --window "$wid" 320 200; }
+# hold_down KEY X / let_go KEY: the button with that key on its face (at X on the
+# button row) held down and let go, by the mouse or by its key.
+hold_down() {
+    if [ -n "${KEYS_ONLY:-}" ]; then
+        xdotool keydown "$1"
+    else
+        xdotool mousemove --window "$wid" "$2" $row_y mousedown 1
+    fi
+}
+let_go() {
+    if [ -n "${KEYS_ONLY:-}" ]; then xdotool keyup "$1"; else xdotool mouseup 1; fi
+    away
+}
 looks() { [ "$(button_look "$1")" = "$2" ]; }
 looks_not() { [ "$(button_look "$1")" != "$2" ]; }
 # One ball, and wait until no ball flies.
@@ -71,10 +86,9 @@ f2_off=$(button_look $f2_left)
 
 # 2. Hold "Invest points" until the screen shows it repeating (the press and two
 #    ticks of the timer at least), let go, and read the credits once they stand.
-xdotool mousemove --window "$wid" $f1_x $row_y mousedown 1
+hold_down F1 $f1_x
 until_true 20 credits_below 98 || stop "holding invest points spent only $((100 - 10#$(credits)))"
-xdotool mouseup 1
-away
+let_go F1
 until_true 10 idle || stop "the window never came to rest"
 invested=$(credits)
 until_true 5 credits_are "$invested" || stop "the credits went on changing after the release"
@@ -87,10 +101,9 @@ say "played $(credits)"
 played=$(credits)
 
 # 4. Hold "Request extra balls" until a request is paid for, and let go.
-xdotool mousemove --window "$wid" $f2_x $row_y mousedown 1
+hold_down F2 $f2_x
 until_true 20 credits_below $((10#$played)) || stop "asking for extra balls spent nothing"
-xdotool mouseup 1
-away
+let_go F2
 until_true 10 idle
 say "extra $(credits)"
 
@@ -100,10 +113,9 @@ shoot_until $f1_left looks "$f1_on"
 # 6. A press on "Invest points" collects the card (any win is at least 4 points)
 #    and charges one point for the next game: the credits change.
 before=$(credits)
-xdotool mousemove --window "$wid" $f1_x $row_y mousedown 1
+hold_down F1 $f1_x
 until_true 20 eval '! credits_are "$before"' || stop "the next game did not start"
-xdotool mouseup 1
-away
+let_go F1
 until_true 10 idle
 say "next $(credits)"
 

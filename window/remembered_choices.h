@@ -1,0 +1,17 @@
+// "Show &Tips" and "&Automatic Scan" as the player last left them, kept between runs
+// in the options of the settings file.
+#pragma once
+
+#include "window/game_options.h"
+
+namespace plonk {
+
+class Main_Window;
+
+// After the machine's start-up: each box the options name is set as it was left,
+// as if ticked by the player; from then on every change of either box is written at
+// once. A value that cannot be written is left to the next change: the machine's
+// own values, and the user's lines, stay as they are.
+void Remember_Choices(Main_Window& w, const Game_Options& options);
+
+}  // namespace plonk
