@@ -7,9 +7,12 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "window/frame_manners.h"
+
 namespace plonk {
 
 Game_Frame::Game_Frame(Window_Options options) {
+    const std::string settings_path = options.Settings_Path;
     face_ = new Main_Window(std::move(options), this);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
@@ -26,6 +29,7 @@ Game_Frame::Game_Frame(Window_Options options) {
     statusBar()->setSizeGripEnabled(false);
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     Build_Menus();
+    Add_Desktop_Manners(*this, settings_path);
 }
 
 void Game_Frame::Build_Menus() {
