@@ -17,6 +17,7 @@
 
 #include "window/face_button.h"
 #include "window/screen_widget.h"
+#include "window/zoom_style.h"
 
 namespace plonk {
 
@@ -81,6 +82,7 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
 
 Main_Window::~Main_Window() {
     qApp->removeEventFilter(this);
+    for (const auto& [name, w] : widgets_) w->setStyle(nullptr);
     sound_->Close();
 }
 
@@ -191,8 +193,16 @@ void Main_Window::Set_Zoom(int zoom) {
     setFont(grown);
     Fit_Captions();
     screen_->Set_Zoom(zoom_);
-    for (const auto& [name, w] : widgets_)
-        if (auto* button = dynamic_cast<Face_Button*>(w)) button->Set_Zoom(zoom_);
+    // The Qt controls measure themselves grown with the zoom; at zoom 1 they take the
+    // program's own style again. A style is let go only once no control uses it.
+    std::unique_ptr<QStyle> style = zoom_ > 1 ? std::make_unique<Zoom_Style>(zoom_) : nullptr;
+    for (const auto& [name, w] : widgets_) {
+        if (auto* button = dynamic_cast<Face_Button*>(w))
+            button->Set_Zoom(zoom_);
+        else if (w != screen_)
+            w->setStyle(style.get());
+    }
+    zoom_style_.swap(style);
     Sync();
 }
 

@@ -20,6 +20,7 @@
 class QMenu;
 class QAction;
 class QScreen;
+class QStyle;
 
 namespace plonk {
 
@@ -142,6 +143,7 @@ private:
     QTimer timer1_, timer2_;
     Step_Pacer pacer_;
     int zoom_ = 1;
+    std::unique_ptr<QStyle> zoom_style_;  // the Qt controls' look when zoomed
     bool busy_ = false;
     bool syncing_ = false;
     bool ended_ = false;
