@@ -65,6 +65,7 @@ TEST(WindowPlace, RestoredOnItsScreenOrCentredOnThePrimary) {
 
 TEST(WindowIcon, FoundBesideTheBuiltOrTheInstalledData) {
     namespace fs = std::filesystem;
+    App();
     EXPECT_TRUE(Game_Icon(PLONK_BIN_DIR).availableSizes().contains(QSize(48, 48)));
     Temp_Folder root;
     const fs::path data = fs::path(root.Path()) / "share/plonk", apps = data / "../icons/hicolor/32x32/apps";
