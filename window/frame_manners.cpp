@@ -14,11 +14,10 @@ namespace plonk {
 
 namespace {
 
-constexpr int kMost_Zoom = 3;
-
 // 1x, 2x and 3x in the View menu, one of them ticked; Ctrl+1, Ctrl+2 and Ctrl+3,
 // which no key of the game uses. A choice shows at once and is kept.
 void Add_Zoom(Game_Frame& frame, const Game_Options& options) {
+    constexpr int kMost_Zoom = Main_Window::kMost_Zoom;
     const int kept = options.Number(option_key::Zoom, 1, kMost_Zoom).value_or(1);
     auto* group = new QActionGroup(&frame);
     group->setExclusive(true);

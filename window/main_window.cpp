@@ -186,7 +186,7 @@ void Main_Window::Fit_Captions() {
 }
 
 void Main_Window::Set_Zoom(int zoom) {
-    zoom_ = std::clamp(zoom, 1, 3);
+    zoom_ = std::clamp(zoom, 1, kMost_Zoom);
     setFixedSize(kWidth * zoom_, kHeight * zoom_);
     QFont grown = font();
     grown.setPixelSize(kFont_Pixels * zoom_);

@@ -49,6 +49,7 @@ public:
     static constexpr int kTwips_Per_Pixel = 15;
     // The face's own size and caption font, at zoom 1.
     static constexpr int kWidth = 663, kHeight = 534, kFont_Pixels = 11;
+    static constexpr int kMost_Zoom = 3;
 
     explicit Main_Window(Window_Options options, QWidget* parent = nullptr);
     ~Main_Window() override;
@@ -76,7 +77,7 @@ public:
     bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
-    // Show the face this many times as large (1 to 3): its pictures enlarged pixel by
+    // Show the face this many times as large (1 to kMost_Zoom): its pictures enlarged pixel by
     // pixel, its controls and their captions grown with them.
     void Set_Zoom(int zoom);
     int Zoom() const { return zoom_; }
