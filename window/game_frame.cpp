@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "window/frame_manners.h"
 #include "window/help_menu.h"
 #include "window/remembered_choices.h"
 #include "window/statistics_menu.h"
@@ -33,6 +34,7 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     Build_Menus();
     Add_Statistics(*this, settings_path_);
+    Add_Desktop_Manners(*this, settings_path_);
 }
 
 int Game_Frame::Start() {

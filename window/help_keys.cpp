@@ -38,6 +38,8 @@ std::vector<std::vector<std::string>> Game_Keys(const Hoofdvenster& m) {
             {"<b>Alt+" + Key_Name(letter) + "</b>", Escape(Plain_Caption(c->Caption)), "as a click on it"});
     }
     rows.push_back({"<b>Ctrl+Q</b>", "Close (Game menu)", "while no game runs"});
+    rows.push_back({"<b>Ctrl+T</b>", "Statistics (Game menu)", "any time"});
+    rows.push_back({"<b>Ctrl+1</b>, <b>Ctrl+2</b>, <b>Ctrl+3</b>", "Zoom 1x, 2x, 3x (View menu)", "any time"});
     rows.push_back({"<b>Esc</b>", "closes this help", "in this window"});
     return rows;
 }

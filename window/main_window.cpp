@@ -11,11 +11,13 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
 #include "window/face_button.h"
 #include "window/screen_widget.h"
+#include "window/zoom_style.h"
 
 namespace plonk {
 
@@ -27,10 +29,10 @@ int Pixels(int twips) {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// The caption fits its box: the font shrinks a pixel at a time until it does.
-void Fit_Font(QWidget* w, const QString& text, int room) {
+// The caption fits its box: the font shrinks a pixel at a time from `size` until it
+// does.
+void Fit_Font(QWidget* w, const QString& text, int room, int size) {
     QFont font = w->font();
-    int size = font.pixelSize() > 0 ? font.pixelSize() : 11;
     for (; size > 7; --size) {
         font.setPixelSize(size);
         if (QFontMetrics(font).horizontalAdvance(QString(text).remove('&')) <= room) break;
@@ -60,7 +62,7 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
     m_ = std::make_unique<Hoofdvenster>(*this, options_.Settings_Path);
 
     setWindowTitle("Plonk for Windows");
-    setFixedSize(663, 534);
+    setFixedSize(kWidth, kHeight);
     QPalette classic = palette();
     classic.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     classic.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
@@ -69,10 +71,11 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
         classic.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     setPalette(classic);
     QFont font = this->font();
-    font.setPixelSize(11);
+    font.setPixelSize(kFont_Pixels);
     setFont(font);
 
     Build_Widgets();
+    Fit_Captions();
     Connect_Events();
     Listen([this](const Game_Event& e) { screen_->Follow(e); });
     Sync();
@@ -80,6 +83,7 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
 
 Main_Window::~Main_Window() {
     qApp->removeEventFilter(this);
+    for (const auto& [name, w] : widgets_) w->setStyle(nullptr);
     sound_->Close();
 }
 
@@ -96,7 +100,7 @@ void Main_Window::Build_Widgets() {
         QWidget* w = Make_Widget(*c);
         if (!w) continue;
         w->setObjectName(Text(c->Name));
-        w->setGeometry(Pixels(c->Left), Pixels(c->Top), Pixels(c->Width), Pixels(c->Height));
+        w->setGeometry(Place(*c));
         widgets_[c->Name] = w;
         widget_names_[w] = c->Name;
     }
@@ -131,9 +135,7 @@ QWidget* Main_Window::Make_Widget(Control& c) {
             return b;
         }
         case Control_Kind::Check_Box: {
-            auto* b = new QCheckBox(Text(c.Caption), this);
-            Fit_Font(b, b->text(), Pixels(c.Width) - 20);
-            return b;
+            return new QCheckBox(Text(c.Caption), this);
         }
         case Control_Kind::Slider: {
             auto* s = new QSlider(Qt::Horizontal, this);
@@ -146,7 +148,6 @@ QWidget* Main_Window::Make_Widget(Control& c) {
         case Control_Kind::Label: {
             auto* l = new QLabel(Text(c.Caption), this);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            Fit_Font(l, l->text(), Pixels(c.Width));
             return l;
         }
         default:
@@ -168,8 +169,46 @@ void Main_Window::Sync() {
     syncing_ = false;
 }
 
+QRect Main_Window::Place(const Control& c) const {
+    return QRect(Pixels(c.Left) * zoom_, Pixels(c.Top) * zoom_, Pixels(c.Width) * zoom_,
+                 Pixels(c.Height) * zoom_);
+}
+
+void Main_Window::Fit_Captions() {
+    // A check box keeps room for its tick box.
+    for (const auto& [name, w] : widgets_) {
+        const Control& c = *m_->Find_Control(name);
+        const int room = Pixels(c.Width) * zoom_;
+        if (auto* box = qobject_cast<QCheckBox*>(w))
+            Fit_Font(box, box->text(), room - 20 * zoom_, kFont_Pixels * zoom_);
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            Fit_Font(label, label->text(), room, kFont_Pixels * zoom_);
+    }
+}
+
+void Main_Window::Set_Zoom(int zoom) {
+    zoom_ = std::clamp(zoom, 1, kMost_Zoom);
+    setFixedSize(kWidth * zoom_, kHeight * zoom_);
+    QFont grown = font();
+    grown.setPixelSize(kFont_Pixels * zoom_);
+    setFont(grown);
+    Fit_Captions();
+    screen_->Set_Zoom(zoom_);
+    // The Qt controls measure themselves grown with the zoom; at zoom 1 they take the
+    // program's own style again. A style is let go only once no control uses it.
+    std::unique_ptr<QStyle> style = zoom_ > 1 ? std::make_unique<Zoom_Style>(zoom_) : nullptr;
+    for (const auto& [name, w] : widgets_) {
+        if (auto* button = dynamic_cast<Face_Button*>(w))
+            button->Set_Zoom(zoom_);
+        else if (w != screen_)
+            w->setStyle(style.get());
+    }
+    zoom_style_.swap(style);
+    Sync();
+}
+
 void Main_Window::Sync_Widget(const Control& c, QWidget* w) {
-    w->setGeometry(Pixels(c.Left), Pixels(c.Top), Pixels(c.Width), Pixels(c.Height));
+    w->setGeometry(Place(c));
     w->setVisible(c.Visible);
     w->setEnabled(c.Enabled);
     const QString tip = Text(c.ToolTipText);

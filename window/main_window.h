@@ -21,6 +21,7 @@ class QMenu;
 class QAction;
 class QScreen;
 class QKeyEvent;
+class QStyle;
 
 namespace plonk {
 
@@ -47,6 +48,9 @@ struct Window_Options {
 class Main_Window : public QWidget, public Toolkit {
 public:
     static constexpr int kTwips_Per_Pixel = 15;
+    // The face's own size and caption font, at zoom 1.
+    static constexpr int kWidth = 663, kHeight = 534, kFont_Pixels = 11;
+    static constexpr int kMost_Zoom = 3;
 
     explicit Main_Window(Window_Options options, QWidget* parent = nullptr);
     ~Main_Window() override;
@@ -74,6 +78,10 @@ public:
     bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
+    // Show the face this many times as large (1 to kMost_Zoom): its pictures enlarged pixel by
+    // pixel, its controls and their captions grown with them.
+    void Set_Zoom(int zoom);
+    int Zoom() const { return zoom_; }
     // The window is asked to close (its close box): the machine decides. True when it
     // may close.
     bool Close_Asked();
@@ -113,6 +121,9 @@ private:
     QWidget* Make_Widget(Control& c);
     void Connect_Events();
     void Sync_Widget(const Control& c, QWidget* w);
+    // Where a control's widget lies on the face, zoomed.
+    QRect Place(const Control& c) const;
+    void Fit_Captions();
     void Sync_Timer(QTimer& timer, const Control& c);
     void Apply_Focus();
     bool Faces_Load();
@@ -134,6 +145,8 @@ private:
     std::map<QObject*, std::string> widget_names_;    // the control each widget shows
     QTimer timer1_, timer2_;
     Step_Pacer pacer_;
+    int zoom_ = 1;
+    std::unique_ptr<QStyle> zoom_style_;  // the Qt controls' look when zoomed
     bool busy_ = false;
     bool syncing_ = false;
     bool ended_ = false;

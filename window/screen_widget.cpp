@@ -5,10 +5,12 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/hoofdvenster.h"
 #include "window/drawn_lines.h"
 #include "window/face_tips.h"
+#include "window/pixel_zoom.h"
 
 namespace plonk {
 
@@ -53,7 +55,13 @@ QRect Screen_Widget::Place_Of(const Control& c) {
     return place;
 }
 
-const Control* Screen_Widget::Control_At(QPoint point) const {
+void Screen_Widget::Set_Zoom(int zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+const Control* Screen_Widget::Control_At(QPoint widget_point) const {
+    const QPoint point(widget_point.x() / zoom_, widget_point.y() / zoom_);
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         const Control& c = **it;
         if (c.Visible && QRect(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height).contains(point))
@@ -65,7 +73,7 @@ const Control* Screen_Widget::Control_At(QPoint point) const {
 Screen_Widget::Shown Screen_Widget::Look_Of(const Control* c) {
     Shown s;
     s.Visible = c->Visible;
-    s.Place = c == self_ ? rect() : Place_Of(*c);
+    s.Place = c == self_ ? Own_Rect() : Place_Of(*c);
     s.Picture = c->Picture.empty() ? c->Face : c->Picture;
     s.Lines = c->Lines;
     return s;
@@ -78,7 +86,7 @@ QRegion Screen_Widget::Changed_Region() {
     for (const Control* c : children_) now.push_back(Look_Of(c));
     QRegion changed;
     if (shown_.size() != now.size() || !(shown_[0] == now[0])) {
-        changed = rect();
+        changed = Own_Rect();
     } else {
         for (size_t i = 1; i < now.size(); ++i) {
             if (shown_[i] == now[i]) continue;
@@ -92,14 +100,29 @@ QRegion Screen_Widget::Changed_Region() {
 
 void Screen_Widget::Repaint_Changes() {
     const QRegion changed = Changed_Region();
-    if (!changed.isEmpty()) repaint(changed);
+    if (!changed.isEmpty()) repaint(Widget_Part(changed, zoom_));
 }
 
 void Screen_Widget::paintEvent(QPaintEvent* event) {
+    // 1. Paint the part to be shown at the screen's own size, 2. show it enlarged.
+    QRegion part = Face_Part(event->region(), zoom_);
+    if (face_.size() != Own_Rect().size()) {
+        face_ = QImage(Own_Rect().size(), QImage::Format_RGB32);
+        part = Own_Rect();
+    }
+    {
+        QPainter p(&face_);
+        Paint_Face(p, part);
+    }
     QPainter p(this);
-    qDrawWinPanel(&p, rect(), palette(), true);
-    const QRect area(kBorder, kBorder, width() - 2 * kBorder, height() - 2 * kBorder);
-    p.setClipRegion(event->region().intersected(area));
+    Show_Enlarged(p, face_, part, zoom_);
+}
+
+void Screen_Widget::Paint_Face(QPainter& p, const QRegion& part) {
+    const QRect own = Own_Rect();
+    qDrawWinPanel(&p, own, palette(), true);
+    const QRect area(kBorder, kBorder, own.width() - 2 * kBorder, own.height() - 2 * kBorder);
+    p.setClipRegion(part.intersected(area));
 
     // 1. The background, then the lines drawn on the screen itself.
     p.fillRect(area, Qt::black);
@@ -114,7 +137,7 @@ void Screen_Widget::paintEvent(QPaintEvent* event) {
     for (const Control* c : children_) {
         if (!c->Visible) continue;
         const QRect place = Place_Of(*c);
-        if (!event->region().intersects(place)) continue;
+        if (!part.intersects(place)) continue;
         Paint_Child(p, *c);
     }
 
@@ -127,7 +150,7 @@ void Screen_Widget::Follow(const Game_Event& e) {
     QRegion changed = mark_.Region(m_);
     if (!mark_.Follow(e)) return;
     changed += mark_.Region(m_);
-    repaint(changed.translated(kBorder, kBorder));
+    repaint(Widget_Part(changed.translated(kBorder, kBorder), zoom_));
 }
 
 void Screen_Widget::Paint_Child(QPainter& p, const Control& c) {
@@ -153,7 +176,10 @@ void Screen_Widget::Paint_Panel(QPainter& p, const Control& c) {
     qDrawWinPanel(&p, box, palette(), false, nullptr);
     p.fillRect(box.adjusted(2, 2, -2, -2), kPanel_Grey);
     p.setPen(Qt::black);
-    p.setFont(font());
+    // The window's font grows with the zoom; the screen is painted at its own size.
+    QFont own = font();
+    if (own.pixelSize() > 0) own.setPixelSize(std::max(1, own.pixelSize() / zoom_));
+    p.setFont(own);
     for (const Control* label : labels_[c.Name]) {
         if (!label->Visible) continue;
         const QRect text_box(box.left() + label->Left, box.top() + label->Top, label->Width, label->Height);
@@ -165,9 +191,11 @@ void Screen_Widget::Paint_Panel(QPainter& p, const Control& c) {
 bool Screen_Widget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Screen_Tip tip = Screen_Tip_At(children_, help->pos().x() - kBorder, help->pos().y() - kBorder);
+        const QPoint at(help->pos().x() / zoom_, help->pos().y() / zoom_);
+        const Screen_Tip tip = Screen_Tip_At(children_, at.x() - kBorder, at.y() - kBorder);
         if (!tip.Text.empty()) {
-            const QRect place(tip.Left + kBorder, tip.Top + kBorder, tip.Width, tip.Height);
+            const QRect place =
+                Widget_Part(QRect(tip.Left + kBorder, tip.Top + kBorder, tip.Width, tip.Height), zoom_);
             QToolTip::showText(help->globalPos(), QString::fromStdString(tip.Text), this, place);
         } else {
             QToolTip::hideText();

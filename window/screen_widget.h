@@ -1,8 +1,10 @@
 // Pic_Scherm: the 640 x 480 game screen, painted from the control data. Its
 // children are no widgets of their own: each is a picture (or a panel with text)
-// drawn at its place, in pixels inside the screen's drawing area.
+// drawn at its place, in pixels inside the screen's drawing area. The screen is
+// painted at its own size and shown `Zoom` times as large, every pixel a block.
 #pragma once
 
+#include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <map>
@@ -24,10 +26,13 @@ public:
 
     Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std::string folder, QWidget* parent);
 
+    // Shown this many times as large (1 to 3).
+    void Set_Zoom(int zoom);
+    int Zoom() const { return zoom_; }
     // The topmost visible child under a point of this widget, or nullptr.
     const Control* Control_At(QPoint point) const;
-    // What changed since the last call (or since construction), in widget
-    // coordinates: the old and new places of every child whose look changed.
+    // What changed since the last call (or since construction), in the screen's own
+    // pixels: the old and new places of every child whose look changed.
     QRegion Changed_Region();
     // Repaint only what changed, at once.
     void Repaint_Changes();
@@ -50,6 +55,9 @@ private:
         std::vector<Drawn_Line> Lines;
         bool operator==(const Shown&) const = default;
     };
+    // The whole screen in its own pixels.
+    QRect Own_Rect() const { return QRect(0, 0, width() / zoom_, height() / zoom_); }
+    void Paint_Face(QPainter& p, const QRegion& part);
     Shown Look_Of(const Control* c);
     QRect Place_Of(const Control& c);
     void Paint_Child(QPainter& p, const Control& c);
@@ -64,6 +72,8 @@ private:
     std::map<std::string, std::vector<const Control*>> labels_;  // a panel's labels
     std::vector<Shown> shown_;                                   // self first, then children_
     Row_Mark mark_;
+    int zoom_ = 1;
+    QImage face_;  // the screen at its own size
 };
 
 }  // namespace plonk

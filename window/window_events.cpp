@@ -146,8 +146,9 @@ bool Main_Window::Mouse_On_Control(QObject* watched, QEvent* event) {
     const std::string& name = named->second;
     auto* mouse = static_cast<QMouseEvent*>(event);
     Event_Args args;
-    args.X = static_cast<float>(mouse->position().x() * kTwips_Per_Pixel);
-    args.Y = static_cast<float>(mouse->position().y() * kTwips_Per_Pixel);
+    // The machine counts in twips of the face at its own size, whatever the zoom.
+    args.X = static_cast<float>(mouse->position().x() * kTwips_Per_Pixel / zoom_);
+    args.Y = static_cast<float>(mouse->position().y() * kTwips_Per_Pixel / zoom_);
     args.Button = Button_Code(mouse->button());
     args.Shift = Shift_Code(mouse->modifiers());
     const bool release = event->type() == QEvent::MouseButtonRelease;

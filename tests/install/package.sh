@@ -45,6 +45,8 @@ source "$5"
 if ! find_face "$frame"; then echo "no face in the window" >"$3"; kill "$pid"; exit 0; fi
 digit_hashes "$4"
 if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
+# The window shows the installed icon.
+if ! xprop -id "$frame" _NET_WM_ICON | grep -q 'Icon ('; then echo "no window icon" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"
 kill "$pid"
 wait "$pid"

@@ -13,11 +13,12 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "${BASH_SOURCE[0]}")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# in_display ARG...: runs "$work/session.sh" in a virtual display of its own, with
-# the settings under "$work/config", given ARG... and then the screen helpers.
+# in_display ARG...: runs "$work/session.sh" in a virtual display of its own
+# (`display_size`, 800x600 unless set), with the settings under "$work/config",
+# given ARG... and then the screen helpers.
 in_display() {
     HOME="$work" XDG_CONFIG_HOME="$work/config" \
-        xvfb-run -a -s "-screen 0 800x600x24" \
+        xvfb-run -a -s "-screen 0 ${display_size:-800x600}x24" \
         bash "$work/session.sh" "$@" "$(dirname "${BASH_SOURCE[0]}")/screen.bash" ||
         fail "xvfb-run failed"
 }

@@ -13,12 +13,21 @@ until_true() {
     done
 }
 
-# find_face FRAME: `wid` becomes the window showing the machine's face (663 x 534)
-# below the frame's menu bar, once it is there; false when it is not within 10 s.
-face_of() { xwininfo -children -id "$1" 2>/dev/null </dev/null | awk '/ 663x534[+]/ {print $1; exit}'; }
+# find_face FRAME: `wid` becomes the window showing the machine's face (663 x 534,
+# or 2 or 3 times as large when zoomed) below the frame's menu bar, once it is there,
+# and `zoom` how many times as large it is; false when it is not within 10 s.
+zoom=1
+face_of() {
+    xwininfo -children -id "$1" 2>/dev/null </dev/null | awk '{
+        for (i = 2; i <= NF; i++)
+            if ($i ~ /^(663x534|1326x1068|1989x1602)[+]/) { print $1, int($i) / 663; exit }
+    }'
+}
 face_shown() {
-    wid=$(face_of "$face_frame")
-    [ -n "$wid" ]
+    local width_zoom
+    read -r wid width_zoom <<<"$(face_of "$face_frame")"
+    [ -n "$wid" ] || return 1
+    zoom=$width_zoom
 }
 find_face() {
     face_frame=$1
@@ -31,6 +40,15 @@ shoot() { import -window "$wid" "$scratch/$1.png" 2>/dev/null; }
 # region_hash NAME WxH+X+Y: the hash of that part of the screenshot NAME.
 region_hash() { convert "$scratch/$1.png" -crop "$2" +repage -format '%#' info: 2>/dev/null; }
 
+# face_hash NAME WxH+X+Y: the hash of that part of the face (in the face's own
+# pixels) in the screenshot NAME, taken at the face's zoom.
+face_hash() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$2"
+    convert "$scratch/$1.png" -crop "$((w * zoom))x$((h * zoom))+$((x * zoom))+$((y * zoom))" +repage \
+        -sample "${w}x${h}!" -format '%#' info: 2>/dev/null
+}
+
 # digit_hashes FOLDER: learns the ten digit pictures of the counters.
 declare -A digit_of=()
 digit_hashes() {
@@ -41,12 +59,12 @@ digit_hashes() {
 }
 
 # credits: the five credit digits on show now (7 x 13 pixels at 602 + 8 i, 384 on
-# the window), "?" for one that is no digit picture.
+# the face), "?" for one that is no digit picture.
 credits() {
     local text="" i h
     shoot credits
     for i in 0 1 2 3 4; do
-        h=$(region_hash credits "7x13+$((602 + 8 * i))+384")
+        h=$(face_hash credits "7x13+$((602 + 8 * i))+384")
         text="$text${digit_of[$h]:-?}"
     done
     echo "$text"

@@ -37,9 +37,11 @@ Window_Under_Test& Shown_Window() {
     return *t;
 }
 
-// Painting the ball at a new place, as the flight does once a frame.
+// Painting the ball at a new place, as the flight does once a frame, with the face
+// shown 1, 2 or 3 times as large.
 void Paint_Of_The_Moved_Ball(benchmark::State& state) {
     Window_Under_Test& t = Shown_Window();
+    t.W->Set_Zoom(static_cast<int>(state.range(0)));
     Control& ball = t.M().Image_Bal(0);
     int step = 0;
     for (auto _ : state) {
@@ -48,8 +50,9 @@ void Paint_Of_The_Moved_Ball(benchmark::State& state) {
         ++step;
         t.W->Screen()->Repaint_Changes();
     }
+    t.W->Set_Zoom(1);
 }
-BENCHMARK(Paint_Of_The_Moved_Ball)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Paint_Of_The_Moved_Ball)->Unit(benchmark::kMicrosecond)->DenseRange(1, 3);
 
 void Refresh_Whole_Window(benchmark::State& state) {
     Window_Under_Test& t = Shown_Window();

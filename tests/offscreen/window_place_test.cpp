@@ -1,0 +1,72 @@
+// Where the window appears at start, and the icon it shows.
+#include "window/window_place.h"
+
+#include <gtest/gtest.h>
+
+#include <QScreen>
+#include <fstream>
+
+#include "offscreen/window_harness.h"
+#include "support/machine.h"
+#include "window/game_options.h"
+#include "window/window_icon.h"
+
+namespace plonk::test {
+namespace {
+
+TEST(WindowPlace, KeptPlacesAreClampedToTheirScreen) {
+    const QRect left(0, 0, 800, 600), right(1920, 0, 1280, 1024);
+    const struct {
+        QPoint saved;
+        QSize size;
+        QRect area;
+        QPoint at;
+    } cases[] = {
+        {{37, 52}, {300, 200}, left, {37, 52}},        {{700, 500}, {300, 200}, left, {500, 400}},
+        {{-50, -20}, {300, 200}, left, {0, 0}},        {{100, 100}, {1000, 700}, left, {0, 0}},
+        {{3100, 900}, {300, 200}, right, {2900, 824}}, {{37, 52}, {300, 200}, right, {1920, 52}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Clamped_Place(c.saved, c.size, c.area), c.at) << c.saved.x();
+}
+
+TEST(WindowPlace, RestoredOnItsScreenOrCentredOnThePrimary) {
+    App();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::string primary = QGuiApplication::primaryScreen()->name().toStdString();
+    const struct {
+        std::string ini;
+        QPoint at;
+    } cases[] = {
+        {"Window_X=37\nWindow_Y=52\nScreen=" + primary, {37, 52}},
+        {"Window_X=99999\nWindow_Y=-5\nScreen=" + primary, {area.right() + 1 - 200, area.top()}},
+        {"Window_X=37\nWindow_Y=52\nScreen=gone", Centred_Place({200, 100}, area)},
+        {"Window_X=37\nScreen=" + primary, {3, 4}},  // no place kept: left alone
+    };
+    for (const auto& c : cases) {
+        Temp_Folder folder;
+        std::ofstream(folder.File("Plonk.ini")) << "[Options]\n" << c.ini << "\n";
+        QWidget window;
+        window.setFixedSize(200, 100);
+        window.move(3, 4);
+        Restore_Place(window, Game_Options(folder.File("Plonk.ini")));
+        EXPECT_EQ(window.pos(), c.at) << c.ini;
+    }
+    // What is kept is found again.
+    Temp_Folder folder;
+    const Game_Options options(folder.File("Plonk.ini"));
+    QWidget kept, next;
+    kept.move(61, 47);
+    ASSERT_TRUE(Remember_Place(kept, options));
+    Restore_Place(next, options);
+    EXPECT_EQ(next.pos(), QPoint(61, 47));
+}
+
+TEST(WindowIcon, FoundBesideTheGamesData) {
+    App();
+    EXPECT_TRUE(Game_Icon(PLONK_BIN_DIR).availableSizes().contains(QSize(48, 48)));
+    Temp_Folder empty;
+    EXPECT_TRUE(Game_Icon(empty.Path()).isNull());
+}
+
+}  // namespace
+}  // namespace plonk::test

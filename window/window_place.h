@@ -1,0 +1,34 @@
+// Where the game's window appears: where it was when the game was last closed, on the
+// screen it was closed on, and always wholly visible there. The place is kept with
+// the game's own choices in the settings file.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace plonk {
+
+class Game_Options;
+
+// `saved` (the window's top left corner) moved the least so that a window of `size`
+// lies wholly in `area`; a window larger than the area keeps its top left corner in it.
+QPoint Clamped_Place(QPoint saved, QSize size, const QRect& area);
+// The top left corner of a window of `size` centred in `area`.
+QPoint Centred_Place(QSize size, const QRect& area);
+
+// Put the top-level `window` where it was kept:
+//   - on the kept screen, at the kept place clamped to that screen;
+//   - centred on the primary screen when the kept screen is gone;
+//   - where the desktop puts it when no place was kept.
+void Restore_Place(QWidget& window, const Game_Options& options);
+// Keep where the top-level `window` is now, and on which screen. False when the
+// settings file could not be written.
+bool Remember_Place(const QWidget& window, const Game_Options& options);
+// After the window changed its size: moved the least so that it stays wholly on its
+// screen.
+void Keep_On_Screen(QWidget& window);
+
+}  // namespace plonk
