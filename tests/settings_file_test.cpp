@@ -19,17 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read_File(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Write_File(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // The nine values a close writes, as the file holds them.
 std::vector<std::string> Saved_Values(const std::string& ini) {
     Profile_File f(ini);

@@ -11,18 +11,6 @@
 namespace plonk::test {
 namespace {
 
-std::string Read_File(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Write_File(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 TEST(LeadingNumber, ReadsTheLeadingNumberOnly) {
     const struct {
         const char* text;

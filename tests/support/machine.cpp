@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 namespace plonk::test {
 
@@ -26,6 +28,17 @@ Machine::Machine(const std::string& ini) {
 std::string Picture_Name(const Control& c) {
     const std::string& p = c.Picture;
     return p.substr(p.find_last_of('/') + 1);
+}
+
+std::string Read_File(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Write_File(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 }  // namespace plonk::test

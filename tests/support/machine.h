@@ -38,6 +38,10 @@ private:
     std::string ini_;
 };
 
+// A whole file's bytes ("" when it cannot be read), and a file made of `text`.
+std::string Read_File(const std::string& path);
+void Write_File(const std::string& path, const std::string& text);
+
 // The file name part of a picture path ("GeleScore_0.bmp").
 std::string Picture_Name(const Control& c);
 
