@@ -99,6 +99,34 @@ inline uint64_t Lit_Cells(uint32_t holes, const Line_Positions& positions) {
     return Lit_Cells(Rings_Of_Holes(holes), positions);
 }
 
+// Where a hole's number stands on the rings: every hole twice, as (line, element).
+struct Ring_Place {
+    int Line = 0, Element = 0;
+};
+constexpr std::array<std::array<Ring_Place, 2>, 26> Make_Hole_Places() {
+    std::array<std::array<Ring_Place, 2>, 26> places{};
+    std::array<int, 26> found{};
+    for (int line = 0; line < Lines; ++line)
+        for (int i = 0; i < Columns; ++i) {
+            const int hole = Card_Ring[line][i];
+            if (found[hole] < 2) places[hole][found[hole]] = {line, i};
+            ++found[hole];
+        }
+    for (int hole = 1; hole <= 25; ++hole)
+        if (found[hole] != 2) throw "every hole stands twice on the rings";
+    return places;
+}
+inline constexpr auto Hole_Places = Make_Hole_Places();
+
+// The cells that show hole `hole` (1..25) with the lines at `positions`: element i of
+// a line at position p stands in column (i - p) Mod 10.
+inline uint64_t Hole_Cells(int hole, const Line_Positions& positions) {
+    uint64_t cells = 0;
+    for (const Ring_Place& at : Hole_Places[hole])
+        cells |= Cell_Bit(at.Line, (at.Element - positions[at.Line] + Columns) % Columns);
+    return cells;
+}
+
 // The holes with a ball in them (`Hole_State(n)` = 1) as a hole mask.
 uint32_t Hole_Bits(const Hoofdvenster& m);
 // The current line positions.
@@ -150,11 +178,28 @@ constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_s
     return z;
 }
 
+// Every cell of these tracks moved `column_shift` columns to the right.
+constexpr uint64_t Track_Cells(const std::array<Track, 6>& tracks, int column_shift) {
+    uint64_t cells = 0;
+    for (const Track& t : tracks)
+        for (int i = 0; i < 5; ++i)
+            cells |= uint64_t{1} << (t.First + column_shift + i * Direction_Step[t.Direction]);
+    return cells;
+}
+
 inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
     Make_Shape(Zone_Tracks(true), 0),   // yellow
     Make_Shape(Zone_Tracks(false), 0),  // red
     Make_Shape(Zone_Tracks(true), 5),   // white
     Make_Shape(Zone_Tracks(false), 5),  // green
+};
+
+// The cells of each zone's tracks: a zone's rows lie in these cells only.
+inline constexpr uint64_t Zone_Cells[Zone_Count] = {
+    Track_Cells(Zone_Tracks(true), 0),
+    Track_Cells(Zone_Tracks(false), 0),
+    Track_Cells(Zone_Tracks(true), 5),
+    Track_Cells(Zone_Tracks(false), 5),
 };
 
 // Red's four corners A0, A4, E0, E4 and green's four stars A7, C5, C9, E7: with
@@ -192,10 +237,15 @@ inline Row_Runs Runs_Of(uint64_t lit) {
 inline int Longest_Row(const Row_Runs& runs, Zone zone, uint64_t pattern) {
     const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
     if (pattern != 0 && (runs.Lit & pattern) == pattern) return 5;
-    uint64_t found[3] = {};
-    for (int k = 0; k < 3; ++k)
-        for (int d = 0; d < Direction_Count; ++d) found[k] |= runs.Run[k][d] & z.Start[k][d];
-    return found[2] ? 5 : found[1] ? 4 : found[0] ? 3 : 0;
+    auto found = [&](int k) {
+        uint64_t cells = 0;
+        for (int d = 0; d < Direction_Count; ++d) cells |= runs.Run[k][d] & z.Start[k][d];
+        return cells != 0;
+    };
+    // A longer row holds a three-row that starts where it starts: without a three-row
+    // there is none.
+    if (!found(0)) return 0;
+    return found(2) ? 5 : found(1) ? 4 : 3;
 }
 
 // What a zone's evaluator answers: the longest row not paid yet in this game.

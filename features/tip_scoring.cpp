@@ -1,5 +1,8 @@
 #include "features/tip_scoring.h"
 
+#include <algorithm>
+#include <span>
+
 namespace plonk {
 
 namespace {
@@ -35,16 +38,18 @@ void Rank(Tip_Result& r) {
 Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried,
                       bool last_ball) {
     Tip_Result r;
-    // 1. How many codes were tried, and the highest of them.
-    int n = 0, last = 0;
+    // 1. The codes tried, in ascending order; the last of them is the highest.
+    std::array<int, Line_Set_Codes> codes;
+    int n = 0;
     for (int c = 0; c < Line_Set_Codes; ++c)
-        if (tried[c]) ++n, last = c;
+        if (tried[c]) codes[n++] = c;
+    int last = n > 0 ? codes[n - 1] : 0;
+    const std::span<const int> tried_codes(codes.data(), static_cast<size_t>(n));
     if (n > 1 && last_ball) {
         // 2. The last ball before the lines freeze: the setting with the largest total
         //    wins (the lowest code among equals), and the holes score there.
         long best_total = 0;
-        for (int c = 0; c < Line_Set_Codes; ++c) {
-            if (!tried[c]) continue;
+        for (int c : tried_codes) {
             long total = 0;
             for (int hole = 1; hole <= 25; ++hole)
                 for (const Win_Kind_Rule& k : Win_Kinds) total += values(hole, c, k.Kind);
@@ -62,8 +67,7 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
             Integer score = 0;
             for (const Win_Kind_Rule& k : Win_Kinds) {
                 Integer best = 0;
-                for (int c = 0; c < Line_Set_Codes; ++c)
-                    if (tried[c] && values(hole, c, k.Kind) > best) best = values(hole, c, k.Kind);
+                for (int c : tried_codes) best = std::max(best, values(hole, c, k.Kind));
                 score = Add16(score, best);
             }
             r.Hole_Score[hole] = score;

@@ -10,12 +10,13 @@ namespace plonk {
 namespace {
 
 // What the trials need of the record, read once: for each row kind in force its
-// zone, level, marks and pattern, and for each card bonus whether it is open, its
-// cells and its points.
+// zone, the cells that can change its answer, its level, marks and pattern; and for
+// each card bonus whether it is open, its cells and its points.
 struct Trial_Rules {
     struct Row {
         Win_Kind Kind;
         card::Zone Zone;
+        uint64_t Cells;
         Integer Level;
         card::Paid_Marks Marks;
         uint64_t Pattern;
@@ -34,8 +35,12 @@ struct Trial_Rules {
 Trial_Rules Read_Rules(const Hoofdvenster& h) {
     Trial_Rules t;
     for (const Win_Kind_Rule& k : Win_Kinds) {
-        if (k.Is_Row() && In_Force(h, k))
-            t.Rows[t.Row_Count++] = {k.Kind, k.Zone, h.*k.Level, Marks_Now(h, k), Pattern_Now(h, k)};
+        if (k.Is_Row() && In_Force(h, k)) {
+            const uint64_t pattern = Pattern_Now(h, k);
+            t.Rows[t.Row_Count++] = {
+                k.Kind,     k.Zone,          card::Zone_Cells[static_cast<int>(k.Zone)] | pattern,
+                h.*k.Level, Marks_Now(h, k), pattern};
+        }
         // An open card bonus is worth its counter, held within 16 bits.
         if (!k.Is_Row() && Bonus_Open(h, k.Kind))
             t.Bonuses[t.Bonus_Count++] = {k.Kind, k.Pattern, Saturate16(h.*k.Counter)};
@@ -43,13 +48,34 @@ Trial_Rules Read_Rules(const Hoofdvenster& h) {
     return t;
 }
 
-// The values of one trial ball: what each kind would pay with these lit cells, the
-// paid marks as they were before the trial.
-void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, Tip_Values& values, int hole,
-           int code) {
+// What each row kind answers with the lit cells of one setting, before any trial.
+using Row_Counts = std::array<int, Win_Kind_Count>;
+
+Row_Counts Counts_Without_Trial(const Trial_Rules& t, uint64_t lit) {
+    Row_Counts counts{};
+    const card::Row_Runs runs = card::Runs_Of(lit);
     for (int i = 0; i < t.Row_Count; ++i) {
         const Trial_Rules::Row& r = t.Rows[i];
-        const int count = card::Zone_Result(lit, r.Zone, r.Marks, r.Pattern);
+        counts[i] = card::Zone_Result(runs, r.Zone, r.Marks, r.Pattern);
+    }
+    return counts;
+}
+
+// The values of one trial ball lighting `cells` on the card `lit`: what each kind
+// would pay, the paid marks as they were before the trial. A kind none of whose
+// cells the ball lights answers as without it.
+void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, uint64_t cells,
+           const Row_Counts& without, Tip_Values& values, int hole, int code) {
+    lit |= cells;
+    card::Row_Runs runs;
+    bool have_runs = false;
+    for (int i = 0; i < t.Row_Count; ++i) {
+        const Trial_Rules::Row& r = t.Rows[i];
+        int count = without[i];
+        if ((cells & r.Cells) != 0) {
+            if (!have_runs) runs = card::Runs_Of(lit), have_runs = true;
+            count = card::Zone_Result(runs, r.Zone, r.Marks, r.Pattern);
+        }
         if (count == 0) continue;
         bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
         values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
@@ -79,15 +105,14 @@ void Hoofdvenster::Set_Tip() {
     const Line_Ranges r = Search_Ranges(*this);
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
     //    ball in every unlit hole.
-    const uint32_t holes = card::Hole_Bits(*this);
-    std::array<card::Lit_Rings, 26> trial_rings{};
-    for (int hole = 1; hole <= 25; ++hole)
-        if (Hole_State(hole) == 0) trial_rings[hole] = card::Rings_Of_Holes(holes | card::Hole_Bit(hole));
+    const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
         tried[code] = true;
+        const uint64_t lit = card::Lit_Cells(rings, pos);
+        const Row_Counts without = Counts_Without_Trial(rules, lit);
         for (int hole = 1; hole <= 25; ++hole)
             if (Hole_State(hole) == 0)
-                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole, code);
+                Trial(*this, rules, lit, card::Hole_Cells(hole, pos), without, values, hole, code);
     });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.
