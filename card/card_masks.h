@@ -178,28 +178,11 @@ constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_s
     return z;
 }
 
-// Every cell of these tracks moved `column_shift` columns to the right.
-constexpr uint64_t Track_Cells(const std::array<Track, 6>& tracks, int column_shift) {
-    uint64_t cells = 0;
-    for (const Track& t : tracks)
-        for (int i = 0; i < 5; ++i)
-            cells |= uint64_t{1} << (t.First + column_shift + i * Direction_Step[t.Direction]);
-    return cells;
-}
-
 inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
     Make_Shape(Zone_Tracks(true), 0),   // yellow
     Make_Shape(Zone_Tracks(false), 0),  // red
     Make_Shape(Zone_Tracks(true), 5),   // white
     Make_Shape(Zone_Tracks(false), 5),  // green
-};
-
-// The cells of each zone's tracks: a zone's rows lie in these cells only.
-inline constexpr uint64_t Zone_Cells[Zone_Count] = {
-    Track_Cells(Zone_Tracks(true), 0),
-    Track_Cells(Zone_Tracks(false), 0),
-    Track_Cells(Zone_Tracks(true), 5),
-    Track_Cells(Zone_Tracks(false), 5),
 };
 
 // Red's four corners A0, A4, E0, E4 and green's four stars A7, C5, C9, E7: with
@@ -248,19 +231,24 @@ inline int Longest_Row(const Row_Runs& runs, Zone zone, uint64_t pattern) {
     return found(2) ? 5 : found(1) ? 4 : 3;
 }
 
-// What a zone's evaluator answers: the longest row not paid yet in this game.
+// What a zone's evaluator answers: the longest row not paid yet in this game, from
+// the zone's longest complete row (the pattern, when switched on, counting as five).
 //   1. Five-row paid: 0, nothing else is looked at.
-//   2..3. The pattern (when switched on) or a complete five-row: 5.
+//   2..3. The pattern or a complete five-row: 5.
 //   4..5. Four-row paid: 0; else a complete four-row: 4.
 //   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
-inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
+inline int Zone_Answer(int longest, Paid_Marks paid) {
     if (paid.Got5) return 0;
-    const int longest = Longest_Row(runs, zone, pattern);
     if (longest == 5) return 5;
     if (paid.Got4) return 0;
     if (longest == 4) return 4;
     if (paid.Got3) return 0;
     return longest;
+}
+
+inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
+    if (paid.Got5) return 0;
+    return Zone_Answer(Longest_Row(runs, zone, pattern), paid);
 }
 
 inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, uint64_t pattern) {

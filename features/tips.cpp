@@ -1,8 +1,10 @@
 // Tips: the best holes and the best line setting. Every trial works on bit masks of
 // the card, so the search writes nothing into the record and touches no control.
+#include <algorithm>
 #include <array>
 
 #include "card/card_masks.h"
+#include "card/zone_rows.h"
 #include "features/tip_scoring.h"
 
 namespace plonk {
@@ -10,13 +12,12 @@ namespace plonk {
 namespace {
 
 // What the trials need of the record, read once: for each row kind in force its
-// zone, the cells that can change its answer, its level, marks and pattern; and for
-// each card bonus whether it is open, its cells and its points.
+// zone, level, marks and pattern; and for each card bonus whether it is open, its
+// cells and its points.
 struct Trial_Rules {
     struct Row {
         Win_Kind Kind;
         card::Zone Zone;
-        uint64_t Cells;
         Integer Level;
         card::Paid_Marks Marks;
         uint64_t Pattern;
@@ -36,10 +37,7 @@ Trial_Rules Read_Rules(const Hoofdvenster& h) {
     Trial_Rules t;
     for (const Win_Kind_Rule& k : Win_Kinds) {
         if (k.Is_Row() && In_Force(h, k)) {
-            const uint64_t pattern = Pattern_Now(h, k);
-            t.Rows[t.Row_Count++] = {
-                k.Kind,     k.Zone,          card::Zone_Cells[static_cast<int>(k.Zone)] | pattern,
-                h.*k.Level, Marks_Now(h, k), pattern};
+            t.Rows[t.Row_Count++] = {k.Kind, k.Zone, h.*k.Level, Marks_Now(h, k), Pattern_Now(h, k)};
         }
         // An open card bonus is worth its counter, held within 16 bits.
         if (!k.Is_Row() && Bonus_Open(h, k.Kind))
@@ -48,41 +46,38 @@ Trial_Rules Read_Rules(const Hoofdvenster& h) {
     return t;
 }
 
-// What each row kind answers with the lit cells of one setting, before any trial.
-using Row_Counts = std::array<int, Win_Kind_Count>;
-
-Row_Counts Counts_Without_Trial(const Trial_Rules& t, uint64_t lit) {
-    Row_Counts counts{};
-    const card::Row_Runs runs = card::Runs_Of(lit);
+// The trials of one setting: with the lit cells `lit`, a trial ball in every unlit
+// hole, what each kind would pay, the paid marks as they were before the trial.
+void Trials(const Hoofdvenster& h, const Trial_Rules& t, const card::Line_Positions& pos, uint64_t lit,
+            Tip_Values& values, int code) {
+    // 1. What one more ball could complete in each kind's zone and pattern.
+    const card::Cell_Holes shown = card::Holes_Shown(pos);
+    std::array<card::Row_Reach, card::Zone_Count> zones;
+    std::array<bool, card::Zone_Count> zone_done{};
+    std::array<card::Row_Reach, Win_Kind_Count> patterns{};
     for (int i = 0; i < t.Row_Count; ++i) {
         const Trial_Rules::Row& r = t.Rows[i];
-        counts[i] = card::Zone_Result(runs, r.Zone, r.Marks, r.Pattern);
+        const int z = static_cast<int>(r.Zone);
+        if (!zone_done[z]) zones[z] = card::Zone_Reach(r.Zone, lit, shown), zone_done[z] = true;
+        if (r.Pattern != 0) patterns[i].Add(lit, shown, r.Pattern, 5);
     }
-    return counts;
-}
-
-// The values of one trial ball lighting `cells` on the card `lit`: what each kind
-// would pay, the paid marks as they were before the trial. A kind none of whose
-// cells the ball lights answers as without it.
-void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, uint64_t cells,
-           const Row_Counts& without, Tip_Values& values, int hole, int code) {
-    lit |= cells;
-    card::Row_Runs runs;
-    bool have_runs = false;
-    for (int i = 0; i < t.Row_Count; ++i) {
-        const Trial_Rules::Row& r = t.Rows[i];
-        int count = without[i];
-        if ((cells & r.Cells) != 0) {
-            if (!have_runs) runs = card::Runs_Of(lit), have_runs = true;
-            count = card::Zone_Result(runs, r.Zone, r.Marks, r.Pattern);
+    // 2. Each trial ball.
+    for (int hole = 1; hole <= 25; ++hole) {
+        if (h.Hole_State(hole) != 0) continue;
+        for (int i = 0; i < t.Row_Count; ++i) {
+            const Trial_Rules::Row& r = t.Rows[i];
+            const int longest =
+                std::max(zones[static_cast<int>(r.Zone)].Longest_With(hole), patterns[i].Longest_With(hole));
+            const int count = card::Zone_Answer(longest, r.Marks);
+            if (count == 0) continue;
+            bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
+            values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
         }
-        if (count == 0) continue;
-        bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
-        values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
-    }
-    for (int i = 0; i < t.Bonus_Count; ++i) {
-        const Trial_Rules::Bonus& b = t.Bonuses[i];
-        if ((lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
+        const uint64_t trial_lit = lit | card::Hole_Cells(hole, pos);
+        for (int i = 0; i < t.Bonus_Count; ++i) {
+            const Trial_Rules::Bonus& b = t.Bonuses[i];
+            if ((trial_lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
+        }
     }
 }
 
@@ -108,11 +103,7 @@ void Hoofdvenster::Set_Tip() {
     const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
         tried[code] = true;
-        const uint64_t lit = card::Lit_Cells(rings, pos);
-        const Row_Counts without = Counts_Without_Trial(rules, lit);
-        for (int hole = 1; hole <= 25; ++hole)
-            if (Hole_State(hole) == 0)
-                Trial(*this, rules, lit, card::Hole_Cells(hole, pos), without, values, hole, code);
+        Trials(*this, rules, pos, card::Lit_Cells(rings, pos), values, code);
     });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.
