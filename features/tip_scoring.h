@@ -27,6 +27,8 @@ public:
     Integer operator()(int hole, int code, Win_Kind kind) const {
         return slot_[Code(code)] < 0 ? Integer{0} : v_[Index(hole, code, kind)];
     }
+    // Whether any value of the code was given: every value of another code is 0.
+    bool Has(int code) const { return slot_[Code(code)] >= 0; }
 
 private:
     static constexpr size_t Slot_Size = 26 * 8;
