@@ -110,12 +110,12 @@ void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
 }
 
 void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
-    const std::string path = App_Folder + file_name;
-    if (!Tk.Can_Load_Picture(path)) {
-        Tk.Message("File not found: '" + path + "'", "Plonk for Windows");
+    picture_path_.assign(App_Folder).append(file_name);
+    if (!Tk.Can_Load_Picture(picture_path_)) {
+        Tk.Message("File not found: '" + picture_path_ + "'", "Plonk for Windows");
         End_Program(1);
     }
-    c.Picture = path;
+    c.Picture.assign(picture_path_);
     c.Lines.clear();
 }
 

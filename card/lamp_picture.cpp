@@ -1,6 +1,10 @@
 // The lamp picture rule.
 #include "card/lamp_picture.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+
 #include "app/hoofdvenster.h"
 #include "card/card_table.h"
 
@@ -8,11 +12,13 @@ namespace plonk::card {
 
 std::string Lamp_Picture(int number, bool lit, bool mid) {
     // The last two characters of the text of number + 100: "01" .. "25".
-    const std::string digits = std::to_string(number + 100);
-    std::string name = digits.substr(digits.size() - 2);
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number + 100).ptr;
+    std::string name(end - std::min<std::ptrdiff_t>(2, end - digits), end);
     name += lit ? "-on" : "-off";
     if (mid) name += "-mid";
-    return name + ".gif";
+    name += ".gif";
+    return name;
 }
 
 void Show_Lamp(Hoofdvenster& m, int line, int column, bool force_unlit) {
