@@ -65,6 +65,8 @@ public:
     void Space_At_Random(double p, uint64_t seed);
 
 private:
+    // Whether requests are noted at all: kept in the log or traced.
+    bool Noting() const { return Log_Limit > 0 || Trace; }
     void Note(const std::string& entry);
     void Change_Space_At_Random();
 
