@@ -32,14 +32,12 @@ void Copy(const Table& from, Table& to) {
     std::copy(std::begin(from.v), std::end(from.v), std::begin(to.v));
 }
 
-}  // namespace
-
-// The toolkit of the table's own board: it notes every sound and star rollover of
-// the flight being recorded, and holds the space bar up.
-class Flight_Table::Recorder : public Toolkit {
+// The toolkit of a board of the table: it notes every sound and star rollover of
+// the flight being flown, and holds the space bar up.
+class Recorder : public Toolkit {
 public:
     const Hoofdvenster* Board = nullptr;
-    std::vector<Event> Events;
+    std::vector<uint8_t> Events;
 
     void Begin() {
         Events.clear();
@@ -49,12 +47,12 @@ public:
         // A rollover sound goes with the star that has just gone out: the yellow one
         // when it is out and not yet noted, else the red one.
         if (handle != static_cast<int32_t>(Sound::Rollover)) {
-            Events.push_back(static_cast<Event>(handle));
+            Events.push_back(static_cast<uint8_t>(handle));
         } else if (!Board->Yellow_Star_Lit && !yellow_noted_) {
             yellow_noted_ = true;
-            Events.push_back(static_cast<Event>(Yellow_Star_Event));
+            Events.push_back(Yellow_Star_Event);
         } else {
-            Events.push_back(static_cast<Event>(Red_Star_Event));
+            Events.push_back(Red_Star_Event);
         }
     }
     bool Space_Down() override { return false; }
@@ -78,26 +76,55 @@ private:
     bool yellow_noted_ = false;
 };
 
+}  // namespace
+
+class Flight_Table::Board {
+public:
+    Recorder Tk;
+    Hoofdvenster M{Tk, std::string()};
+
+    explicit Board(const Hoofdvenster& tables) {
+        Tk.Board = &M;
+        Copy(tables.Zone_Map, M.Zone_Map);
+        Copy(tables.Pin_Angle, M.Pin_Angle);
+        Copy(tables.Left_Spring_Angle, M.Left_Spring_Angle);
+        Copy(tables.Right_Spring_Angle, M.Right_Spring_Angle);
+        // Every sound is heard, as its own number.
+        for (int n = 0; n < Sound_Count; ++n) M.Sound_Handle(n) = n;
+        M.Option1.Value = 1;
+        M.Balls_Played = 0;
+    }
+
+    Flown Fly(const Hoofdvenster& m, uint32_t taken) {
+        // 1. The same holes taken, the ball at the same start and both stars lit, so
+        //    that a rollover of either is noted.
+        for (int n = 1; n <= board::Hole_Count; ++n)
+            M.Hole_State(n) = static_cast<Integer>((taken >> n) & 1u);
+        M.Ball_X = m.Ball_X;
+        M.Ball_Y = m.Ball_Y;
+        M.Ball_VX = m.Ball_VX;
+        M.Ball_VY = m.Ball_VY;
+        M.Yellow_Star_Lit = M.Red_Star_Lit = true;
+        // 2. The flight, step by step, and where it ended.
+        Tk.Begin();
+        Flight g;
+        const Flight_End end = plonk::Fly(M, g);
+        const Control& ball = M.Image_Bal(M.Balls_Played);
+        return {{end, static_cast<int>(g.Hole), g.Steps, M.Ball_X, M.Ball_Y, M.Ball_VX, M.Ball_VY, ball.Left,
+                 ball.Top, 0, 0},
+                Tk.Events,
+                g.Holes_Asked};
+    }
+};
+
 Flight_Table::Flight_Table(const Hoofdvenster& board)
-    : recorder_(std::make_unique<Recorder>()),
-      board_(std::make_unique<Hoofdvenster>(*recorder_, std::string())),
-      by_start_(static_cast<size_t>(Start_Fractions * Start_Speeds)) {
-    Hoofdvenster& b = *board_;
-    recorder_->Board = &b;
-    Copy(board.Zone_Map, b.Zone_Map);
-    Copy(board.Pin_Angle, b.Pin_Angle);
-    Copy(board.Left_Spring_Angle, b.Left_Spring_Angle);
-    Copy(board.Right_Spring_Angle, b.Right_Spring_Angle);
-    // Every sound is heard, as its own number.
-    for (int n = 0; n < Sound_Count; ++n) b.Sound_Handle(n) = n;
-    b.Option1.Value = 1;
-    b.Balls_Played = 0;
-}
+    : model_(std::make_unique<Board>(board)),
+      by_start_(static_cast<size_t>(Start_Fractions * Start_Speeds)) {}
 
 Flight_Table::~Flight_Table() = default;
 
 bool Flight_Table::Fits(const Hoofdvenster& m) const {
-    const Hoofdvenster& b = *board_;
+    const Hoofdvenster& b = model_->M;
     return Same(m.Zone_Map, b.Zone_Map) && Same(m.Pin_Angle, b.Pin_Angle) &&
            Same(m.Left_Spring_Angle, b.Left_Spring_Angle) && Same(m.Right_Spring_Angle, b.Right_Spring_Angle);
 }
@@ -118,35 +145,38 @@ const Flight_Table::Ending* Flight_Table::Find(int start, uint32_t taken) const 
     return nullptr;
 }
 
-const Flight_Table::Ending& Flight_Table::Record(int start, const Hoofdvenster& m, uint32_t taken) {
-    // 1. The table's board with the same holes taken, the ball at the same start and
-    //    both stars lit, so that a rollover of either is noted.
-    Hoofdvenster& b = *board_;
-    for (int n = 1; n <= board::Hole_Count; ++n) b.Hole_State(n) = static_cast<Integer>((taken >> n) & 1u);
-    b.Ball_X = m.Ball_X;
-    b.Ball_Y = m.Ball_Y;
-    b.Ball_VX = m.Ball_VX;
-    b.Ball_VY = m.Ball_VY;
-    b.Yellow_Star_Lit = b.Red_Star_Lit = true;
-    // 2. The flight, step by step.
-    recorder_->Begin();
-    Flight g;
-    const Flight_End end = plonk::Fly(b, g);
-    // 3. Its ending and events, kept under the holes it asked about.
-    const Control& ball = b.Image_Bal(b.Balls_Played);
-    endings_.push_back({end, static_cast<int>(g.Hole), g.Steps, b.Ball_X, b.Ball_Y, b.Ball_VX, b.Ball_VY,
-                        ball.Left, ball.Top, static_cast<uint32_t>(events_.size()),
-                        static_cast<uint32_t>(recorder_->Events.size())});
-    events_.insert(events_.end(), recorder_->Events.begin(), recorder_->Events.end());
+Flight_Table::Flown Flight_Table::Fly_On_A_Board(const Hoofdvenster& m, uint32_t taken) {
+    std::unique_ptr<Board> board;
+    {
+        std::lock_guard hold(idle_lock_);
+        if (!idle_.empty()) {
+            board = std::move(idle_.back());
+            idle_.pop_back();
+        }
+    }
+    if (!board) board = std::make_unique<Board>(model_->M);
+    Flown flown = board->Fly(m, taken);
+    std::lock_guard hold(idle_lock_);
+    idle_.push_back(std::move(board));
+    return flown;
+}
+
+const Flight_Table::Ending& Flight_Table::Keep(int start, uint32_t taken, const Flown& flown) {
+    // The ending and events, kept under the holes the flight asked about.
+    Ending e = flown.End;
+    e.First_Event = static_cast<uint32_t>(events_.size());
+    e.Events = static_cast<uint32_t>(flown.Events.size());
+    events_.insert(events_.end(), flown.Events.begin(), flown.Events.end());
+    endings_.push_back(e);
     by_start_[static_cast<size_t>(start)].push_back(
-        {g.Holes_Asked, taken & g.Holes_Asked, static_cast<uint32_t>(endings_.size() - 1)});
+        {flown.Asked, taken & flown.Asked, static_cast<uint32_t>(endings_.size() - 1)});
     return endings_.back();
 }
 
 void Flight_Table::Replay(Hoofdvenster& m, const Ending& e, Flight& f) const {
     // 1. The sounds and rollovers, in their order.
     for (uint32_t i = e.First_Event; i < e.First_Event + e.Events; ++i) {
-        const auto event = static_cast<uint8_t>(events_[i]);
+        const Event event = events_[i];
         if (event == Yellow_Star_Event)
             Star_Rollover(m, m.Yellow_Star_Lit, m.Pic_Ster_Geel);
         else if (event == Red_Star_Event)
@@ -177,10 +207,12 @@ Flight_End Flight_Table::Fly(Hoofdvenster& m, Flight& f) {
             return e->End;
         }
     }
-    // Not kept yet; another thread may have kept it meanwhile.
+    // Not kept yet: flown outside the lock, and kept unless another thread has kept
+    // it meanwhile.
+    const Flown flown = Fly_On_A_Board(m, taken);
     std::unique_lock write(lock_);
     const Ending* e = Find(start, taken);
-    if (!e) e = &Record(start, m, taken);
+    if (!e) e = &Keep(start, taken, flown);
     Replay(m, *e, f);
     return e->End;
 }

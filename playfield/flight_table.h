@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <shared_mutex>
 #include <vector>
 
@@ -41,8 +42,8 @@ public:
     long Kept() const;
 
 private:
-    // What happens along a flight, in order.
-    enum class Event : uint8_t { Ball_Hit, Yellow_Star, Red_Star };
+    // What happens along a flight, in order: a sound by its number, or a star rollover.
+    using Event = uint8_t;
 
     // How a kept flight ends, and where its events lie in the event list.
     struct Ending {
@@ -62,17 +63,28 @@ private:
         uint32_t Ending;
     };
 
-    class Recorder;
+    // A flight just flown, before it is kept.
+    struct Flown {
+        Ending End;
+        std::vector<Event> Events;
+        uint32_t Asked;
+    };
+
+    // A copy of the board with a toolkit that notes a flight's events.
+    class Board;
 
     // The index of the ball's start, or -1 when the ball stands where no shot puts it.
     static int Start_Index(const Hoofdvenster& m);
     const Ending* Find(int start, uint32_t taken) const;
-    // Flies the start on the table's board with these holes taken, and keeps it.
-    const Ending& Record(int start, const Hoofdvenster& m, uint32_t taken);
+    // Flies the ball of `m` with these holes taken on a board of its own, so that
+    // several threads can fly at once.
+    Flown Fly_On_A_Board(const Hoofdvenster& m, uint32_t taken);
+    const Ending& Keep(int start, uint32_t taken, const Flown& flown);
     void Replay(Hoofdvenster& m, const Ending& e, Flight& f) const;
 
-    std::unique_ptr<Recorder> recorder_;
-    std::unique_ptr<Hoofdvenster> board_;
+    std::unique_ptr<Board> model_;  // the board the table was made for
+    std::vector<std::unique_ptr<Board>> idle_;
+    std::mutex idle_lock_;
     std::vector<std::vector<Guard>> by_start_;
     std::vector<Ending> endings_;
     std::vector<Event> events_;
