@@ -2,6 +2,8 @@
 #include "app/hoofdvenster.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace plonk {
@@ -109,13 +111,37 @@ void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
     Cancel = Cancel_Close ? -1 : 0;
 }
 
+namespace {
+
+// Whether n characters at a and b are the same, eight at a time: the counters and
+// lamps ask this of every picture path they set, mostly of one they already show.
+bool Same_Characters(const char* a, const char* b, size_t n) {
+    for (; n >= 8; a += 8, b += 8, n -= 8) {
+        uint64_t x, y;
+        std::memcpy(&x, a, 8);
+        std::memcpy(&y, b, 8);
+        if (x != y) return false;
+    }
+    for (; n > 0; ++a, ++b, --n)
+        if (*a != *b) return false;
+    return true;
+}
+
+}  // namespace
+
 void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
-    picture_path_.assign(App_Folder).append(file_name);
-    if (!Tk.Can_Load_Picture(picture_path_)) {
-        Tk.Message("File not found: '" + picture_path_ + "'", "Plonk for Windows");
+    // A control that shows this very file already keeps its path as it is.
+    const size_t folder = App_Folder.size();
+    const bool same = c.Picture.size() == folder + file_name.size() &&
+                      Same_Characters(c.Picture.data() + folder, file_name.data(), file_name.size()) &&
+                      Same_Characters(c.Picture.data(), App_Folder.data(), folder);
+    if (!same) picture_path_.assign(App_Folder).append(file_name);
+    const std::string& path = same ? c.Picture : picture_path_;
+    if (!Tk.Can_Load_Picture(path)) {
+        Tk.Message("File not found: '" + path + "'", "Plonk for Windows");
         End_Program(1);
     }
-    c.Picture.assign(picture_path_);
+    if (!same) c.Picture.assign(picture_path_);
     c.Lines.clear();
 }
 
