@@ -105,7 +105,12 @@ Payout_Summary Summarize(std::span<const Game_Record> games, long chain) {
 std::string Report_Text(const Payout_Summary& s) {
     const double games = static_cast<double>(std::max(1L, s.Games));
     std::string out;
-    out += Line("return to player %.2f%% ± %.2f%% (95%%)\n", 100 * s.Return.Value, 100 * s.Return.Half_Width);
+    if (s.Chains >= 2)
+        out += Line("return to player %.2f%% ± %.2f%% (95%%)\n", 100 * s.Return.Value,
+                    100 * s.Return.Half_Width);
+    else
+        out +=
+            Line("return to player %.2f%% ± n/a (95%%: one chain has no interval)\n", 100 * s.Return.Value);
     out += Line(
         "  points won %.0f / points spent %.0f; interval by the delta method over %ld chains of %ld games\n",
         s.Won, s.Spent, s.Chains, Games_Per_Chain);
