@@ -36,7 +36,7 @@ void Copy(const Table& from, Table& to) {
 // the flight being flown, and holds the space bar up.
 class Recorder : public Toolkit {
 public:
-    const Hoofdvenster* Board = nullptr;
+    const Hoofdvenster* Machine = nullptr;
     std::vector<uint8_t> Events;
 
     void Begin() {
@@ -48,7 +48,7 @@ public:
         // when it is out and not yet noted, else the red one.
         if (handle != static_cast<int32_t>(Sound::Rollover)) {
             Events.push_back(static_cast<uint8_t>(handle));
-        } else if (!Board->Yellow_Star_Lit && !yellow_noted_) {
+        } else if (!Machine->Yellow_Star_Lit && !yellow_noted_) {
             yellow_noted_ = true;
             Events.push_back(Yellow_Star_Event);
         } else {
@@ -84,7 +84,7 @@ public:
     Hoofdvenster M{Tk, std::string()};
 
     explicit Board(const Hoofdvenster& tables) {
-        Tk.Board = &M;
+        Tk.Machine = &M;
         Copy(tables.Zone_Map, M.Zone_Map);
         Copy(tables.Pin_Angle, M.Pin_Angle);
         Copy(tables.Left_Spring_Angle, M.Left_Spring_Angle);

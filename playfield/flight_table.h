@@ -7,7 +7,7 @@
 // holes it asked about and their answers. A shot whose start and answers match a
 // kept flight goes exactly where that one went: the same end, the same final ball
 // record, the same sounds in the same order and the same star rollovers. Any other
-// shot is flown step by step on the table's own copy of the board, and kept.
+// shot is flown step by step on a copy of the board, and kept.
 #pragma once
 
 #include <cstdint>

@@ -67,8 +67,10 @@ Payout_Run Payout(const std::string& options) {
 }
 
 TEST(Payout, GivesTheSameGamesForAnyNumberOfThreads) {
-    const Payout_Run one = Payout("--games 1500 --seed 11 --invest 3 --extra-balls 4 --lines tips --threads 1");
-    const Payout_Run two = Payout("--games 1500 --seed 11 --invest 3 --extra-balls 4 --lines tips --threads 2");
+    const Payout_Run one =
+        Payout("--games 1500 --seed 11 --invest 3 --extra-balls 4 --lines tips --threads 1");
+    const Payout_Run two =
+        Payout("--games 1500 --seed 11 --invest 3 --extra-balls 4 --lines tips --threads 2");
     EXPECT_EQ(one.Out, two.Out);
     EXPECT_EQ(one.Rows, two.Rows);
     EXPECT_EQ(one.Rows.size(), 1500u);
