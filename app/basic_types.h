@@ -127,6 +127,15 @@ constexpr Integer To_Integer(T v) {
     return static_cast<Integer>(v);
 }
 
+// ---------------------------------------------------------------- Long counters
+// Every Long counter (credits, stake, balance, the card bonuses) saturates: a change
+// that would take it past its 32 bits leaves it at the nearest end instead of
+// wrapping round or overflowing.
+constexpr Long Saturate32(long long value) {
+    return value < INT32_MIN ? INT32_MIN : value > INT32_MAX ? INT32_MAX : static_cast<Long>(value);
+}
+constexpr Long Add32(Long counter, long long change) { return Saturate32(counter + change); }
+
 // ------------------------------------------------------------ classic colours
 // The sixteen classic colours by number, named by the colour they show; the core
 // draws with them and the asset generator paints with them.

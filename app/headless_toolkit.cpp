@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <fstream>
+
+#include "app/file_read.h"
 
 namespace plonk {
 
@@ -19,11 +20,28 @@ std::string Executable_Folder() {
 
 Headless_Toolkit::Headless_Toolkit() : Folder(Executable_Folder()) {}
 
+namespace {
+
+// Keeps at most `limit` items: when full, the older half goes.
+template <class T>
+void Append_Bounded(std::vector<T>& items, const T& item, size_t limit) {
+    if (items.size() >= limit && !items.empty())
+        items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>((items.size() + 1) / 2));
+    if (limit > 0) items.push_back(item);
+}
+
+}  // namespace
+
 void Headless_Toolkit::Note(const std::string& entry) {
-    if (Log.size() >= Log_Limit && !Log.empty())
-        Log.erase(Log.begin(), Log.begin() + static_cast<std::ptrdiff_t>((Log.size() + 1) / 2));
-    if (Log_Limit > 0) Log.push_back(entry);
+    Append_Bounded(Log, entry, Log_Limit);
     if (Trace) Trace(entry);
+}
+
+void Headless_Toolkit::Report(const Game_Event& e) {
+    Append_Bounded(Events, e, Log_Limit);
+    if (!Trace) return;
+    const std::string text = Event_Text(e);
+    if (!text.empty()) Trace("status " + text);
 }
 
 void Headless_Toolkit::Refresh() {
@@ -45,13 +63,12 @@ void Headless_Toolkit::Flight_Step(int rounds, long iterations) {
 }
 
 int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
-    // Only a readable wave file loads: "RIFF", a size, then "WAVE".
+    // Only a readable wave file loads: "RIFF", a size, then "WAVE", in a regular file.
     // Handles count the load requests, so with the sounds loaded in table order a
     // handle is the sound's number.
-    std::ifstream in(path, std::ios::binary);
-    char head[12] = {};
-    const bool ok =
-        in.read(head, sizeof head) && std::string(head, 4) == "RIFF" && std::string(head + 8, 4) == "WAVE";
+    const File_Bytes head = Read_Head(path, 12);
+    const bool ok = head.Status == Read_Status::Read && head.Bytes.size() == 12 &&
+                    head.Bytes.compare(0, 4, "RIFF") == 0 && head.Bytes.compare(8, 4, "WAVE") == 0;
     Loaded_Sounds.push_back(ok ? path : std::string());
     return ok ? static_cast<int32_t>(Loaded_Sounds.size() - 1) : -1;
 }
@@ -70,6 +87,7 @@ Answer Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& 
 
 void Headless_Toolkit::Message(const std::string& text, const std::string& title) {
     Note("message " + title + "|" + text);
+    Last_Message = text;
 }
 
 std::string Headless_Toolkit::Time_Text() {
@@ -86,10 +104,18 @@ uint64_t Headless_Toolkit::Clock_Seed() {
     return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-bool Headless_Toolkit::Can_Load_Picture(const std::string& path) {
-    if (!Check_Pictures) return true;
-    std::ifstream in(path, std::ios::binary);
-    return static_cast<bool>(in);
+std::string Headless_Toolkit::Picture_Problem(const std::string& path) {
+    if (!Check_Pictures) return "";
+    // Without a window nothing is decoded: a picture loads when its file is a regular
+    // file that begins as its kind of picture must.
+    const File_Bytes head = Read_Head(path, 6);
+    if (head.Status == Read_Status::Missing) return Picture_Missing;
+    if (head.Status != Read_Status::Read) return "The file cannot be read: " + Read_Problem(head);
+    const bool gif = path.size() >= 4 && path.compare(path.size() - 4, 4, ".gif") == 0;
+    const std::string signature = gif ? "GIF8" : "BM";
+    if (head.Bytes.compare(0, signature.size(), signature) != 0)
+        return std::string("The file is not a ") + (gif ? "GIF" : "BMP") + " picture";
+    return "";
 }
 
 void Headless_Toolkit::Popup_Menu(const std::string& menu) { Note("popup " + menu); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/game_events.h"
 #include "app/random.h"
 #include "app/toolkit.h"
 
@@ -30,10 +31,11 @@ public:
     Flight_Table* Known_Flights() override { return Space || space_at_random_ ? nullptr : Flights; }
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
-    bool Can_Load_Picture(const std::string& path) override;
+    std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
+    void Report(const Game_Event& e) override;
 
     // Scripted answers and settings.
     bool Sound_Available = true;
@@ -41,7 +43,7 @@ public:
     std::deque<Answer> Answers;       // answers of the next message boxes; Yes when empty
     std::string Clock;                // the time text; the real time when empty
     std::string Folder;               // the program folder; this executable's when not set
-    bool Check_Pictures = true;       // when false every picture counts as loadable
+    bool Check_Pictures = true;       // when false every picture counts as loadable, unread
     Flight_Table* Flights = nullptr;  // flights already flown, to take rather than step through
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
@@ -49,12 +51,16 @@ public:
     // long run keeps its latest requests in bounded memory. 0 keeps none.
     std::vector<std::string> Log;
     size_t Log_Limit = 100000;
-    // Called with every entry as it is made.
+    // What the machine reported, in order, bounded as the log is (by `Log_Limit`).
+    std::vector<Game_Event> Events;
+    // Called with every entry as it is made, and with "status TEXT" for every report
+    // that has something to tell the player.
     std::function<void(const std::string&)> Trace;
     long Flight_Steps = 0;                   // flight steps shown
     long long Flight_Iterations = 0;         // total wait iterations asked for
     std::vector<std::string> Loaded_Sounds;  // paths by handle ("" for a file that failed)
     int End_Status = -1;                     // -1 while the program runs
+    std::string Last_Message;                // the text of the last message shown, kept without a log
 
     // How many log entries are exactly `entry`.
     int Count(const std::string& entry) const;

@@ -94,10 +94,12 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         sd = Saldo_Score;
     }
     Settings_Write_Error.clear();
+    // 4. The settings. All nine values reach the file in one replacement of it; a
+    // file that could not be written is reported, never passed off as saved.
+    batch_settings_ = true;
     Save_Score(ms, st, sd);
-    // 4. The settings. A file that could not be written is reported, never passed
-    // off as saved.
     Schrijf_Parameters();
+    Commit_Settings();
     if (!Settings_Write_Error.empty())
         Tk.Message("The score and settings could not be saved to \"" + Settings_Path +
                        "\": " + Settings_Write_Error + ".",
@@ -137,8 +139,14 @@ void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
                       Same_Characters(c.Picture.data(), App_Folder.data(), folder);
     if (!same) picture_path_.assign(App_Folder).append(file_name);
     const std::string& path = same ? c.Picture : picture_path_;
-    if (!Tk.Can_Load_Picture(path)) {
-        Tk.Message("File not found: '" + path + "'", "Plonk for Windows");
+    const std::string problem = Tk.Picture_Problem(path);
+    if (!problem.empty()) {
+        // A missing file is told as such; a file that is there but does not load,
+        // with the reason.
+        Tk.Message(problem == Toolkit::Picture_Missing
+                       ? problem + ": '" + path + "'"
+                       : "Cannot load the picture '" + path + "'. " + problem + ".",
+                   "Plonk for Windows");
         End_Program(1);
     }
     if (!same) c.Picture.assign(picture_path_);

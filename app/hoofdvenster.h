@@ -10,6 +10,8 @@
 
 #include "app/basic_types.h"
 #include "app/controls.h"
+#include "app/game_events.h"
+#include "app/profile_file.h"
 #include "app/random.h"
 #include "app/sound_table.h"
 #include "app/toolkit.h"
@@ -268,6 +270,8 @@ public:
     void Set_Focus(const std::string& name) { Focus = name; }
     // Repaint the whole window.
     void Refresh() { Tk.Refresh(); }
+    // Tell the front ends what just happened.
+    void Report(const Game_Event& e) { Tk.Report(e); }
     // Stop the program at once with this exit status.
     [[noreturn]] void End_Program(int status);
 
@@ -277,6 +281,11 @@ private:
                   int left, int top, int width, int height);
     Long Read_Setting(const char* section, const char* key, const char* fallback, bool integer_field);
     void Write_Setting(const char* section, const char* key, long long value);
+    // Writes the settings gathered since `batch_settings_` was set, in one replacement
+    // of the file.
+    void Commit_Settings();
+    bool batch_settings_ = false;
+    std::vector<Profile_Entry> pending_settings_;
 
     std::vector<Control*> all_controls_;
     std::map<std::string, Control*> by_name_;

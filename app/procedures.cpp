@@ -49,7 +49,11 @@ void Mouse(H& m, A& a, R&) {
 
 constexpr Param Button{"Button", K::Integer_Value}, Shift{"Shift", K::Integer_Value};
 constexpr Param X{"X", K::Real_Value}, Y{"Y", K::Real_Value};
-constexpr Param Beta{"Beta", K::Integer_Value}, Hyp{"Hyp", K::Real_Value}, Proc{"Proc", K::Integer_Value};
+// A speed far beyond any ball's, yet small enough that the rebound's products stay
+// within the range of a whole number.
+constexpr long long Largest_Speed = 1'000'000;
+constexpr Param Beta{"Beta", K::Integer_Value}, Hyp{"Hyp", K::Real_Value, -Largest_Speed, Largest_Speed},
+    Proc{"Proc", K::Integer_Value};
 
 #define PLAIN(p) \
     Procedure { #p, {}, Plain < &H::p> }

@@ -1,12 +1,22 @@
 // A small settings-file layer that behaves like the classic profile functions:
 // [Section] and Key=Value lines, names compared without regard to case, the rest of
 // the file kept as it was, and every write replacing the file atomically.
+//
+// The file may be shared by several games at once, edited by hand, a link, or not a
+// file at all. Only a regular file is read (anything else reads as missing and is
+// never written over); a write holds a lock on the file from reading it to putting
+// the new text in its place, so two games saving together never lose a line.
 #pragma once
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace plonk {
+
+struct Profile_Entry {
+    std::string Section, Key, Value;
+};
 
 class Profile_File {
 public:
@@ -23,7 +33,14 @@ public:
     bool Put(const std::string& section, const std::string& key, const std::string& value,
              std::string* error);
 
+    // Several values in one replacement of the file: either all of them reach it
+    // or none does.
+    bool Put_All(const std::vector<Profile_Entry>& entries, std::string* error);
+
     const std::string& Path() const { return path_; }
+
+    // The longest settings file read or written; a longer one is not ours.
+    static constexpr size_t Largest = 1 << 20;
 
 private:
     std::string path_;

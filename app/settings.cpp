@@ -32,10 +32,17 @@ void Hoofdvenster::Haal_Parameters() {
 }
 
 void Hoofdvenster::Write_Setting(const char* section, const char* key, long long value) {
+    pending_settings_.push_back({section, key, Str(value)});
+    if (!batch_settings_) Commit_Settings();
+}
+
+void Hoofdvenster::Commit_Settings() {
+    batch_settings_ = false;
     Profile_File file(Settings_Path);
     std::string error;
-    if (!file.Put(section, key, Str(value), &error) && Settings_Write_Error.empty())
+    if (!file.Put_All(pending_settings_, &error) && Settings_Write_Error.empty())
         Settings_Write_Error = error;
+    pending_settings_.clear();
 }
 
 void Hoofdvenster::Schrijf_Parameters() {

@@ -12,9 +12,11 @@ void Hoofdvenster::Init_Sound() {
         for (int n = 0; n < Sound_Count; ++n) Sound_Handle(n) = Tk.Sound_Load(App_Folder + Sound_Files[n]);
         return;
     }
-    // 3. No sound output: sound stays off and cannot be switched on; the handles stay 0.
+    // 3. No sound output: sound stays off and cannot be switched on, and the box says
+    //    why; the handles stay 0.
     Option1.Value = 0;
     Option1.Enabled = false;
+    Option1.ToolTipText = No_Sound_Device_Tip;
 }
 
 void Hoofdvenster::Speel(Sound MMID) {

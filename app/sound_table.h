@@ -30,4 +30,7 @@ inline constexpr std::array<const char*, Sound_Count> Sound_Files = {
     "Lines.wav", "Return.wav",  "Rollover.wav", "Scores.wav",  "Shoot.wav", "Xtraball.wav",
 };
 
+// The "&Sound" box's tooltip when there is no sound output.
+inline constexpr const char* No_Sound_Device_Tip = "No audio device was found, so the game plays without sound";
+
 }  // namespace plonk

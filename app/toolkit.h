@@ -9,6 +9,7 @@
 namespace plonk {
 
 class Flight_Table;
+struct Game_Event;
 
 // The answer to a Yes/No question. Cancel: the question was dismissed without
 // either (Escape, or its close box).
@@ -50,12 +51,20 @@ public:
     // A number that changes with the clock, to seed the random generator.
     virtual uint64_t Clock_Seed() = 0;
 
-    // Whether a picture file can be loaded; the machine stops when it cannot.
-    virtual bool Can_Load_Picture(const std::string& path) = 0;
+    // Why a picture file cannot be loaded, as a short sentence; empty when it can.
+    // A file that does not exist gives `Picture_Missing`. The machine stops when a
+    // picture cannot be loaded.
+    virtual std::string Picture_Problem(const std::string& path) = 0;
+    bool Can_Load_Picture(const std::string& path) { return Picture_Problem(path).empty(); }
+    static constexpr const char* Picture_Missing = "File not found";
     // Show the pop-up menu of that name at the mouse.
     virtual void Popup_Menu(const std::string& menu) = 0;
     // The folder of the running program, as the system gives it.
     virtual std::string Program_Folder() = 0;
+    // Something happened that changes the player's points or chances (a payment, a
+    // feature draw, an extra ball, the star game ...). A toolkit that has no use for
+    // it lets it pass.
+    virtual void Report(const Game_Event&) {}
     // The program ends: no further event runs. `status` is the exit status.
     virtual void End(int status) = 0;
 };

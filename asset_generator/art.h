@@ -45,6 +45,13 @@ Canvas Extra_Ball_Picture(bool lit);
 // A shaded ball of radius `r` centred on (cx, cy).
 void Paint_Ball(Canvas& canvas, double cx, double cy, double r);
 
+// The game's icon in the sizes a desktop looks for, in the folder tree of the icon
+// theme ("icons/hicolor/48x48/apps/" + the application's id + ".png").
+inline constexpr int Icon_Sizes[] = {16, 24, 32, 48, 64, 128, 256};
+bool Write_Icons(const std::string& folder);
+std::string Icon_File(int size);
+Canvas Icon_Picture(int size);
+
 // "Scherm.bmp": the playfield half by the playfield painter, then the card and
 // the panel on the right half.
 bool Write_Screen(const std::string& folder, const Hoofdvenster& machine);

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     ok &= Write_Lamp_Pictures(folder);
     ok &= Write_Button_Faces(folder);
     ok &= Write_Indicator_Pictures(folder);
+    ok &= Write_Icons(folder);
     if (!ok) std::fprintf(stderr, "plonk-assets: not every file could be written into %s\n", folder.c_str());
     return ok ? 0 : 1;
 }

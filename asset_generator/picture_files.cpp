@@ -1,6 +1,8 @@
 #include "asset_generator/picture_files.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,10 +80,15 @@ bool Save_Gif(const Canvas& picture, const std::string& path) {
             GifColorType{static_cast<GifByteType>(colours[i] >> 16),
                          static_cast<GifByteType>(colours[i] >> 8), static_cast<GifByteType>(colours[i])};
 
-    // 2. The file: screen, the transparency block when needed, one image.
-    int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    // 2. The file: screen, the transparency block when needed, one image. It is made
+    //    here anew, readable by all as the umask allows (giflib would make it
+    //    private, and an old file would keep its mode).
+    int error = E_GIF_ERR_OPEN_FAILED;
+    ::unlink(path.c_str());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    GifFileType* gif = fd >= 0 ? EGifOpenFileHandle(fd, &error) : nullptr;
     if (!gif) {
+        if (fd >= 0) ::close(fd);
         std::fprintf(stderr, "plonk-assets: cannot write %s: %s\n", path.c_str(), GifErrorString(error));
         return false;
     }

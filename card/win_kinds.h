@@ -7,15 +7,11 @@
 #include <array>
 #include <cstdint>
 
+#include "app/game_events.h"
 #include "app/hoofdvenster.h"
 #include "card/card_masks.h"
 
 namespace plonk {
-
-// The kinds of win, numbered 1..7 in the order of payment. The first five are rows
-// of a colour zone, the last two the card bonuses.
-enum class Win_Kind : int { Yellow = 1, Red, White, Green, Green_Double, Main_Bonus, Extra_Bonus };
-inline constexpr int Win_Kind_Count = 7;
 
 // The cells of the two card-bonus patterns: A2, C0, C2, C4, E2 on the main card and
 // A5, A9, C7, E5, E9 on the extra card.

@@ -9,8 +9,9 @@ namespace plonk {
 // A fresh draw over 1..n: Int(n * Rnd + 1).
 int Draw_1_To(Hoofdvenster& h, int n);
 
-// Spend one point: the game's cost, the credits, the balance and the bonus growth.
-void Spend_One_Point(Hoofdvenster& h);
+// Spend one point on `what`: the game's cost, the credits, the balance and the
+// bonus growth.
+void Spend_One_Point(Hoofdvenster& h, Spend what);
 
 // An invest during a game: the levels to 2 after a lost star game, otherwise one
 // feature draw.

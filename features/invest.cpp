@@ -7,25 +7,26 @@ namespace plonk {
 
 int Draw_1_To(Hoofdvenster& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
 
-void Spend_One_Point(Hoofdvenster& h) {
+void Spend_One_Point(Hoofdvenster& h, Spend what) {
     // 1. One more point spent in this game (held within its 16 bits).
     h.Game_Spent = Add16(h.Game_Spent, 1);
     // 2..3. It comes off the credits and the balance.
-    --h.Main_Score;
+    h.Main_Score = Add32(h.Main_Score, -1);
     h.Set_Main_Score();
-    --h.Saldo_Score;
+    h.Saldo_Score = Add32(h.Saldo_Score, -1);
     h.Set_Saldo_Score();
     // 4. Every third point feeds the main bonus, every sixth the extra bonus.
     ++h.Spend_Counter;
     if (h.Spend_Counter == 3) {
-        ++h.Main_Bonus;
+        h.Main_Bonus = Add32(h.Main_Bonus, 1);
         h.Set_Main_Bonus();
     }
     if (h.Spend_Counter >= 6) {
-        ++h.Extra_Bonus;
+        h.Extra_Bonus = Add32(h.Extra_Bonus, 1);
         h.Set_Extra_Bonus();
         h.Spend_Counter = 0;
     }
+    h.Report({.Kind = Game_Event_Kind::Point_Spent, .Spent_On = what});
 }
 
 namespace {
@@ -67,6 +68,8 @@ void Start_New_Game(Hoofdvenster& h) {
     if (h.Four_Flags() && h.Green_Double_Used) h.Flags_Count = 0;
     // 3..4. The odds machine learns from the finished game; the new one has cost 1.
     Adapt_Invest_Range(h);
+    const Game_Event started{
+        .Kind = Game_Event_Kind::Game_Started, .Points = h.Game_Won, .Spent = h.Game_Spent};
     h.Game_Spent = 1;
     h.Game_Won = 0;
     // 5..6. Five fresh balls.
@@ -75,7 +78,9 @@ void Start_New_Game(Hoofdvenster& h) {
     h.Balls_Played = 0;
     // 7. The star game on the finished card.
     Integer star_game = 0;
+    const bool armed = h.Three_Stars_Feature || h.Two_Stars_Feature;
     h.Sterrenspel(star_game);
+    if (armed) h.Report({.Kind = Game_Event_Kind::Star_Game, .Won = star_game != 0, .Level = h.Red_Level});
     if (star_game != 0) {
         // 8. Won: a head start by the red level of the finished game.
         const Integer r = h.Red_Level;
@@ -96,6 +101,7 @@ void Start_New_Game(Hoofdvenster& h) {
     // 11. The game is on and open for investing.
     h.Game_Over = false;
     h.Invest_Open = true;
+    h.Report(started);
 }
 
 }  // namespace
@@ -114,10 +120,11 @@ void Give_Star_Prize(Hoofdvenster& h, int r) {
 
 void Hoofdvenster::Knop_P_Click() {
     // 1..2. A hundred points in: credits and stake; the balance is left alone.
-    Main_Score += 100;
+    Main_Score = Add32(Main_Score, 100);
     Set_Main_Score();
-    Stake_Score += 100;
+    Stake_Score = Add32(Stake_Score, 100);
     Set_Stake_Score();
+    Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = 100});
     // 3. Sound, buttons, focus.
     Speel(Sound::Buttons);
     Set_Keys();
@@ -140,7 +147,7 @@ void Hoofdvenster::Invest_Points() {
         const bool new_game = Game_Over;
         if (new_game) Knop_S_Click();
         // 5. One point is spent.
-        Spend_One_Point(*this);
+        Spend_One_Point(*this, new_game ? Spend::Game_Start : Spend::Invest);
         // 6. It starts the next game, or buys a draw in this one.
         if (new_game)
             Start_New_Game(*this);
@@ -161,11 +168,12 @@ void Hoofdvenster::Request_Extra_Ball() {
     // 1. Only from the fifth ball on, below ten balls, and with credits.
     if (Balls_Played > 4 && Balls_In_Game < 10 && Main_Score > 0) {
         // 2. One point is spent.
-        Spend_One_Point(*this);
+        Spend_One_Point(*this, Spend::Extra_Ball);
         // 3..4. One chance in X, X growing with the levels and the balls added.
         const int levels = Yellow_Level + Red_Level + White_Level + Green_Level;
-        const int x = levels * 47 / 30 + (Balls_In_Game - 4) * 3;
-        if (Draw_1_To(*this, x) == 6) {
+        auto odds = [&] { return levels * 47 / 30 + (Balls_In_Game - 4) * 3; };
+        const bool won = Draw_1_To(*this, odds()) == 6;
+        if (won) {
             ++Balls_In_Game;
             Image_Bal(Balls_In_Game - 1).Visible = true;
             Pix_XtrBall(Balls_In_Game - 6).Visible = true;
@@ -173,6 +181,11 @@ void Hoofdvenster::Request_Extra_Ball() {
         } else {
             Speel(Sound::Invest);
         }
+        // The odds of the next try, when there can be one.
+        Report({.Kind = Game_Event_Kind::Extra_Ball,
+                .Won = won,
+                .Count = Balls_In_Game,
+                .Odds = Balls_In_Game < 10 ? odds() : 0});
         // 5. A ball to shoot: the game goes on.
         if (Balls_Played < Balls_In_Game) Game_Over = false;
     }

@@ -12,18 +12,26 @@ namespace {
 void Collect_Row(Hoofdvenster& h, Win_Kind kind, const card::Row_Found& row) {
     if (row.Count < 3 || row.Count > 5) return;
     Integer points = Pay_Row(h, kind, To_Integer(row.Count));
+    h.Report({.Kind = Game_Event_Kind::Payment,
+              .Win = kind,
+              .Count = row.Count,
+              .Points = points,
+              .Cells = row.Cells});
     h.Update_Score(points);
+    h.Report({.Kind = Game_Event_Kind::Payment_Counted, .Win = kind});
 }
 
 // Pay a card bonus: count the counter onto the scores, then start it again at 1000.
 void Collect_Bonus(Hoofdvenster& h, Win_Kind kind) {
     const Win_Kind_Rule& k = Rule_Of(kind);
     h.Speel(Sound::Bonus);
+    h.Report({.Kind = Game_Event_Kind::Payment, .Win = kind, .Points = h.*k.Counter, .Cells = k.Pattern});
     Integer which = k.Bonus_Number;
     h.Update_Score_Bonus(h.*k.Counter, which);
     h.*k.Counter = 1000;
     (h.*k.Show_Counter)();
     h.*k.Marks[0] = true;
+    h.Report({.Kind = Game_Event_Kind::Payment_Counted, .Win = kind});
 }
 
 // Pay a kind, where the lines stand now, when it has something new: a row kind in
@@ -96,6 +104,7 @@ void Hoofdvenster::Knop_2_Click() {
         Pic_Dubbel.Visible = true;
         Speel(Sound::Buttons);
         Green_Double_Active = true;
+        Report({.Kind = Game_Event_Kind::Green_Double});
         Collect_Row(*this, Win_Kind::Green_Double, card::Find_Row(*this, Win_Kind::Green_Double));
     }
     // 2. In every case: repaint, the buttons, the focus.

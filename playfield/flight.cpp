@@ -299,10 +299,12 @@ void Fall_In(Hoofdvenster& m, int n) {
     m.Hole_State(n) = 1;
     // 3. The card lamps.
     m.Set_Lites();
+    m.Report({.Kind = Game_Event_Kind::Ball_Landed, .Count = m.Balls_Played, .Hole = n});
     // 4. Hole 16 adds a flag while that feature is on.
     if (m.Hit16_Feature && n == 16) {
         ++m.Flags_Count;
         m.Set_Vlaggen();
+        m.Report({.Kind = Game_Event_Kind::Flag_Won, .Count = m.Flags_Lit()});
     }
     // 5. The card is scanned and the tips renewed.
     m.Refresh();
@@ -319,6 +321,7 @@ void Return_Ball(Hoofdvenster& m) {
     Control& ball = m.Image_Bal(m.Balls_Played);
     ball.Left = board::Waiting_Ball(m.Balls_Played).X;
     ball.Top = board::Waiting_Ball(m.Balls_Played).Y;
+    m.Report({.Kind = Game_Event_Kind::Ball_Drained});
 }
 
 }  // namespace
@@ -368,7 +371,10 @@ void Hoofdvenster::Knop_Bal_Click() {
         else
             Return_Ball(*this);
         // End. After the last ball the game is over.
-        if (Balls_Played == Balls_In_Game) Game_Over = true;
+        if (Balls_Played == Balls_In_Game) {
+            Game_Over = true;
+            Report({.Kind = Game_Event_Kind::Game_Over, .Points = Game_Won, .Spent = Game_Spent});
+        }
     }
     // Without a shot the game's state stays as it was: only the buttons and the focus.
     Set_Keys();

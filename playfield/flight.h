@@ -49,7 +49,7 @@ inline constexpr long Progress_Interval = 32;
 // leave, and is given up. In surveys of a million shots each, with the space bar
 // pressed and released at random and with no hole, hole 7 or every other hole taken,
 // no ball that ended went more than 1,344 steps without progress. In the window at
-// ball speed 50 a ball held for good is given up after about 1.3 s
+// ball speed 50 a ball held for good is given up after about 0.75 s
 // (plonk_window_bench, Flight_Of_A_Trapped_Ball).
 inline constexpr long Stall_Step_Limit = 3'000;
 

@@ -67,7 +67,7 @@ public:
     void Message(const std::string&, const std::string&) override {}
     std::string Time_Text() override { return {}; }
     uint64_t Clock_Seed() override { return 0; }
-    bool Can_Load_Picture(const std::string&) override { return true; }
+    std::string Picture_Problem(const std::string&) override { return {}; }
     void Popup_Menu(const std::string&) override {}
     std::string Program_Folder() override { return {}; }
     void End(int) override {}

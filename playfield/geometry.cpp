@@ -1,34 +1,35 @@
 // Playfield geometry: the zone map, the holes, the pin and spring tables.
-#include <fstream>
-#include <iterator>
-#include <vector>
-
+#include "app/file_read.h"
 #include "app/hoofdvenster.h"
 #include "playfield/board_layout.h"
 
 namespace plonk {
 
 void Hoofdvenster::Init_Veld() {
-    // 1. Open the map; a map that cannot be opened leaves the zones as they are.
-    std::ifstream in(App_Folder + "Veld.bmp", std::ios::binary);
-    if (!in) return;
-    const std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
+    // 1. Read the map: only its headers and pixels, and only from a regular file. A
+    //    map that cannot be read (missing, a folder, a FIFO, a device) leaves the
+    //    zones as they are.
+    constexpr size_t pixels_at = 118, row_bytes = 160, pairs = row_bytes / 2;
+    static_assert(4 * pairs == board::Field_Width);
+    const File_Bytes map = Read_Head(App_Folder + "Veld.bmp", pixels_at + row_bytes * board::Field_Height);
+    if (map.Status != Read_Status::Read) return;
+    const std::string& file = map.Bytes;
     // 2..3. Two bytes at a time, four pixels: stored row r is map row 479 - r, the
     // left pixel of each byte in its high nibble. A short file ends the loading at
     // the first pair it no longer holds.
-    constexpr size_t pixels_at = 118, row_bytes = 160, pairs = row_bytes / 2;
+    // (The row is written through a pointer: its bounds are those of the loops.)
     for (int r = 0; r < board::Field_Height; ++r) {
-        const int y = board::Field_Height - 1 - r;
+        Byte* row = &Zone_Map(0, board::Field_Height - 1 - r);
         for (size_t c = 0; c < pairs; ++c) {
             const size_t at = pixels_at + row_bytes * r + 2 * c;
             if (at + 1 >= file.size()) return;
-            const unsigned char b0 = file[at], b1 = file[at + 1];
-            const int x = static_cast<int>(4 * c);
-            Zone_Map(x, y) = static_cast<Byte>(b0 >> 4);
-            Zone_Map(x + 1, y) = static_cast<Byte>(b0 & 15);
-            Zone_Map(x + 2, y) = static_cast<Byte>(b1 >> 4);
-            Zone_Map(x + 3, y) = static_cast<Byte>(b1 & 15);
+            const auto b0 = static_cast<unsigned char>(file[at]),
+                       b1 = static_cast<unsigned char>(file[at + 1]);
+            Byte* pixel = row + 4 * c;
+            pixel[0] = static_cast<Byte>(b0 >> 4);
+            pixel[1] = static_cast<Byte>(b0 & 15);
+            pixel[2] = static_cast<Byte>(b1 >> 4);
+            pixel[3] = static_cast<Byte>(b1 & 15);
         }
     }
 }

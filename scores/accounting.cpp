@@ -8,11 +8,11 @@ namespace plonk {
 
 namespace {
 
-constexpr long long kCounterCap = 99999;
+constexpr Long kCounterCap = 99999;
 
 // A credit or balance after a counted step: never above the cap, also when it
 // stood above it before the step.
-Long Counted(Long value, long long step) { return static_cast<Long>(std::min(value + step, kCounterCap)); }
+Long Counted(Long value, long long step) { return std::min<Long>(Add32(value, step), kCounterCap); }
 
 }  // namespace
 
@@ -40,10 +40,10 @@ void Hoofdvenster::Update_Score_Bonus(Long& Winst, Integer& MXBon) {
         Saldo_Score = Counted(Saldo_Score, points);
         Set_Saldo_Score();
         if (MXBon == 1) {
-            Main_Bonus -= points;
+            Main_Bonus = Add32(Main_Bonus, -points);
             Set_Main_Bonus();
         } else if (MXBon == 2) {
-            Extra_Bonus -= points;
+            Extra_Bonus = Add32(Extra_Bonus, -points);
             Set_Extra_Bonus();
         }
         Refresh();

@@ -236,8 +236,9 @@ int Run_Generator(const std::string& arguments) {
 
 std::map<std::string, std::vector<unsigned char>> Files_In(const std::string& folder) {
     std::map<std::string, std::vector<unsigned char>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        files[entry.path().filename().string()] = Read_Bytes(entry.path().string());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path().lexically_relative(folder).string()] = Read_Bytes(entry.path().string());
     return files;
 }
 

@@ -19,11 +19,11 @@ struct Result {
     std::string out, err;
 };
 
-// plonk-sim with these arguments, standard output and error apart.
-Result Run_Args(const std::string& args) {
+// Runs a shell command line, its standard error to a file.
+Result Run_Line(const std::string& command) {
     Temp_Folder folder;
     const std::string err_path = folder.File("err.txt");
-    const std::string cmd = std::string(PLONK_SIM) + " " + args + " 2>" + err_path;
+    const std::string cmd = command + " 2>" + err_path;
     Result r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -42,7 +42,7 @@ Result Run_Sim(const std::string& script, const std::string& extra_args = "") {
     Temp_Folder folder;
     const std::string script_path = folder.File("script.plonk");
     std::ofstream(script_path) << script;
-    return Run_Args("run " + script_path + " " + extra_args);
+    return Run_Line(std::string(PLONK_SIM) + " run " + script_path + " " + extra_args);
 }
 
 TEST(Console, CommandLineTakesOptionsAnywhereAndAnswersHelp) {
@@ -83,7 +83,7 @@ TEST(Console, CommandLineTakesOptionsAnywhereAndAnswersHelp) {
         for (const auto& [word, path] : {std::pair<std::string, std::string>{"FILE", folder.File("s.plonk")},
                                          {"INI", folder.File("P.ini")}})
             for (size_t at; (at = args.find(word)) != std::string::npos;) args.replace(at, word.size(), path);
-        const Result r = Run_Args(args);
+        const Result r = Run_Line(std::string(PLONK_SIM) + " " + args);
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_EQ(r.out.rfind(c.out, 0), 0u) << r.out;
         EXPECT_EQ(r.err.rfind("usage: plonk-sim run", 0) == 0, c.usage_on_error) << r.err;
@@ -132,11 +132,36 @@ TEST(Console, BadInputNamesTheLineAndStopsWithStatusTwo) {
         {"space random 1.5\n", "line 1: a chance lies in [0, 1]"},
         {"space sideways\n", "line 1: usage: space down|up|random P [SEED]"},
         {"answer maybe\n", "line 1: usage: answer yes|no|cancel"},
+        {"call Calc_Hor 45 1e300 100\n", "line 1: number out of range: 1e300"},
+        {"call Calc_Ver 45 -2e6 100\n", "line 1: number out of range: -2e6"},
     };
     for (const auto& c : cases) {
         Result r = Run_Sim(c.script);
         EXPECT_EQ(r.status, 2) << c.script;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
+    }
+}
+
+TEST(Console, ACommandLineItCannotServeIsToldNeverAborts) {
+    Temp_Folder folder;
+    const std::string script = folder.File("script.plonk"), lone_sim = folder.File("plonk-sim");
+    std::ofstream(script) << "get Main_Score\n";
+    std::filesystem::copy_file(PLONK_SIM, lone_sim);  // a program folder without pictures
+    const struct {
+        std::string command;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"TMPDIR=/no/such/folder " PLONK_SIM " run " + script, 0, "0\n", ""},
+        {std::string(PLONK_SIM) + " run " + folder.Path(), 2, "", "plonk-sim: cannot read "},
+        {lone_sim + " run " + script, 1, "end\n", "plonk-sim: start-up: File not found: '"},
+    };
+    for (const auto& c : cases) {
+        Result r = Run_Line(c.command);
+        EXPECT_EQ(r.status, c.status) << c.command << "\n" << r.err;
+        EXPECT_EQ(r.out, c.out) << c.command;
+        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << c.command << "\n" << r.err;
     }
 }
 

@@ -52,7 +52,7 @@ TEST_F(Invest, EveryThirdAndSixthPointFeedTheBonuses) {
         H().Main_Score = 10;
         H().Saldo_Score = 0;
         H().Game_Spent = 4;
-        Spend_One_Point(H());
+        Spend_One_Point(H(), Spend::Invest);
         SCOPED_TRACE(r.counter_before);
         EXPECT_EQ(H().Spend_Counter, r.counter_after);
         EXPECT_EQ(H().Main_Bonus, 1000 + r.main_gain);

@@ -1,13 +1,33 @@
 // Whole games on the machine: every point is counted once, whatever happens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/machine.h"
 
 namespace plonk::test {
 namespace {
 
+// The credits as the machine's reports tell them: points inserted, less points
+// spent, plus points paid.
+long long Credits_Reported(const Headless_Toolkit& tk) {
+    long long credits = 0;
+    for (const Game_Event& e : tk.Events) {
+        if (e.Kind == Game_Event_Kind::Points_Inserted || e.Kind == Game_Event_Kind::Payment)
+            credits += e.Points;
+        if (e.Kind == Game_Event_Kind::Point_Spent) --credits;
+    }
+    return credits;
+}
+
+int Reported(const Headless_Toolkit& tk, Game_Event_Kind kind) {
+    return static_cast<int>(std::count_if(tk.Events.begin(), tk.Events.end(),
+                                          [kind](const Game_Event& e) { return e.Kind == kind; }));
+}
+
 // Credits are what was inserted plus the balance, after every action of a game,
-// for many games from many seeds (no counter comes near its cap here).
+// for many games from many seeds (no counter comes near its cap here); and the
+// machine's reports account for every point of them.
 TEST(GameAccounting, CreditsAreStakePlusBalanceAfterEveryAction) {
     for (uint64_t seed = 1; seed <= 12; ++seed) {
         Machine m;
@@ -16,6 +36,7 @@ TEST(GameAccounting, CreditsAreStakePlusBalanceAfterEveryAction) {
         m.Load();
         auto check = [&](const char* what) {
             ASSERT_EQ(m->Main_Score, m->Stake_Score + m->Saldo_Score) << what << ", seed " << seed;
+            ASSERT_EQ(m->Main_Score, Credits_Reported(m.Tk)) << what << ", seed " << seed;
         };
         for (int game = 0; game < 6; ++game) {
             if (m->Main_Score < 30) m->Knop_P_Click();
@@ -36,6 +57,8 @@ TEST(GameAccounting, CreditsAreStakePlusBalanceAfterEveryAction) {
             }
             EXPECT_EQ(m->Balls_Played, m->Balls_In_Game) << "every ball of the game ends";
             EXPECT_TRUE(m->Game_Over);
+            EXPECT_EQ(Reported(m.Tk, Game_Event_Kind::Game_Started), game + 1);
+            EXPECT_GE(Reported(m.Tk, Game_Event_Kind::Game_Over), game + 1);
             m->Knop_S_Click();
             check("scan");
             EXPECT_GE(m->Invest_Range, 7);

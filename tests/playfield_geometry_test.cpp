@@ -1,7 +1,11 @@
 // The playfield's tables and the loading of the zone map file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "playfield/board_layout.h"
@@ -160,6 +164,33 @@ TEST(Geometry, InitVeldToleratesAMissingOrShortFile) {
         Write(m.Folder.File("Veld.bmp"), std::vector<unsigned char>(60, 0x11));
         m->Init_Veld();
         EXPECT_EQ(m->Zone_Map(0, 479), 0);
+    }
+}
+
+TEST(Geometry, InitVeldReadsOnlyAMapFileAndOnlyItsOwnBytes) {
+    const struct {
+        const char* name;
+        std::function<void(const std::string& path)> make;
+        int loaded;  // the zone then found at (3, 479): 1 from the map, 9 when it was not read
+    } cases[] = {
+        {"a folder", [](auto& path) { std::filesystem::create_directory(path); }, 9},
+        {"a FIFO", [](auto& path) { ::mkfifo(path.c_str(), 0644); }, 9},
+        {"a link to /dev/zero", [](auto& path) { std::filesystem::create_symlink("/dev/zero", path); }, 9},
+        {"a link to a folder", [](auto& path) { std::filesystem::create_symlink("/", path); }, 9},
+        {"a 200 MB file",
+         [](auto& path) {
+             Write(path, Map_File(118 + 160 * 480));
+             EXPECT_EQ(::truncate(path.c_str(), 200 << 20), 0);
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        Machine m;
+        m->App_Folder = m.Folder.Path() + "/";
+        for (auto& z : m->Zone_Map.v) z = 9;
+        c.make(m.Folder.File("Veld.bmp"));
+        EXPECT_NO_THROW(m->Init_Veld()) << c.name;
+        EXPECT_EQ(m->Zone_Map(3, 479), c.loaded) << c.name;
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <limits>
 #include <vector>
 
 #include "support/machine.h"
@@ -186,6 +188,31 @@ TEST(ScoresAccounting, EveryStepIsHeard) {
     m->Update_Score(win);
     EXPECT_EQ(m.Tk.Count("sound 9"), 5);
     EXPECT_EQ(m.Tk.Log.size(), 10u);  // refresh, sound, for every point
+}
+
+TEST(ScoresAccounting, LongCountersFromAnEditedFileStopAtTheirLimits) {
+    constexpr Long top = std::numeric_limits<Long>::max(), bottom = std::numeric_limits<Long>::min();
+    const struct {
+        const char* file;
+        int inserts, invests;
+        Long Hoofdvenster::*counter;
+        Long after;
+    } cases[] = {
+        {"[Score]\nMain=2147483600\n", 1, 0, &Hoofdvenster::Main_Score, top},
+        {"[Score]\nStake=2147483600\n", 1, 0, &Hoofdvenster::Stake_Score, top},
+        {"[Bonus]\nMain=2147483647\n[Score]\nMain=50\n", 0, 3, &Hoofdvenster::Main_Bonus, top},
+        {"[Bonus]\nExtra=2147483647\n[Score]\nMain=50\n", 0, 6, &Hoofdvenster::Extra_Bonus, top},
+        {"[Score]\nSaldo=-2147483648\nMain=50\n", 0, 1, &Hoofdvenster::Saldo_Score, bottom},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Machine m;
+        std::ofstream(m.Ini()) << c.file;
+        m.Load();
+        for (int i = 0; i < c.inserts; ++i) m->Knop_P_Click();
+        for (int i = 0; i < c.invests; ++i) m->Invest_Points();
+        EXPECT_EQ(m.M.get()->*c.counter, c.after);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "scores/digits.h"
 #include "support/machine.h"
@@ -146,6 +151,31 @@ TEST(ScoresDigits, MissingDigitPictureStopsTheProgram) {
     EXPECT_THROW(m->Set_Main_Score(), Program_End);
     EXPECT_EQ(m.Tk.End_Status, 1);
     EXPECT_EQ(m.Tk.Count("message Plonk for Windows|File not found: '" + m->App_Folder + "Digit_0.bmp'"), 1);
+}
+
+TEST(ScoresDigits, APictureThatIsThereButDoesNotLoadIsToldWithTheReason) {
+    const struct {
+        std::function<void(const std::string& path)> make;
+        const char* told;
+    } cases[] = {
+        {[](auto&) {}, "File not found: '#'"},
+        {[](auto& path) { std::filesystem::create_directory(path); },
+         "Cannot load the picture '#'. The file cannot be read: it is not a regular file."},
+        {[](auto& path) { ::mkfifo(path.c_str(), 0644); },
+         "Cannot load the picture '#'. The file cannot be read: it is not a regular file."},
+        {[](auto& path) { std::ofstream(path) << "not a picture"; },
+         "Cannot load the picture '#'. The file is not a BMP picture."},
+    };
+    for (const auto& c : cases) {
+        Machine m;
+        m->App_Folder = m.Folder.Path() + "/";
+        const std::string path = m->App_Folder + "Digit_0.bmp";
+        c.make(path);
+        EXPECT_THROW(m->Set_Main_Score(), Program_End);
+        std::string told = c.told;
+        told.replace(told.find('#'), 1, path);
+        EXPECT_EQ(m.Tk.Log.at(m.Tk.Log.size() - 2), "message Plonk for Windows|" + told);
+    }
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ TEST(Sound, StartUpLoadsTheTwelveFilesInTableOrder) {
     }
     EXPECT_EQ(m->Option1.Value, 1);
     EXPECT_TRUE(m->Option1.Enabled);
+    EXPECT_EQ(m->Option1.ToolTipText, "");
     // Start-up itself plays nothing.
     EXPECT_TRUE(Played(m.Tk).empty());
     EXPECT_EQ(Request_All(m), Numbers(1, 11));
@@ -107,6 +108,7 @@ TEST(Sound, WithoutSoundOutputTheGameRunsSilently) {
     m.Load();
     EXPECT_EQ(m->Option1.Value, 0);
     EXPECT_FALSE(m->Option1.Enabled);
+    EXPECT_EQ(m->Option1.ToolTipText, "No audio device was found, so the game plays without sound");
     EXPECT_TRUE(m.Tk.Loaded_Sounds.empty());
     for (int n = 0; n < Sound_Count; ++n) EXPECT_EQ(m->Sound_Handle(n), 0);
     EXPECT_TRUE(Request_All(m).empty());

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "window/main_window.h"
+#include "window/game_frame.h"
 #include "window/settings_location.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 
     plonk::Window_Options options;
     options.Settings_Path = plonk::Settings_File_Path();
-    plonk::Main_Window window(std::move(options));
+    plonk::Game_Frame window(std::move(options));
     const int status = window.Start();
     if (status >= 0) return status;
     return app.exec();

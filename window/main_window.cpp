@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <cmath>
+#include <thread>
 
 #include "window/face_button.h"
 #include "window/screen_widget.h"
@@ -39,8 +41,19 @@ void Fit_Font(QWidget* w, const QString& text, int room) {
 
 }  // namespace
 
+Step_Pacer::Duration Display_Frame(const QScreen* screen) {
+    // A screen that gives no sensible rate is taken to show 60 frames a second.
+    const double rate = screen ? screen->refreshRate() : 0.0;
+    const double hz = rate >= 24.0 && rate <= 500.0 ? rate : 60.0;
+    return std::chrono::nanoseconds(std::llround(1e9 / hz));
+}
+
 Main_Window::Main_Window(Window_Options options, QWidget* parent)
-    : QWidget(parent), options_(std::move(options)) {
+    : QWidget(parent),
+      options_(std::move(options)),
+      pacer_({[] { return Step_Pacer::Clock::now(); },
+              [](Step_Pacer::Time t) { std::this_thread::sleep_until(t); }, [this] { Show_Steps(); }},
+             Display_Frame(nullptr)) {
     sound_ = options_.Sound ? std::move(options_.Sound) : Make_Sound_Output();
     folder_ = Program_Folder();
     if (folder_.empty() || folder_.back() != '/') folder_ += '/';
@@ -228,7 +241,8 @@ bool Main_Window::Faces_Load() {
 
 int Main_Window::Start() {
     if (!Faces_Load()) return status_;
-    show();
+    // Shown with the frame it sits in, if any.
+    window()->show();
     Run("Form_Load", [this] { m_->Form_Load(); });
     return ended_ ? status_ : -1;
 }

@@ -15,17 +15,23 @@
 #include "app/toolkit.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
+#include "window/step_pacer.h"
 
 class QMenu;
 class QAction;
+class QScreen;
 
 namespace plonk {
+
+// One frame of the screen's display; a 60th of a second when it tells no rate.
+Step_Pacer::Duration Display_Frame(const QScreen* screen);
 
 class Screen_Widget;
 
 struct Window_Options {
     std::string Settings_Path;
-    // The folder with the pictures and sounds; the executable's folder when empty.
+    // The folder with the pictures and sounds; when empty, the executable's folder or
+    // the data folder the game was installed with (Data_Folder).
     std::string Program_Folder;
     // The message boxes; real ones when empty.
     std::function<Answer(const std::string& text, const std::string& title)> Ask;
@@ -67,6 +73,13 @@ public:
     bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
+    // The window is asked to close (its close box): the machine decides. True when it
+    // may close.
+    bool Close_Asked();
+    // Called with everything the machine reports, in the order given.
+    void Listen(std::function<void(const Game_Event&)> listener) {
+        listeners_.push_back(std::move(listener));
+    }
 
     // The toolkit.
     void Refresh() override;
@@ -81,15 +94,18 @@ public:
     bool Space_Down() override;
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
-    bool Can_Load_Picture(const std::string& path) override;
+    std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override;
     void End(int status) override;
+    void Report(const Game_Event& e) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Paint what the flight's steps changed on the game screen.
+    virtual void Show_Steps();
 
 private:
     void Build_Widgets();
@@ -115,12 +131,14 @@ private:
     std::map<QWidget*, std::string> shown_pictures_;  // picture buttons: the file on show
     std::map<QObject*, std::string> widget_names_;    // the control each widget shows
     QTimer timer1_, timer2_;
+    Step_Pacer pacer_;
     bool busy_ = false;
     bool syncing_ = false;
     bool ended_ = false;
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen
     std::set<std::string> held_;           // those whose press the machine heard, until released
+    std::vector<std::function<void(const Game_Event&)>> listeners_;
 };
 
 }  // namespace plonk

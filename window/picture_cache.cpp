@@ -1,6 +1,9 @@
 #include "window/picture_cache.h"
 
 #include <QImage>
+#include <QImageReader>
+
+#include "app/file_read.h"
 
 namespace plonk {
 
@@ -9,11 +12,19 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
     auto it = pictures_.find(key);
     if (it == pictures_.end()) {
         // A file that fails is remembered as a null pixmap too, so a missing file is
-        // not searched for again on every repaint.
-        QImage image(key);
+        // not searched for again on every repaint. Only a regular file is decoded: a
+        // FIFO would hold the window for ever.
+        QImage image;
+        if (Read_Head(path, 0).Status == Read_Status::Read) image.load(key);
         it = pictures_.insert(key, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     }
     return it.value();
+}
+
+std::string Picture_Cache::Problem(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    if (reader.read().isNull()) return reader.errorString().toStdString();
+    return "";
 }
 
 }  // namespace plonk

@@ -2,8 +2,11 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/stat.h>
 
 #include <chrono>
+
+#include "window/quiet_audio.h"
 
 namespace plonk {
 
@@ -19,7 +22,9 @@ Sdl_Sound::~Sdl_Sound() { Close(); }
 bool Sdl_Sound::Open() {
     if (open_) return true;
     // 1. SDL must not take over the window's signal handlers, and needs no video.
+    //    Devices that are missing are not told on the terminal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Quiet_Audio_Libraries();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     // 2. One device for the whole run: its first stream is slow to start.
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, Period) != 0) {
@@ -34,6 +39,9 @@ bool Sdl_Sound::Open() {
 
 int32_t Sdl_Sound::Load(const std::string& path) {
     if (!open_) return -1;
+    // Only a regular file is handed to the library, which would wait on a FIFO.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (!chunk) return -1;
     sounds_.push_back({chunk, {}});

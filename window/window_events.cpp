@@ -29,6 +29,10 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     if (ended_ || busy_) return false;
     busy_ = true;
     if (options_.On_Event) options_.On_Event(event);
+    // A flight inside this event paces its steps from its own first step, a frame
+    // of the screen the window is on.
+    pacer_.Set_Frame(Display_Frame(screen()));
+    pacer_.Restart();
     try {
         call();
     } catch (const Program_End& end) {
@@ -112,7 +116,7 @@ bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
     // The key reaches the window's key handler before the control that has the focus,
     // once: only on its way to its first receiver. Alt combinations are menu keys.
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this) return false;
+    if (!w || (w != this && !isAncestorOf(w))) return false;
     QWidget* first = focusWidget() ? focusWidget() : this;
     if (w != first) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -173,19 +177,20 @@ void Main_Window::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void Main_Window::closeEvent(QCloseEvent* event) {
+bool Main_Window::Close_Asked() {
     // 1. After the end the window simply closes.
-    if (ended_) {
-        event->accept();
-        return;
-    }
+    if (ended_) return true;
     // 2. The machine decides; it ends the program or cancels the close.
     Event_Args args;
     const bool ran = Run_Event("Form", Event_Kind::Query_Unload, args);
-    if (!ran || (!ended_ && args.Cancel != 0))
-        event->ignore();
-    else
+    return ran && (ended_ || args.Cancel == 0);
+}
+
+void Main_Window::closeEvent(QCloseEvent* event) {
+    if (Close_Asked())
         event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace plonk

@@ -5,14 +5,17 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
 #include <QTime>
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
-#include "window/busy_wait.h"
+#include "app/file_read.h"
+#include "window/data_folder.h"
 #include "window/main_window.h"
 #include "window/screen_widget.h"
 #include "window/space_key.h"
+#include "window/step_pacer.h"
 
 namespace plonk {
 
@@ -23,15 +26,17 @@ void Main_Window::Refresh() {
 }
 
 void Main_Window::Sleep(int ms) {
+    // The pause counts from its start, painting included, and is slept.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(ms, 0));
     Refresh();
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+    std::this_thread::sleep_until(until);
 }
 
 void Main_Window::Flight_Step(int rounds, long iterations) {
-    // The ball is shown where it now stands before the wait begins.
-    screen_->Repaint_Changes();
-    Busy_Wait(rounds, iterations);
+    pacer_.Step(std::chrono::nanoseconds(Step_Wait_Nanoseconds(rounds, iterations)));
 }
+
+void Main_Window::Show_Steps() { screen_->Repaint_Changes(); }
 
 void Main_Window::Sound_Owner() { sound_->Open(); }
 bool Main_Window::Sound_Ready() { return sound_->Ready(); }
@@ -72,7 +77,15 @@ uint64_t Main_Window::Clock_Seed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-bool Main_Window::Can_Load_Picture(const std::string& path) { return pictures_.Loads(path); }
+std::string Main_Window::Picture_Problem(const std::string& path) {
+    if (pictures_.Loads(path)) return "";
+    // The file itself first (missing, not a regular file, unreadable), then what the
+    // decoder makes of it.
+    const File_Bytes head = Read_Head(path, 1);
+    if (head.Status == Read_Status::Missing) return Picture_Missing;
+    if (head.Status != Read_Status::Read) return "The file cannot be read: " + Read_Problem(head);
+    return "The picture cannot be decoded: " + pictures_.Problem(path);
+}
 
 void Main_Window::Popup_Menu(const std::string& menu) {
     // Shown without waiting for a choice: a chosen item arrives as an event of its own.
@@ -83,7 +96,11 @@ void Main_Window::Popup_Menu(const std::string& menu) {
 
 std::string Main_Window::Program_Folder() {
     if (!options_.Program_Folder.empty()) return options_.Program_Folder;
-    return QCoreApplication::applicationDirPath().toStdString();
+    return Data_Folder(QCoreApplication::applicationDirPath().toStdString());
+}
+
+void Main_Window::Report(const Game_Event& e) {
+    for (const auto& listener : listeners_) listener(e);
 }
 
 void Main_Window::End(int status) {

@@ -1,9 +1,11 @@
 // The real window with a watch on the ball's flight: it counts the steps and the
-// times the space bar was seen down, times each flight, and can run a hook at a
-// chosen step while the event thread is still inside the flight.
+// times the space bar was seen down, times each flight on the wall clock and in the
+// process's CPU time, and can run a hook at a chosen step, or after the screen was
+// painted, while the event thread is still inside the flight.
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <memory>
@@ -21,11 +23,19 @@ public:
     explicit Watched_Window(Window_Options options) : Main_Window(std::move(options)) {}
 
     void Flight_Step(int rounds, long iterations) override {
-        if (Steps == 0) First_Step = Clock::now();
+        if (Steps == 0) {
+            First_Step = Clock::now();
+            First_Cpu = std::clock();
+        }
         ++Steps;
         Main_Window::Flight_Step(rounds, iterations);
         Last_Step = Clock::now();
+        Last_Cpu = std::clock();
         if (auto it = At_Step.find(Steps); it != At_Step.end()) it->second();
+    }
+    void Show_Steps() override {
+        Main_Window::Show_Steps();
+        if (After_Paint) After_Paint();
     }
     bool Space_Down() override {
         const bool down = Main_Window::Space_Down();
@@ -40,11 +50,15 @@ public:
     }
     // From the first step's start to the last step's end.
     double Flight_Seconds() const { return std::chrono::duration<double>(Last_Step - First_Step).count(); }
+    // The CPU time the whole program used over that span.
+    double Flight_Cpu_Seconds() const { return static_cast<double>(Last_Cpu - First_Cpu) / CLOCKS_PER_SEC; }
 
     long Steps = 0;
     long Space_Seen = 0;
     Clock::time_point First_Step, Last_Step;
+    std::clock_t First_Cpu = 0, Last_Cpu = 0;
     std::map<long, std::function<void()>> At_Step;
+    std::function<void()> After_Paint;
 };
 
 // A watched window on a program folder of its own, its settings file preset with

@@ -1,16 +1,18 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
-// cache, the settings file's place and the toolkit's answers.
+// cache, the settings file's and the data folder's places and the toolkit's answers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "offscreen/window_harness.h"
-#include "window/busy_wait.h"
+#include "window/data_folder.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
+#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {
@@ -35,7 +37,7 @@ TEST(DrawnLines, RunFromTheFirstPointUpToButNotIncludingTheLast) {
     }
 }
 
-TEST(BusyWait, LastsInProportionToTheIterations) {
+TEST(StepWait, LastsInProportionToTheIterations) {
     struct Case {
         int rounds;
         long iterations;
@@ -47,7 +49,7 @@ TEST(BusyWait, LastsInProportionToTheIterations) {
         {10, 160 * 50, 5'000'000}, {1, 1, 63}, {0, 8000, 0}, {-1, 8000, 0}, {3, 0, 0}, {3, -160, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Busy_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
+        EXPECT_EQ(Step_Wait_Nanoseconds(c.rounds, c.iterations), c.ns) << c.rounds << " x " << c.iterations;
 }
 
 TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
@@ -76,6 +78,61 @@ TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
         qputenv("XDG_CONFIG_HOME", old);
     EXPECT_EQ(path, home.path().toStdString() + "/conf/plonk/Plonk.ini");
     EXPECT_TRUE(QDir(home.path() + "/conf/plonk").exists());
+}
+
+TEST(SettingsLocation, FollowsTheBaseDirectoryRulesByteForByte) {
+    const std::string user_home = Config_Folder(nullptr, nullptr);
+    ASSERT_EQ(user_home.rfind('/', 0), 0u) << "the user database gives an absolute home";
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::string folder;
+    } cases[] = {
+        {"/etc/xdg-conf", "/home/ann", "/etc/xdg-conf"},
+        {"relative/conf", "/home/ann", "/home/ann/.config"},
+        {"", "/home/ann/", "/home/ann/.config"},
+        {nullptr, "/home/caf\xE9", "/home/caf\xE9/.config"},
+        {"/srv/\xFF\xFE", nullptr, "/srv/\xFF\xFE"},
+        {nullptr, nullptr, user_home},
+        {nullptr, "", user_home},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Config_Folder(c.xdg, c.home), c.folder) << (c.xdg ? c.xdg : "(unset)");
+    EXPECT_EQ(user_home.substr(user_home.size() - 8), "/.config");
+
+    // A folder name that is not UTF-8 is made and used as it is.
+    QTemporaryDir home;
+    const std::string conf = home.path().toStdString() + "/caf\xE9";
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(conf));
+    const std::string path = Settings_File_Path();
+    qputenv("XDG_CONFIG_HOME", old);
+    if (old.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(path, conf + "/plonk/Plonk.ini");
+    struct stat st {};
+    EXPECT_EQ(::stat((conf + "/plonk").c_str(), &st), 0);
+}
+
+TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
+    App();
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    ::mkdir(t.Folder.File("Folder.bmp").c_str(), 0755);
+    std::ofstream(t.Folder.File("Text.bmp")) << "not a picture";
+    const struct {
+        const char* name;
+        std::string problem;
+    } cases[] = {
+        {"Kracht.bmp", ""},
+        {"Nothing.bmp", Toolkit::Picture_Missing},
+        {"Folder.bmp", "The file cannot be read: it is not a regular file"},
+        {"Text.bmp", "The picture cannot be decoded: "},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = t.W->Picture_Problem(t.Folder.File(c.name));
+        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << c.name;
+        EXPECT_EQ(problem.empty(), c.problem.empty()) << c.name;
+    }
 }
 
 TEST(Toolkit, AnswersFromTheWindow) {
@@ -128,6 +185,20 @@ TEST(Toolkit, SoundGoesToTheBackEndFromOpenToClose) {
     EXPECT_FALSE(none.Open());
     EXPECT_FALSE(none.Ready());
     EXPECT_LT(none.Load("/x/Shoot.wav"), 0);
+}
+
+TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
+    // Where the zone map lies (beside the program, installed) and the folder found.
+    const std::tuple<bool, bool, const char*> cases[] = {
+        {true, false, "bin"}, {true, true, "bin"}, {false, true, "share/plonk"}, {false, false, "bin"}};
+    for (const auto& [beside, installed, found] : cases) {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("bin");
+        QDir(root.path()).mkpath("share/plonk");
+        if (beside) QFile(root.filePath("bin/Veld.bmp")).open(QIODevice::WriteOnly);
+        if (installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
+        EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(found).toStdString());
+    }
 }
 
 }  // namespace

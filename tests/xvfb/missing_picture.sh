@@ -21,12 +21,13 @@ cat >"$work/session.sh" <<'SESSION'
 source "$4"
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-# The message is the program's window that is not the game's 663 x 534.
+# The message is the program's window on show that is neither the game's frame
+# (which holds the 663 x 534 face) nor the face itself.
 box=""
 message() {
     local w
-    for w in $(xdotool search --name "Plonk for Windows" 2>/dev/null); do
-        [ "$(xdotool getwindowgeometry "$w" | grep -c 663x534)" = 0 ] && box=$w
+    for w in $(xdotool search --onlyvisible --name "Plonk for Windows" 2>/dev/null); do
+        [ "$(xdotool getwindowgeometry "$w" | grep -c 663x534)" = 0 ] && [ -z "$(face_of "$w")" ] && box=$w
     done
     [ -n "$box" ]
 }
@@ -35,7 +36,7 @@ if ! until_true 10 message; then echo "no message" >"$3"; kill "$pid"; exit 0; f
 drawn() { import -window "$box" "$2" 2>/dev/null && [ "$(convert "$2" -format %k info: 2>/dev/null)" -gt 1 ]; }
 until_true 10 drawn
 import -window root "$2"
-xdotool windowfocus --sync "$box" key Return
+timeout 10 xdotool windowfocus --sync "$box" key Return
 finish "$pid" "$3"
 SESSION
 

@@ -1,5 +1,6 @@
 # What a check inside the virtual display reads off the game's window, and waiting
-# for it. Source it with the window's id in `wid` and a scratch folder in `scratch`.
+# for it. Source it with a scratch folder in `scratch`; then `find_face FRAME` sets
+# `wid` to the machine's face inside the game's frame, which the helpers read.
 
 # until_true SECONDS COMMAND...: runs COMMAND every tenth of a second until it
 # succeeds; false when it has not after SECONDS.
@@ -10,6 +11,18 @@ until_true() {
         [ "$SECONDS" -ge "$end" ] && return 1
         sleep 0.1
     done
+}
+
+# find_face FRAME: `wid` becomes the window showing the machine's face (663 x 534)
+# below the frame's menu bar, once it is there; false when it is not within 10 s.
+face_of() { xwininfo -children -id "$1" 2>/dev/null </dev/null | awk '/ 663x534[+]/ {print $1; exit}'; }
+face_shown() {
+    wid=$(face_of "$face_frame")
+    [ -n "$wid" ]
+}
+find_face() {
+    face_frame=$1
+    until_true 10 face_shown
 }
 
 # shoot NAME: a screenshot of the window, kept as $scratch/NAME.png.

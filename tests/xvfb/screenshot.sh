@@ -12,16 +12,17 @@ cat >"$home/session.sh" <<'SESSION'
 # $4 the folder of the digit pictures, $5 the screen helpers.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-wid=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
-if [ -z "$wid" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
+frame=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
+if [ -z "$frame" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
 # The board is drawn once the credit digits show.
 scratch=$(dirname "$3")
 source "$5"
+if ! find_face "$frame"; then echo "no face" >"$3"; kill "$pid"; exit 0; fi
 digit_hashes "$4"
 if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
-xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$wid" key alt+c
+xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$frame" key alt+c
 box=$(timeout 5 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 if [ -z "$box" ]; then echo "no question" >"$3"; kill "$pid"; exit 0; fi
 xdotool windowfocus --sync "$box" key Return
@@ -35,7 +36,7 @@ in_display "$plonk" "$shot" "$home/status" "$(dirname "$plonk")"
 status=$(cat "$home/status" 2>/dev/null)
 [ "$status" = "exit 0" ] || fail "the game did not end cleanly: ${status:-no status} $(cat "$home/plonk.err" 2>/dev/null)"
 [ -s "$shot" ] || fail "no screenshot"
-colours=$(convert "$shot" -crop 663x534+0+0 +repage -format %k info:)
+colours=$(convert "$shot" +repage -format %k info:)
 [ "${colours:-0}" -gt 1 ] || fail "the screenshot is one colour"
 ini="$home/config/plonk/Plonk.ini"
 [ -s "$ini" ] || fail "Plonk.ini was not written"

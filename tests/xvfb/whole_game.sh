@@ -32,13 +32,14 @@ say() { echo "$*" >>"$report"; }
 stop() { say "error $*"; kill "$pid" 2>/dev/null; exit 0; }
 "$plonk" 2>"$(dirname "$report")/plonk.err" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
-[ -n "$wid" ] || stop "no window"
+frame=$(timeout 20 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
+[ -n "$frame" ] || stop "no window"
 scratch=$shots
 source "$5"
+find_face "$frame" || stop "no face in the window"
 digit_hashes "$digits"
 until_true 20 credits_are 00000 || stop "the fresh window shows credits $(credits)"
-xdotool windowfocus --sync "$wid"
+xdotool windowfocus --sync "$frame"
 
 # The mouse rests over the playfield between presses, so no button shows a hover.
 f1_left=562 f2_left=578 f1_x=569 f2_x=585 row_y=474
@@ -109,7 +110,7 @@ say "next $(credits)"
 # 7. Play the next game out, then "&Close" by its mnemonic and Yes to the question.
 shoot_until $f1_left looks_not "$f1_on"
 shoot_until $f1_left looks "$f1_on"
-xdotool windowfocus --sync "$wid" key alt+c
+xdotool windowfocus --sync "$frame" key alt+c
 box=$(timeout 15 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
 [ -n "$box" ] || stop "no question"
 xdotool windowfocus --sync "$box" key Return

@@ -1,4 +1,4 @@
-// The ball's flight in the real window on an X display: it is painted step by step
+// The ball's flight in the real window on an X display: it is painted as it goes
 // while the event thread is inside the flight, it lands or returns to its place, and
 // a held space bar kicks it.
 #include "playfield/flight.h"
@@ -55,15 +55,15 @@ TEST(WindowFlight, TheBallIsPaintedStepByStepAndLands) {
     Control& ball = g.M().Image_Bal(0);
     QImage shots[2];
     QRect places[2];
-    long taken = 0;
-    // Two grabs of the display from inside the flight, a few hundred steps apart.
-    for (int i = 0; i < 2; ++i) {
-        g.W->At_Step[400 + 600 * i] = [&, i] {
-            places[i] = On_Display(*g.W, ball);
-            shots[i] = Grab_Display("flight_step_" + std::to_string(400 + 600 * i) + ".png");
-            ++taken;
-        };
-    }
+    int taken = 0;
+    // Two grabs of the display from inside the flight, a few hundred steps apart, each
+    // just after the screen was painted.
+    g.W->After_Paint = [&] {
+        if (taken == 2 || g.W->Steps < 400 + 600 * taken) return;
+        places[taken] = On_Display(*g.W, ball);
+        shots[taken] = Grab_Display("flight_step_" + std::to_string(g.W->Steps) + ".png");
+        ++taken;
+    };
     g.Shoot_With_Seed(seed);
 
     ASSERT_EQ(taken, 2) << "the flight ended after " << g.W->Steps << " steps";

@@ -1,5 +1,6 @@
-// What a flight step costs the window: painting the moved ball, a full refresh, and
-// the wait itself. Run under a real X server for figures that match play:
+// What a flight costs the window: painting the moved ball, a full refresh, the
+// length of whole flights and the share of a core they take. Run under a real X
+// server for figures that match play:
 //   xvfb-run -a build/bin/plonk_window_bench
 // The flight of a typical ball (start speed 70, ball speed 50, offset 1) should
 // last one to four seconds:
@@ -7,6 +8,9 @@
 // A ball held where it cannot leave holds the window for less than two seconds at
 // the same speed before it is given up:
 //   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Trapped
+// The share of one core the program uses while twenty balls fly at the default
+// speed (50, offset 1), from its own CPU time over the wall time of the flights:
+//   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Core_Share
 #include <benchmark/benchmark.h>
 
 #include <QTest>
@@ -15,8 +19,8 @@
 #include "offscreen/flight_watch.h"
 #include "offscreen/window_harness.h"
 #include "playfield/flight.h"
-#include "window/busy_wait.h"
 #include "window/screen_widget.h"
+#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {
@@ -33,7 +37,8 @@ Window_Under_Test& Shown_Window() {
     return *t;
 }
 
-void Flight_Step_Moving_The_Ball(benchmark::State& state) {
+// Painting the ball at a new place, as the flight does once a frame.
+void Paint_Of_The_Moved_Ball(benchmark::State& state) {
     Window_Under_Test& t = Shown_Window();
     Control& ball = t.M().Image_Bal(0);
     int step = 0;
@@ -41,21 +46,16 @@ void Flight_Step_Moving_The_Ball(benchmark::State& state) {
         ball.Left = 20 + (step % 280);
         ball.Top = 40 + (step / 280) % 400;
         ++step;
-        t.W->Flight_Step(0, 0);
+        t.W->Screen()->Repaint_Changes();
     }
 }
-BENCHMARK(Flight_Step_Moving_The_Ball)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Paint_Of_The_Moved_Ball)->Unit(benchmark::kMicrosecond);
 
 void Refresh_Whole_Window(benchmark::State& state) {
     Window_Under_Test& t = Shown_Window();
     for (auto _ : state) t.W->Refresh();
 }
 BENCHMARK(Refresh_Whole_Window)->Unit(benchmark::kMicrosecond);
-
-void Busy_Wait_One_Round_In_The_Open(benchmark::State& state) {
-    for (auto _ : state) Busy_Wait(1, 160 * 50);
-}
-BENCHMARK(Busy_Wait_One_Round_In_The_Open)->Unit(benchmark::kMicrosecond);
 
 void Flight_Of_A_Typical_Ball(benchmark::State& state) {
     static Watched_Game* game = [] {
@@ -101,6 +101,25 @@ void Flight_Of_A_Trapped_Ball(benchmark::State& state) {
     state.counters["steps"] = benchmark::Counter(steps, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(Flight_Of_A_Trapped_Ball)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+
+void Core_Share_Of_Twenty_Flights(benchmark::State& state) {
+    Watched_Game game("[Speed]\nValue=50\n[Speed_Offset]\nValue=1\n");
+    if (!QTest::qWaitForWindowExposed(game.W.get())) std::fputs("the window never showed\n", stderr);
+    for (auto _ : state) {
+        // From each ball's first step to its last: the scan and tips after it are not
+        // part of the flight.
+        double cpu = 0, wall = 0;
+        for (int ball = 0; ball < 20; ++ball) {
+            if (game.M().Balls_Played >= game.M().Balls_In_Game) game.New_Game();
+            game.Shoot();
+            cpu += game.W->Flight_Cpu_Seconds();
+            wall += game.W->Flight_Seconds();
+        }
+        state.SetIterationTime(wall);
+        state.counters["core_percent"] = 100.0 * cpu / wall;
+    }
+}
+BENCHMARK(Core_Share_Of_Twenty_Flights)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 }  // namespace
 }  // namespace plonk::test

@@ -16,6 +16,7 @@
 #include "playfield/flight.h"
 #include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
+#include "tools/sim/temp_folder.h"
 
 namespace plonk::sim {
 
@@ -88,10 +89,10 @@ void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
 int Bench(int machines, int games) {
     Signature sig;
     Totals totals;
-    const std::string folder = (std::filesystem::temp_directory_path() / "plonk-bench-XXXXXX").string();
-    std::string made = folder;
-    if (!::mkdtemp(made.data())) {
-        std::fprintf(stderr, "plonk-sim: cannot make a temporary folder\n");
+    std::string error;
+    const std::string made = Make_Temp_Folder("plonk-bench-", &error);
+    if (made.empty()) {
+        std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
         return 2;
     }
     // Every machine plays on the same board, so they share the flights they fly.
@@ -132,7 +133,7 @@ int Bench(int machines, int games) {
 int Holes(long balls, uint64_t seed, std::span<const int> taken, double kick) {
     Headless_Toolkit tk;
     tk.Space_At_Random(kick, seed);
-    Hoofdvenster m(tk, (std::filesystem::temp_directory_path() / "plonk-holes.ini").string());
+    Hoofdvenster m(tk, Temp_Base() + "/plonk-holes.ini");
     Load_Board(m);
     const auto t0 = std::chrono::steady_clock::now();
     const Hole_Survey s = Survey_Holes(m, balls, seed, taken);

@@ -64,6 +64,9 @@ private:
     // Parsing helpers that raise a console error on bad input.
     long long Whole(const std::string& text) const;
     double Real(const std::string& text) const;
+    // A ball speed (Hyp) of the rebound arithmetic: a real number small enough that
+    // every component made from it is a whole number the machine can hold.
+    double Speed(const std::string& text) const;
     Integer Int16(const std::string& text) const;
     Long Int32(const std::string& text) const;
     void Split_Target(const std::string& target, std::string* name, std::vector<int>* index) const;

@@ -227,6 +227,8 @@ Arg Console::Argument(const Param& p, const std::string& text) {
     // 2. Otherwise a number of the parameter's width, within its range if it has one.
     if (p.Kind == Param_Kind::Real_Value) {
         a.Real = Real(text);
+        if (p.Lo <= p.Hi && (a.Real < p.Lo || a.Real > p.Hi))
+            throw Console_Error{"number out of range: " + text};
         return a;
     }
     const bool wide = p.Kind == Param_Kind::Long_Value || p.Kind == Param_Kind::Long_Ref;

@@ -25,6 +25,7 @@
 #include "tools/sim/bench.h"
 #include "tools/sim/console.h"
 #include "tools/sim/payout.h"
+#include "tools/sim/temp_folder.h"
 
 namespace {
 
@@ -82,6 +83,12 @@ int Run(const std::string& script, std::string ini) {
     std::ifstream file;
     std::istream* in = &std::cin;
     if (script != "-") {
+        // A folder opens like a file but reads as nothing: it is refused by name.
+        std::error_code ec;
+        if (std::filesystem::is_directory(script, ec)) {
+            std::cerr << "plonk-sim: cannot read " << script << ": it is a folder\n";
+            return 2;
+        }
         file.open(script);
         if (!file) {
             std::cerr << "plonk-sim: cannot read " << script << '\n';
@@ -92,12 +99,12 @@ int Run(const std::string& script, std::string ini) {
     // Without --ini the settings live in a new temporary file, removed at the end.
     std::string temp_folder;
     if (ini.empty()) {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "plonk-sim-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) {
-            std::cerr << "plonk-sim: cannot make a temporary folder\n";
+        std::string error;
+        temp_folder = plonk::sim::Make_Temp_Folder("plonk-sim-", &error);
+        if (temp_folder.empty()) {
+            std::cerr << "plonk-sim: " << error << '\n';
             return 2;
         }
-        temp_folder = tmpl;
         ini = temp_folder + "/Plonk.ini";
     }
 
@@ -109,11 +116,24 @@ int Run(const std::string& script, std::string ini) {
     try {
         machine.Form_Load();
     } catch (const plonk::Program_End& e) {
+        // A start-up that ends the program says why, as the window's message would.
+        if (e.Status != 0 && !tk.Last_Message.empty())
+            std::cerr << "plonk-sim: start-up: " << tk.Last_Message << '\n';
         std::cout << "end\n";
         status = e.Status;
         running = false;
+    } catch (const std::exception& e) {
+        std::cerr << "plonk-sim: start-up: " << e.what() << '\n';
+        status = 2;
+        running = false;
     }
-    if (running) status = console.Run(*in);
+    if (running) {
+        status = console.Run(*in);
+        if (in->bad()) {
+            std::cerr << "plonk-sim: cannot read " << script << '\n';
+            status = 2;
+        }
+    }
     if (!temp_folder.empty()) {
         std::error_code ec;
         std::filesystem::remove_all(temp_folder, ec);

@@ -1,0 +1,44 @@
+// The game's main window: the machine's face, exactly as it always was, with a menu
+// bar above it and a status line below it that tells in words what just happened.
+#pragma once
+
+#include <QMainWindow>
+
+#include "window/main_window.h"
+
+class QMenu;
+class QLabel;
+
+namespace plonk {
+
+class Game_Frame : public QMainWindow {
+public:
+    explicit Game_Frame(Window_Options options);
+
+    // The machine's start-up inside the frame; the exit status when the program
+    // already ended, else -1.
+    int Start() { return face_->Start(); }
+
+    Main_Window& Face() { return *face_; }
+    // The menu bar's menus, in this order; each part of the game adds its own items.
+    QMenu* Game_Menu() const { return game_menu_; }
+    QMenu* View_Menu() const { return view_menu_; }
+    QMenu* Help_Menu() const { return help_menu_; }
+    // The status line's text now.
+    QString Status_Text() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build_Menus();
+    void Show_Status(const Game_Event& e);
+
+    Main_Window* face_ = nullptr;
+    QMenu* game_menu_ = nullptr;
+    QMenu* view_menu_ = nullptr;
+    QMenu* help_menu_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+}  // namespace plonk

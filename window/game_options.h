@@ -1,0 +1,52 @@
+// The game's own choices (show tips, automatic scan, zoom, the window's place), kept
+// between runs in a section "[Options]" of the settings file. The machine's own
+// values in that file, and every other line of it, are left exactly as they are.
+//
+// A missing, unreadable or out-of-range value reads as "not chosen": the caller then
+// keeps what the game starts with. Writing goes through the settings-file layer, so
+// it locks the file, replaces it atomically and reports a failure.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace plonk {
+
+// The section and its keys, named once.
+namespace option_key {
+inline constexpr char Section[] = "Options";
+inline constexpr char Show_Tips[] = "Show_Tips";
+inline constexpr char Automatic_Scan[] = "Automatic_Scan";
+inline constexpr char Zoom[] = "Zoom";
+inline constexpr char Window_X[] = "Window_X";
+inline constexpr char Window_Y[] = "Window_Y";
+inline constexpr char Screen[] = "Screen";
+}  // namespace option_key
+
+class Game_Options {
+public:
+    // `settings_path` is the settings file; an empty path keeps nothing (every read
+    // is "not chosen", every write succeeds without a file).
+    explicit Game_Options(std::string settings_path) : path_(std::move(settings_path)) {}
+
+    // A yes/no choice, written "1" or "0".
+    std::optional<bool> Flag(const char* key) const;
+    // A whole number within [low, high].
+    std::optional<int> Number(const char* key, int low, int high) const;
+    // Text as written (at most 144 characters); empty when missing.
+    std::string Text(const char* key) const;
+
+    // Values to write, each as text; all reach the file or none does.
+    using Values = std::vector<std::pair<const char*, std::string>>;
+    bool Put(const Values& values, std::string* error) const;
+
+    static std::string Of(bool value) { return value ? "1" : "0"; }
+    static std::string Of(int value) { return std::to_string(value); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace plonk
