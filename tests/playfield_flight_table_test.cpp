@@ -52,6 +52,7 @@ struct Pair {
         ASSERT_EQ(Numbers(*Stepped.M), Numbers(*Taken.M)) << what;
         ASSERT_EQ(Flight_Controls(*Stepped.M), Flight_Controls(*Taken.M)) << what;
         ASSERT_EQ(Stepped.Tk.Log, Taken.Tk.Log) << what;
+        ASSERT_EQ(Stepped.Tk.Events, Taken.Tk.Events) << what;
         ASSERT_EQ(Stepped->Rng.Rnd(), Taken->Rng.Rnd()) << what;
     }
 };
