@@ -22,38 +22,6 @@ uint64_t Mix(uint64_t z) {
     return z ^ (z >> 31);
 }
 
-// What an invest during the game can change, to tell what its draw gave.
-struct Card_Features {
-    Integer Levels[4];
-    Integer Line_Level;
-    bool Fifth_Ball, Four_Stars, Corners, Three_Stars, Two_Stars, Hit16;
-
-    explicit Card_Features(const Hoofdvenster& m)
-        : Levels{m.Yellow_Level, m.Red_Level, m.White_Level, m.Green_Level},
-          Line_Level(m.Line_Level),
-          Fifth_Ball(m.Fifth_Ball),
-          Four_Stars(m.Four_Stars_Feature),
-          Corners(m.Corners_Feature),
-          Three_Stars(m.Three_Stars_Feature),
-          Two_Stars(m.Two_Stars_Feature),
-          Hit16(m.Hit16_Feature) {}
-};
-
-// What one invest gave, from the card before and after it.
-Gift Gift_Of(const Card_Features& a, const Card_Features& b) {
-    if (a.Levels[0] == 1 && b.Levels[0] == 2) return Gift::Levels_To_Two;
-    for (int i = 0; i < 4; ++i)
-        if (b.Levels[i] != a.Levels[i]) return static_cast<Gift>(static_cast<int>(Gift::Yellow_Level) + i);
-    if (b.Two_Stars != a.Two_Stars) return Gift::Two_Stars;
-    if (b.Three_Stars != a.Three_Stars) return Gift::Three_Stars;
-    if (b.Four_Stars != a.Four_Stars) return Gift::Four_Stars;
-    if (b.Hit16 != a.Hit16) return Gift::Hit16;
-    if (b.Corners != a.Corners) return Gift::Corners;
-    if (b.Fifth_Ball != a.Fifth_Ball) return Gift::Fifth_Ball;
-    if (b.Line_Level != a.Line_Level) return Gift::Line_Level;
-    return Gift::Nothing;
-}
-
 // 1. Credits: points in while they run low, winnings out while they run high. (A
 //    game that spends them all gets 100 more at once.)
 void Mind_The_Credits(Hoofdvenster& m) {
@@ -64,18 +32,13 @@ void Mind_The_Credits(Hoofdvenster& m) {
     }
 }
 
-// 2..3. The start press, held for the invests after it; each invest's draw is told
-// by what it changed on the card.
-void Start_And_Invest(Hoofdvenster& m, const Payout_Options& o, Game_Record& r) {
+// 2..3. The start press, held for the invests after it. The machine tells what each
+// invest's draw gave (an invest refused with everything bought draws nothing).
+void Start_And_Invest(Hoofdvenster& m, const Payout_Options& o) {
     m.Knop_F1_MouseDown(1, 0, 0, 0);
-    r.Star_Start = m.Yellow_Level != 1;
     for (int i = 0; i < o.Invest; ++i) {
         if (m.Main_Score == 0) m.Knop_P_Click();
-        const Card_Features before(m);
-        const Integer spent = m.Game_Spent;
         m.Timer2_Timer();
-        // An invest refused with everything bought costs nothing and draws nothing.
-        if (m.Game_Spent != spent) ++r.Gifts[static_cast<int>(Gift_Of(before, Card_Features(m)))];
     }
     m.Knop_F1_MouseUp(1, 0, 0, 0);
 }
@@ -91,15 +54,45 @@ void Ask_For_Extra_Ball(Hoofdvenster& m, const Payout_Options& o, Game_Record& r
     if (!may_ask()) return;
     const Integer had = m.Balls_In_Game;
     m.Knop_F2_MouseDown(1, 0, 0, 0);
-    ++r.Extra_Asked;
-    while (m.Balls_In_Game == had && may_ask()) {
-        m.Timer2_Timer();
-        ++r.Extra_Asked;
-    }
+    while (m.Balls_In_Game == had && may_ask()) m.Timer2_Timer();
     m.Knop_F2_MouseUp(1, 0, 0, 0);
 }
 
 }  // namespace
+
+Gift Gift_Of(const Game_Event& e) {
+    switch (e.Gave) {
+        case Feature::Nothing:
+            return Gift::Nothing;
+        case Feature::All_Levels_To_Two:
+            return Gift::Levels_To_Two;
+        case Feature::Odds_Level:
+            return static_cast<Gift>(static_cast<int>(Gift::Yellow_Level) + static_cast<int>(e.Win) -
+                                     static_cast<int>(Win_Kind::Yellow));
+        case Feature::Three_Stars:
+            return Gift::Three_Stars;
+        case Feature::Two_Stars:
+            return Gift::Two_Stars;
+        case Feature::Four_Stars:
+            return Gift::Four_Stars;
+        case Feature::Hit16:
+            return Gift::Hit16;
+        case Feature::Corners:
+            return Gift::Corners;
+        case Feature::Fifth_Ball:
+            return Gift::Fifth_Ball;
+        case Feature::Line_Level:
+            return Gift::Line_Level;
+    }
+    return Gift::Nothing;
+}
+
+void Player_Toolkit::Report(const Game_Event& e) {
+    if (!Record) return;
+    if (e.Kind == Game_Event_Kind::Feature_Drawn) ++Record->Gifts[static_cast<size_t>(Gift_Of(e))];
+    if (e.Kind == Game_Event_Kind::Extra_Ball) ++Record->Extra_Asked;
+    if (e.Kind == Game_Event_Kind::Star_Game && e.Won) Record->Star_Start = true;
+}
 
 uint64_t Game_Seed(uint64_t seed, long game) {
     return Mix(Mix(seed + 0x9e3779b97f4a7c15ULL) ^ static_cast<uint64_t>(game));
@@ -110,11 +103,12 @@ void Take_Seat(Hoofdvenster& m, const Payout_Options& o) {
     m.Check2.Value = o.Lines == Lines_Policy::Auto ? 1 : 0;
 }
 
-Game_Record Play_Game(Hoofdvenster& m, const Payout_Options& o, long game) {
+Game_Record Play_Game(Hoofdvenster& m, Player_Toolkit& tk, const Payout_Options& o, long game) {
     Game_Record r;
+    tk.Record = &r;
     m.Rng.Fix_Seed(Game_Seed(o.Seed, game));
     Mind_The_Credits(m);
-    Start_And_Invest(m, o, r);
+    Start_And_Invest(m, o);
     // 4. Every ball, a start speed drawn for each shot. Before the last ball that may
     //    move the lines the tips' player sets them; without the automatic scan the
     //    player scans after every ball from the 4th.
@@ -134,6 +128,7 @@ Game_Record Play_Game(Hoofdvenster& m, const Payout_Options& o, long game) {
     r.Spent = m.Game_Spent;
     r.Won = m.Game_Won;
     r.Balls = static_cast<uint8_t>(m.Balls_In_Game);
+    tk.Record = nullptr;
     return r;
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "app/game_events.h"
+#include "app/headless_toolkit.h"
 #include "app/hoofdvenster.h"
 #include "tools/sim/payout.h"
 
@@ -16,11 +18,24 @@ struct Endless_Game {
     long Game = 0;
 };
 
+// What a feature draw gave, as the machine tells it.
+Gift Gift_Of(const Game_Event& e);
+
+// A silent headless toolkit that counts what the machine tells of the game being
+// played into its record: the feature draws, the extra-ball requests and a won star
+// game at its start.
+class Player_Toolkit : public Headless_Toolkit {
+public:
+    Game_Record* Record = nullptr;
+    void Report(const Game_Event& e) override;
+};
+
 // Readies a started machine for the policy: the tips and the automatic scan.
 void Take_Seat(Hoofdvenster& m, const Payout_Options& o);
 
-// Plays game `game` of the run on the machine by the policy, from the start press
-// to the scan after its last ball, and tells what it cost and paid.
-Game_Record Play_Game(Hoofdvenster& m, const Payout_Options& o, long game);
+// Plays game `game` of the run on the machine, whose toolkit is `tk`, by the policy,
+// from the start press to the scan after its last ball, and tells what it cost, paid
+// and drew.
+Game_Record Play_Game(Hoofdvenster& m, Player_Toolkit& tk, const Payout_Options& o, long game);
 
 }  // namespace plonk::sim
