@@ -73,6 +73,8 @@ TEST(Console, CommandLineTakesOptionsAnywhereAndAnswersHelp) {
         {"payout --games 10 --extra-balls sometimes", 2, "", true},
         {"payout --games 10 --lines sideways", 2, "", true},
         {"payout --games 10 --seed -1", 2, "", true},
+        {"payout --games 10 --seed \" -1\"", 2, "", true},
+        {"payout --games 10 --seed 18446744073709551616", 2, "", true},
         {"payout --games 10 FILE", 2, "", true},
     };
     for (const auto& c : cases) {

@@ -7,6 +7,8 @@
 // Options may stand anywhere after the command; --help or -h prints the usage.
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -193,9 +195,12 @@ bool Payout_Args(const Command_Line& line, plonk::sim::Payout_Options* o) {
         } else if (name == "--threads") {
             ok = Number_Arg(value, 1, 256, &v), o->Threads = static_cast<int>(v);
         } else if (name == "--seed") {
+            // Digits only, within 64 bits: no sign, no blank, no wrap-around.
             char* end = nullptr;
+            errno = 0;
             o->Seed = std::strtoull(value.c_str(), &end, 10);
-            ok = !value.empty() && value[0] != '-' && *end == '\0';
+            ok = !value.empty() && std::isdigit(static_cast<unsigned char>(value[0])) && *end == '\0' &&
+                 errno == 0;
         } else if (name == "--invest") {
             ok = Number_Arg(value, 0, 10000, &v), o->Invest = static_cast<int>(v);
         } else if (name == "--extra-balls") {

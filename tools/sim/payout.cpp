@@ -6,8 +6,6 @@
 // thread plays its chain: the report is the same for any number of threads.
 #include "tools/sim/payout.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +20,7 @@
 #include "playfield/flight_table.h"
 #include "tools/sim/payout_player.h"
 #include "tools/sim/payout_report.h"
+#include "tools/sim/temp_folder.h"
 
 namespace plonk::sim {
 
@@ -50,7 +49,7 @@ struct Run {
 
 // A machine on a silent headless toolkit that takes its flights from the table.
 struct Seat {
-    Headless_Toolkit Tk;
+    Player_Toolkit Tk;
     Hoofdvenster M;
     Seat(const std::string& ini, Flight_Table* flights) : M(Tk, ini) {
         Tk.Check_Pictures = false;
@@ -68,7 +67,8 @@ void Play_Chain(Run& run, long c) {
     Take_Seat(seat.M, run.Options);
     const long first = c * Games_Per_Chain;
     const long end = std::min(run.Options.Games, first + Games_Per_Chain);
-    for (long g = first; g < end; ++g) run.Games[static_cast<size_t>(g)] = Play_Game(seat.M, run.Options, g);
+    for (long g = first; g < end; ++g)
+        run.Games[static_cast<size_t>(g)] = Play_Game(seat.M, seat.Tk, run.Options, g);
 }
 
 void Work(Run& run) {
@@ -93,13 +93,11 @@ std::string Policy_Text(const Payout_Options& o) {
            lines[static_cast<int>(o.Lines)];
 }
 
-// A fresh temporary folder, removed with the object.
+// A fresh temporary folder, removed with the object; its path empty, with the
+// reason in Error, when none could be made.
 struct Temp_Folder {
-    std::string Path;
-    Temp_Folder() {
-        std::string made = (std::filesystem::temp_directory_path() / "plonk-payout-XXXXXX").string();
-        if (::mkdtemp(made.data())) Path = made;
-    }
+    std::string Error;
+    std::string Path = Make_Temp_Folder("plonk-payout-", &Error);
     ~Temp_Folder() {
         std::error_code ec;
         if (!Path.empty()) std::filesystem::remove_all(Path, ec);
@@ -111,7 +109,7 @@ struct Temp_Folder {
 int Payout(const Payout_Options& o) {
     Temp_Folder folder;
     if (folder.Path.empty()) {
-        std::fprintf(stderr, "plonk-sim: cannot make a temporary folder\n");
+        std::fprintf(stderr, "plonk-sim: %s\n", folder.Error.c_str());
         return 1;
     }
     // A file of rows that cannot be written is found before the games are played.
