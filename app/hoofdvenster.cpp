@@ -115,18 +115,26 @@ void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
 
 namespace {
 
-// Whether n characters at a and b are the same, eight at a time: the counters and
-// lamps ask this of every picture path they set, mostly of one they already show.
+// The eight characters at a and b as one number each, to compare at once.
+bool Same_Eight(const char* a, const char* b) {
+    uint64_t x, y;
+    std::memcpy(&x, a, 8);
+    std::memcpy(&y, b, 8);
+    return x == y;
+}
+
+// Whether n characters at a and b are the same, eight at a time, the last eight
+// overlapping those before when n is not a multiple of eight: the counters and lamps
+// ask this of every picture path they set, mostly of one they already show.
 bool Same_Characters(const char* a, const char* b, size_t n) {
-    for (; n >= 8; a += 8, b += 8, n -= 8) {
-        uint64_t x, y;
-        std::memcpy(&x, a, 8);
-        std::memcpy(&y, b, 8);
-        if (x != y) return false;
+    if (n < 8) {
+        for (; n > 0; ++a, ++b, --n)
+            if (*a != *b) return false;
+        return true;
     }
-    for (; n > 0; ++a, ++b, --n)
-        if (*a != *b) return false;
-    return true;
+    for (size_t i = 0; i + 8 < n; i += 8)
+        if (!Same_Eight(a + i, b + i)) return false;
+    return Same_Eight(a + n - 8, b + n - 8);
 }
 
 }  // namespace
