@@ -64,6 +64,8 @@ struct Game_Event {
     long long Points = 0;
     long long Spent = 0;
     uint64_t Cells = 0;  // card cells, bit line * 10 + column
+
+    friend bool operator==(const Game_Event&, const Game_Event&) = default;
 };
 
 // The event in the status line's words ("Yellow zone, row of 4: 32 points"); empty

@@ -44,8 +44,12 @@ void Headless_Toolkit::Report(const Game_Event& e) {
     if (!text.empty()) Trace("status " + text);
 }
 
-void Headless_Toolkit::Refresh() { Note("refresh"); }
-void Headless_Toolkit::Sleep(int ms) { Note("sleep " + std::to_string(ms)); }
+void Headless_Toolkit::Refresh() {
+    if (Noting()) Note("refresh");
+}
+void Headless_Toolkit::Sleep(int ms) {
+    if (Noting()) Note("sleep " + std::to_string(ms));
+}
 
 void Headless_Toolkit::Flight_Step(int rounds, long iterations) {
     ++Flight_Steps;
@@ -69,7 +73,9 @@ int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
     return ok ? static_cast<int32_t>(Loaded_Sounds.size() - 1) : -1;
 }
 
-void Headless_Toolkit::Sound_Play(int32_t handle) { Note("sound " + std::to_string(handle)); }
+void Headless_Toolkit::Sound_Play(int32_t handle) {
+    if (Noting()) Note("sound " + std::to_string(handle));
+}
 
 Answer Headless_Toolkit::Ask_Yes_No(const std::string& text, const std::string& title) {
     Note("message " + title + "|" + text);

@@ -2,6 +2,8 @@
 #include "app/hoofdvenster.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace plonk {
@@ -111,8 +113,40 @@ void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
     Cancel = Cancel_Close ? -1 : 0;
 }
 
+namespace {
+
+// The eight characters at a and b as one number each, to compare at once.
+bool Same_Eight(const char* a, const char* b) {
+    uint64_t x, y;
+    std::memcpy(&x, a, 8);
+    std::memcpy(&y, b, 8);
+    return x == y;
+}
+
+// Whether n characters at a and b are the same, eight at a time, the last eight
+// overlapping those before when n is not a multiple of eight: the counters and lamps
+// ask this of every picture path they set, mostly of one they already show.
+bool Same_Characters(const char* a, const char* b, size_t n) {
+    if (n < 8) {
+        for (; n > 0; ++a, ++b, --n)
+            if (*a != *b) return false;
+        return true;
+    }
+    for (size_t i = 0; i + 8 < n; i += 8)
+        if (!Same_Eight(a + i, b + i)) return false;
+    return Same_Eight(a + n - 8, b + n - 8);
+}
+
+}  // namespace
+
 void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
-    const std::string path = App_Folder + file_name;
+    // A control that shows this very file already keeps its path as it is.
+    const size_t folder = App_Folder.size();
+    const bool same = c.Picture.size() == folder + file_name.size() &&
+                      Same_Characters(c.Picture.data() + folder, file_name.data(), file_name.size()) &&
+                      Same_Characters(c.Picture.data(), App_Folder.data(), folder);
+    if (!same) picture_path_.assign(App_Folder).append(file_name);
+    const std::string& path = same ? c.Picture : picture_path_;
     const std::string problem = Tk.Picture_Problem(path);
     if (!problem.empty()) {
         // A missing file is told as such; a file that is there but does not load,
@@ -123,7 +157,7 @@ void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
                    "Plonk for Windows");
         End_Program(1);
     }
-    c.Picture = path;
+    if (!same) c.Picture.assign(picture_path_);
     c.Lines.clear();
 }
 

@@ -289,6 +289,8 @@ private:
 
     std::vector<Control*> all_controls_;
     std::map<std::string, Control*> by_name_;
+    // The full path of the picture being loaded, kept so that its room is reused.
+    std::string picture_path_;
 };
 
 }  // namespace plonk

@@ -8,6 +8,7 @@
 
 namespace plonk {
 
+class Flight_Table;
 struct Game_Event;
 
 // The answer to a Yes/No question. Cancel: the question was dismissed without
@@ -40,6 +41,11 @@ public:
 
     // Whether the space bar is held down right now.
     virtual bool Space_Down() = 0;
+    // A table of flights already flown, offered by a toolkit that needs to see no
+    // single flight step and never holds the space bar down during a flight: the
+    // machine then takes a flight from it, with its sounds, and shows no step. None
+    // (the default): every step is shown and waited for, and the space bar read.
+    virtual Flight_Table* Known_Flights() { return nullptr; }
     // The time of day as the system's display text ("21:05:07").
     virtual std::string Time_Text() = 0;
     // A number that changes with the clock, to seed the random generator.

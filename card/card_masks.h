@@ -99,6 +99,34 @@ inline uint64_t Lit_Cells(uint32_t holes, const Line_Positions& positions) {
     return Lit_Cells(Rings_Of_Holes(holes), positions);
 }
 
+// Where a hole's number stands on the rings: every hole twice, as (line, element).
+struct Ring_Place {
+    int Line = 0, Element = 0;
+};
+constexpr std::array<std::array<Ring_Place, 2>, 26> Make_Hole_Places() {
+    std::array<std::array<Ring_Place, 2>, 26> places{};
+    std::array<int, 26> found{};
+    for (int line = 0; line < Lines; ++line)
+        for (int i = 0; i < Columns; ++i) {
+            const int hole = Card_Ring[line][i];
+            if (found[hole] < 2) places[hole][found[hole]] = {line, i};
+            ++found[hole];
+        }
+    for (int hole = 1; hole <= 25; ++hole)
+        if (found[hole] != 2) throw "every hole stands twice on the rings";
+    return places;
+}
+inline constexpr auto Hole_Places = Make_Hole_Places();
+
+// The cells that show hole `hole` (1..25) with the lines at `positions`: element i of
+// a line at position p stands in column (i - p) Mod 10.
+inline uint64_t Hole_Cells(int hole, const Line_Positions& positions) {
+    uint64_t cells = 0;
+    for (const Ring_Place& at : Hole_Places[hole])
+        cells |= Cell_Bit(at.Line, (at.Element - positions[at.Line] + Columns) % Columns);
+    return cells;
+}
+
 // The holes with a ball in them (`Hole_State(n)` = 1) as a hole mask.
 uint32_t Hole_Bits(const Hoofdvenster& m);
 // The current line positions.
@@ -192,25 +220,35 @@ inline Row_Runs Runs_Of(uint64_t lit) {
 inline int Longest_Row(const Row_Runs& runs, Zone zone, uint64_t pattern) {
     const Zone_Shape& z = Zone_Shapes[static_cast<int>(zone)];
     if (pattern != 0 && (runs.Lit & pattern) == pattern) return 5;
-    uint64_t found[3] = {};
-    for (int k = 0; k < 3; ++k)
-        for (int d = 0; d < Direction_Count; ++d) found[k] |= runs.Run[k][d] & z.Start[k][d];
-    return found[2] ? 5 : found[1] ? 4 : found[0] ? 3 : 0;
+    auto found = [&](int k) {
+        uint64_t cells = 0;
+        for (int d = 0; d < Direction_Count; ++d) cells |= runs.Run[k][d] & z.Start[k][d];
+        return cells != 0;
+    };
+    // A longer row holds a three-row that starts where it starts: without a three-row
+    // there is none.
+    if (!found(0)) return 0;
+    return found(2) ? 5 : found(1) ? 4 : 3;
 }
 
-// What a zone's evaluator answers: the longest row not paid yet in this game.
+// What a zone's evaluator answers: the longest row not paid yet in this game, from
+// the zone's longest complete row (the pattern, when switched on, counting as five).
 //   1. Five-row paid: 0, nothing else is looked at.
-//   2..3. The pattern (when switched on) or a complete five-row: 5.
+//   2..3. The pattern or a complete five-row: 5.
 //   4..5. Four-row paid: 0; else a complete four-row: 4.
 //   6..8. Three-row paid: 0; else a complete three-row: 3; else 0.
-inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
+inline int Zone_Answer(int longest, Paid_Marks paid) {
     if (paid.Got5) return 0;
-    const int longest = Longest_Row(runs, zone, pattern);
     if (longest == 5) return 5;
     if (paid.Got4) return 0;
     if (longest == 4) return 4;
     if (paid.Got3) return 0;
     return longest;
+}
+
+inline int Zone_Result(const Row_Runs& runs, Zone zone, Paid_Marks paid, uint64_t pattern) {
+    if (paid.Got5) return 0;
+    return Zone_Answer(Longest_Row(runs, zone, pattern), paid);
 }
 
 inline int Zone_Result(uint64_t lit, Zone zone, Paid_Marks paid, uint64_t pattern) {

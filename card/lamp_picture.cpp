@@ -1,18 +1,48 @@
 // The lamp picture rule.
 #include "card/lamp_picture.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstddef>
+
 #include "app/hoofdvenster.h"
 #include "card/card_table.h"
 
 namespace plonk::card {
 
-std::string Lamp_Picture(int number, bool lit, bool mid) {
+namespace {
+
+std::string Lamp_Name(int number, bool lit, bool mid) {
     // The last two characters of the text of number + 100: "01" .. "25".
-    const std::string digits = std::to_string(number + 100);
-    std::string name = digits.substr(digits.size() - 2);
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number + 100).ptr;
+    std::string name(end - std::min<std::ptrdiff_t>(2, end - digits), end);
     name += lit ? "-on" : "-off";
     if (mid) name += "-mid";
-    return name + ".gif";
+    name += ".gif";
+    return name;
+}
+
+// The names of the holes' lamps, by hole, lit and mid, made once.
+using Lamp_Names = std::array<std::array<std::array<std::string, 2>, 2>, 26>;
+
+const Lamp_Names& Hole_Lamp_Names() {
+    static const Lamp_Names names = [] {
+        Lamp_Names n;
+        for (int hole = 1; hole <= 25; ++hole)
+            for (int lit = 0; lit <= 1; ++lit)
+                for (int mid = 0; mid <= 1; ++mid) n[hole][lit][mid] = Lamp_Name(hole, lit == 1, mid == 1);
+        return n;
+    }();
+    return names;
+}
+
+}  // namespace
+
+std::string Lamp_Picture(int number, bool lit, bool mid) {
+    if (number >= 1 && number <= 25) return Hole_Lamp_Names()[number][lit][mid];
+    return Lamp_Name(number, lit, mid);
 }
 
 void Show_Lamp(Hoofdvenster& m, int line, int column, bool force_unlit) {

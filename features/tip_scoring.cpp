@@ -1,5 +1,8 @@
 #include "features/tip_scoring.h"
 
+#include <algorithm>
+#include <span>
+
 namespace plonk {
 
 namespace {
@@ -35,16 +38,21 @@ void Rank(Tip_Result& r) {
 Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_Codes>& tried,
                       bool last_ball) {
     Tip_Result r;
-    // 1. How many codes were tried, and the highest of them.
-    int n = 0, last = 0;
-    for (int c = 0; c < Line_Set_Codes; ++c)
-        if (tried[c]) ++n, last = c;
+    // 1. How many codes were tried, and the highest of them; and, in ascending order,
+    //    the tried codes that were given any value (every other one totals 0).
+    std::array<int, Line_Set_Codes> codes;
+    int n = 0, last = 0, valued = 0;
+    for (int c = 0; c < Line_Set_Codes; ++c) {
+        if (!tried[c]) continue;
+        ++n, last = c;
+        if (values.Has(c)) codes[valued++] = c;
+    }
+    const std::span<const int> valued_codes(codes.data(), static_cast<size_t>(valued));
     if (n > 1 && last_ball) {
         // 2. The last ball before the lines freeze: the setting with the largest total
         //    wins (the lowest code among equals), and the holes score there.
         long best_total = 0;
-        for (int c = 0; c < Line_Set_Codes; ++c) {
-            if (!tried[c]) continue;
+        for (int c : valued_codes) {
             long total = 0;
             for (int hole = 1; hole <= 25; ++hole)
                 for (const Win_Kind_Rule& k : Win_Kinds) total += values(hole, c, k.Kind);
@@ -62,8 +70,7 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
             Integer score = 0;
             for (const Win_Kind_Rule& k : Win_Kinds) {
                 Integer best = 0;
-                for (int c = 0; c < Line_Set_Codes; ++c)
-                    if (tried[c] && values(hole, c, k.Kind) > best) best = values(hole, c, k.Kind);
+                for (int c : valued_codes) best = std::max(best, values(hole, c, k.Kind));
                 score = Add16(score, best);
             }
             r.Hole_Score[hole] = score;

@@ -12,17 +12,32 @@ namespace plonk {
 constexpr int Line_Set_Codes = 243;
 
 // value(hole, code, kind): the points that a ball in the hole would pay in that kind
-// with the lines at that line-set code; 0 when nothing.
+// with the lines at that line-set code; 0 when nothing. Only the codes that were
+// given a value take room, so a search over one setting stays small.
 class Tip_Values {
 public:
-    Tip_Values() : v_(static_cast<size_t>(Line_Set_Codes) * 26 * 8, 0) {}
-    Integer& operator()(int hole, int code, Win_Kind kind) { return v_[Index(hole, code, kind)]; }
-    Integer operator()(int hole, int code, Win_Kind kind) const { return v_[Index(hole, code, kind)]; }
+    Tip_Values() { slot_.fill(-1); }
+    Integer& operator()(int hole, int code, Win_Kind kind) {
+        if (slot_[Code(code)] < 0) {
+            slot_[Code(code)] = static_cast<int16_t>(v_.size() / Slot_Size);
+            v_.resize(v_.size() + Slot_Size, 0);
+        }
+        return v_[Index(hole, code, kind)];
+    }
+    Integer operator()(int hole, int code, Win_Kind kind) const {
+        return slot_[Code(code)] < 0 ? Integer{0} : v_[Index(hole, code, kind)];
+    }
+    // Whether any value of the code was given: every value of another code is 0.
+    bool Has(int code) const { return slot_[Code(code)] >= 0; }
 
 private:
-    static size_t Index(int hole, int code, Win_Kind kind) {
-        return (static_cast<size_t>(code) * 26 + hole) * 8 + static_cast<size_t>(kind);
+    static constexpr size_t Slot_Size = 26 * 8;
+    static size_t Code(int code) { return static_cast<size_t>(code); }
+    size_t Index(int hole, int code, Win_Kind kind) const {
+        return static_cast<size_t>(slot_[Code(code)]) * Slot_Size + static_cast<size_t>(hole) * 8 +
+               static_cast<size_t>(kind);
     }
+    std::array<int16_t, Line_Set_Codes> slot_;
     std::vector<Integer> v_;
 };
 

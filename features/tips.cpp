@@ -1,8 +1,10 @@
 // Tips: the best holes and the best line setting. Every trial works on bit masks of
 // the card, so the search writes nothing into the record and touches no control.
+#include <algorithm>
 #include <array>
 
 #include "card/card_masks.h"
+#include "card/zone_rows.h"
 #include "features/tip_scoring.h"
 
 namespace plonk {
@@ -10,7 +12,7 @@ namespace plonk {
 namespace {
 
 // What the trials need of the record, read once: for each row kind in force its
-// zone, level, marks and pattern, and for each card bonus whether it is open, its
+// zone, level, marks and pattern; and for each card bonus whether it is open, its
 // cells and its points.
 struct Trial_Rules {
     struct Row {
@@ -34,8 +36,9 @@ struct Trial_Rules {
 Trial_Rules Read_Rules(const Hoofdvenster& h) {
     Trial_Rules t;
     for (const Win_Kind_Rule& k : Win_Kinds) {
-        if (k.Is_Row() && In_Force(h, k))
+        if (k.Is_Row() && In_Force(h, k)) {
             t.Rows[t.Row_Count++] = {k.Kind, k.Zone, h.*k.Level, Marks_Now(h, k), Pattern_Now(h, k)};
+        }
         // An open card bonus is worth its counter, held within 16 bits.
         if (!k.Is_Row() && Bonus_Open(h, k.Kind))
             t.Bonuses[t.Bonus_Count++] = {k.Kind, k.Pattern, Saturate16(h.*k.Counter)};
@@ -43,20 +46,38 @@ Trial_Rules Read_Rules(const Hoofdvenster& h) {
     return t;
 }
 
-// The values of one trial ball: what each kind would pay with these lit cells, the
-// paid marks as they were before the trial.
-void Trial(const Hoofdvenster& h, const Trial_Rules& t, uint64_t lit, Tip_Values& values, int hole,
-           int code) {
+// The trials of one setting: with the lit cells `lit`, a trial ball in every unlit
+// hole, what each kind would pay, the paid marks as they were before the trial.
+void Trials(const Hoofdvenster& h, const Trial_Rules& t, const card::Line_Positions& pos, uint64_t lit,
+            Tip_Values& values, int code) {
+    // 1. What one more ball could complete in each kind's zone and pattern.
+    const card::Cell_Holes shown = card::Holes_Shown(pos);
+    std::array<card::Row_Reach, card::Zone_Count> zones;
+    std::array<bool, card::Zone_Count> zone_done{};
+    std::array<card::Row_Reach, Win_Kind_Count> patterns{};
     for (int i = 0; i < t.Row_Count; ++i) {
         const Trial_Rules::Row& r = t.Rows[i];
-        const int count = card::Zone_Result(lit, r.Zone, r.Marks, r.Pattern);
-        if (count == 0) continue;
-        bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
-        values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
+        const int z = static_cast<int>(r.Zone);
+        if (!zone_done[z]) zones[z] = card::Zone_Reach(r.Zone, lit, shown), zone_done[z] = true;
+        if (r.Pattern != 0) patterns[i].Add(lit, shown, r.Pattern, 5);
     }
-    for (int i = 0; i < t.Bonus_Count; ++i) {
-        const Trial_Rules::Bonus& b = t.Bonuses[i];
-        if ((lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
+    // 2. Each trial ball.
+    for (int hole = 1; hole <= 25; ++hole) {
+        if (h.Hole_State(hole) != 0) continue;
+        for (int i = 0; i < t.Row_Count; ++i) {
+            const Trial_Rules::Row& r = t.Rows[i];
+            const int longest =
+                std::max(zones[static_cast<int>(r.Zone)].Longest_With(hole), patterns[i].Longest_With(hole));
+            const int count = card::Zone_Answer(longest, r.Marks);
+            if (count == 0) continue;
+            bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
+            values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
+        }
+        const uint64_t trial_lit = lit | card::Hole_Cells(hole, pos);
+        for (int i = 0; i < t.Bonus_Count; ++i) {
+            const Trial_Rules::Bonus& b = t.Bonuses[i];
+            if ((trial_lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
+        }
     }
 }
 
@@ -79,15 +100,10 @@ void Hoofdvenster::Set_Tip() {
     const Line_Ranges r = Search_Ranges(*this);
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
     //    ball in every unlit hole.
-    const uint32_t holes = card::Hole_Bits(*this);
-    std::array<card::Lit_Rings, 26> trial_rings{};
-    for (int hole = 1; hole <= 25; ++hole)
-        if (Hole_State(hole) == 0) trial_rings[hole] = card::Rings_Of_Holes(holes | card::Hole_Bit(hole));
+    const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
         tried[code] = true;
-        for (int hole = 1; hole <= 25; ++hole)
-            if (Hole_State(hole) == 0)
-                Trial(*this, rules, card::Lit_Cells(trial_rings[hole], pos), values, hole, code);
+        Trials(*this, rules, pos, card::Lit_Cells(rings, pos), values, code);
     });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.

@@ -47,18 +47,6 @@ void Open_Step(Hoofdvenster& m, Flight& f) {
     Move(m);
 }
 
-// A lit star goes out as the ball rolls over it, and lights the fifth ball.
-void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
-    if (!lit) return;
-    lit = false;
-    m.Speel(Sound::Rollover);
-    star.Visible = false;
-    m.Pic_4thBall.Visible = false;
-    m.Pic_5thBall.Visible = true;
-    m.Fifth_Ball = true;
-    m.Refresh();
-}
-
 template <class Table>
 bool In_Table(int i, int j) {
     return i >= Table::Lower1 && i <= Table::Upper1 && j >= Table::Lower2 && j <= Table::Upper2;
@@ -144,6 +132,7 @@ Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
     if (n < 1 || n > board::Hole_Count) return Zone_Result::Fault;
     // 3. On the centre pixel the ball drops in.
     if (f.H == board::Hole_Centre && f.V == board::Hole_Centre) return Zone_Result::Ended;
+    f.Holes_Asked |= uint32_t{1} << n;
     if (m.Hole_State(n) == 0) {
         // 4. A free hole draws the ball to its centre.
         m.Ball_VX = Steer(f.H);
@@ -337,6 +326,17 @@ void Return_Ball(Hoofdvenster& m) {
 
 }  // namespace
 
+void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
+    if (!lit) return;
+    lit = false;
+    m.Speel(Sound::Rollover);
+    star.Visible = false;
+    m.Pic_4thBall.Visible = false;
+    m.Pic_5thBall.Visible = true;
+    m.Fifth_Ball = true;
+    m.Refresh();
+}
+
 void Start_Ball(Hoofdvenster& m) {
     // At (275, 15) plus a random part of a pixel, rolling left at the start speed
     // plus a random hundredth.
@@ -366,7 +366,7 @@ void Hoofdvenster::Knop_Bal_Click() {
         Start_Ball(*this);
         // 6. The flight, then the booking of where it ended.
         Flight f;
-        if (Fly(*this, f) == Flight_End::Hole)
+        if (Fly_Shot(*this, f) == Flight_End::Hole)
             Fall_In(*this, static_cast<int>(f.Hole));
         else
             Return_Ball(*this);

@@ -25,6 +25,8 @@ struct Flight {
     long Mark_Step = 0;                  // and the step when it did
     long Next_Look = 0;                  // field: the step when progress is looked at next
     long Longest_Stall = 0;              // field: the most steps it went without progress
+    uint32_t Holes_Asked = 0;            // field: bit n when the ball met hole n's capture
+                                         // area and so asked whether the hole is taken
 };
 
 // How a flight ended. Lost: the ball left the field, met a zone its phase does not
@@ -64,6 +66,10 @@ void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_v
 // side walls), with `x` the ball's pixel column.
 void Wall_Rebound(Hoofdvenster& m, Integer section, int x);
 
+// A lit star goes out as the ball rolls over it, and lights the fifth ball; an unlit
+// star does nothing.
+void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star);
+
 // Puts the next ball on the launch lane: the shot's two random draws give its
 // fraction of a pixel and its hundredth of extra speed.
 void Start_Ball(Hoofdvenster& m);
@@ -72,6 +78,10 @@ void Start_Ball(Hoofdvenster& m);
 // and velocity until the ball ends. Each step is shown and waited for through the
 // toolkit.
 Flight_End Fly(Hoofdvenster& m, Flight& f);
+
+// The flight of a shot ball, from its start to its end, as Fly runs it: from the
+// toolkit's table of known flights when it offers one, step by step otherwise.
+Flight_End Fly_Shot(Hoofdvenster& m, Flight& f);
 
 // The field phase alone, from wherever the ball is: what Fly runs once the ball has
 // left the launch lane.

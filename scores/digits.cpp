@@ -1,6 +1,10 @@
 // The digit displays and score boards.
 #include "scores/digits.h"
 
+#include <array>
+#include <charconv>
+#include <stdexcept>
+
 #include "app/hoofdvenster.h"
 
 namespace plonk {
@@ -15,8 +19,10 @@ long long Power_Of_Ten(int width) {
 
 // The last `width` characters of the decimal text of n.
 std::string Last_Characters(long long n, int width) {
-    const std::string text = std::to_string(n);
-    return text.substr(text.size() - static_cast<size_t>(width));
+    char text[24];
+    const char* end = std::to_chars(text, text + sizeof text, n).ptr;
+    if (end - text < width) throw std::out_of_range("fewer characters than asked for");
+    return std::string(end - width, end);
 }
 
 // Every digit control of a row shows the picture of its own character.
@@ -27,9 +33,15 @@ void Show_Digits(Hoofdvenster& h, Row& row, const std::string& digits) {
 
 }  // namespace
 
-std::string Digit_Picture(char digit) {
+const std::string& Digit_Picture(char digit) {
+    static const std::array<std::string, 10> names = [] {
+        std::array<std::string, 10> n;
+        for (char d = '0'; d <= '9'; ++d)
+            n[static_cast<size_t>(d - '0')] = std::string("Digit_") + d + ".bmp";
+        return n;
+    }();
     const char shown = digit >= '0' && digit <= '9' ? digit : '0';
-    return std::string("Digit_") + shown + ".bmp";
+    return names[static_cast<size_t>(shown - '0')];
 }
 
 std::string Counter_Digits(long long value, int width) {

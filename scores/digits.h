@@ -8,7 +8,7 @@ namespace plonk {
 // The picture file of one digit character ("Digit_7.bmp" for '7'). A character
 // that is not a digit shows as 0, so no display can ask for a picture that does
 // not exist.
-std::string Digit_Picture(char digit);
+const std::string& Digit_Picture(char digit);
 
 // The digits of an unsigned counter of `width` places (4 or 5): the value with
 // leading zeros ("00042"), all nines when it does not fit, and all zeros for a

@@ -67,6 +67,15 @@ TEST(Console, CommandLineTakesOptionsAnywhereAndAnswersHelp) {
         {"sing", 2, "", true},
         {"holes --kick 1.5", 2, "", true},
         {"bench 3 x", 2, "", true},
+        {"payout", 2, "", true},
+        {"payout --games 0", 2, "", true},
+        {"payout --games 10 --threads 0", 2, "", true},
+        {"payout --games 10 --extra-balls sometimes", 2, "", true},
+        {"payout --games 10 --lines sideways", 2, "", true},
+        {"payout --games 10 --seed -1", 2, "", true},
+        {"payout --games 10 --seed \" -1\"", 2, "", true},
+        {"payout --games 10 --seed 18446744073709551616", 2, "", true},
+        {"payout --games 10 FILE", 2, "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/headless_toolkit.h"
+#include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
 
 namespace {
@@ -31,6 +32,30 @@ void Shoot_10000_Balls(benchmark::State& state) {
     state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(Shoot_10000_Balls)->Unit(benchmark::kMillisecond);
+
+// The same kind of shots taken from a table of flights already flown: one round of
+// 10,000 shots fills it, the rounds timed take every flight from it.
+void Take_10000_Balls_From_The_Table(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    tk.Log_Limit = 0;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    plonk::Flight_Table table(m);
+    tk.Flights = &table;
+    auto round = [&m] {
+        m.Rng.Fix_Seed(1);
+        for (int b = 0; b < 10000; ++b) {
+            m.Start_Speed = static_cast<plonk::Integer>(plonk::Hoofdvenster::Start_Speed_Min + b % 63);
+            plonk::Start_Ball(m);
+            plonk::Flight f;
+            benchmark::DoNotOptimize(plonk::Fly_Shot(m, f));
+        }
+    };
+    round();
+    for (auto _ : state) round();
+    state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(Take_10000_Balls_From_The_Table)->Unit(benchmark::kMillisecond);
 
 int Holes(long balls, uint64_t seed) {
     plonk::Headless_Toolkit tk;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -13,6 +14,7 @@
 #include "app/hoofdvenster.h"
 #include "app/record.h"
 #include "playfield/flight.h"
+#include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
 #include "tools/sim/temp_folder.h"
 
@@ -93,6 +95,8 @@ int Bench(int machines, int games) {
         std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
         return 2;
     }
+    // Every machine plays on the same board, so they share the flights they fly.
+    std::unique_ptr<Flight_Table> flights;
     const auto t0 = std::chrono::steady_clock::now();
     for (int seed = 1; seed <= machines; ++seed) {
         Headless_Toolkit tk;
@@ -102,6 +106,8 @@ int Bench(int machines, int games) {
         m.Rng.Fix_Seed(static_cast<uint64_t>(seed));
         try {
             m.Form_Load();
+            if (!flights) flights = std::make_unique<Flight_Table>(m);
+            if (flights->Fits(m)) tk.Flights = flights.get();
             Play(m, games, sig, totals);
         } catch (const Program_End&) {
             std::fprintf(stderr, "plonk-sim: the machine ended during the bench\n");

@@ -2,9 +2,13 @@
 //   plonk-sim run [--ini PATH] FILE|-   play a scenario script
 //   plonk-sim bench [MACHINES] [GAMES]  whole games: a signature of the behaviour, and the speed
 //   plonk-sim holes [--balls N] [--seed S] [--taken N,N,..] [--kick P]  where that many balls end
+//   plonk-sim payout --games N [--threads T] [--seed S] [--invest K] [--extra-balls never|always|N]
+//                    [--lines none|auto|tips] [--csv FILE]  what the machine pays back
 // Options may stand anywhere after the command; --help or -h prints the usage.
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +26,7 @@
 #include "app/hoofdvenster.h"
 #include "tools/sim/bench.h"
 #include "tools/sim/console.h"
+#include "tools/sim/payout.h"
 #include "tools/sim/temp_folder.h"
 
 namespace {
@@ -30,6 +35,8 @@ const char kUsage[] =
     "usage: plonk-sim run [--ini PATH] FILE|-\n"
     "       plonk-sim bench [MACHINES] [GAMES]\n"
     "       plonk-sim holes [--balls N] [--seed S] [--taken N,N,..] [--kick P]\n"
+    "       plonk-sim payout --games N [--threads T] [--seed S] [--invest K]\n"
+    "                        [--extra-balls never|always|N] [--lines none|auto|tips] [--csv FILE]\n"
     "       plonk-sim --help\n";
 
 // A wrong command line: the usage on standard error, status 2.
@@ -166,6 +173,56 @@ bool Holes_Arg(const std::string& text, std::vector<int>* out) {
     return !out->empty();
 }
 
+// A whole number from `low` to `high`.
+bool Number_Arg(const std::string& text, long low, long high, long* out) {
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || !end || *end != '\0' || v < low || v > high) return false;
+    *out = v;
+    return true;
+}
+
+// The payout analysis's options; false when one is missing or wrong.
+bool Payout_Args(const Command_Line& line, plonk::sim::Payout_Options* o) {
+    using plonk::sim::Extra_Policy;
+    using plonk::sim::Lines_Policy;
+    if (!line.Words.empty() || !line.Options.count("--games")) return false;
+    for (const auto& [name, value] : line.Options) {
+        long v = 0;
+        bool ok = true;
+        if (name == "--games") {
+            ok = Number_Arg(value, 1, 100'000'000, &o->Games);
+        } else if (name == "--threads") {
+            ok = Number_Arg(value, 1, 256, &v), o->Threads = static_cast<int>(v);
+        } else if (name == "--seed") {
+            // Digits only, within 64 bits: no sign, no blank, no wrap-around.
+            char* end = nullptr;
+            errno = 0;
+            o->Seed = std::strtoull(value.c_str(), &end, 10);
+            ok = !value.empty() && std::isdigit(static_cast<unsigned char>(value[0])) && *end == '\0' &&
+                 errno == 0;
+        } else if (name == "--invest") {
+            ok = Number_Arg(value, 0, 10000, &v), o->Invest = static_cast<int>(v);
+        } else if (name == "--extra-balls") {
+            o->Extra = value == "never"    ? Extra_Policy::Never
+                       : value == "always" ? Extra_Policy::Always
+                                           : Extra_Policy::Tries;
+            if (o->Extra == Extra_Policy::Tries)
+                ok = Number_Arg(value, 1, 10000, &v), o->Extra_Tries = static_cast<int>(v);
+        } else if (name == "--lines") {
+            ok = value == "none" || value == "auto" || value == "tips";
+            o->Lines = value == "none"   ? Lines_Policy::None
+                       : value == "auto" ? Lines_Policy::Auto
+                                         : Lines_Policy::Tips;
+        } else {
+            ok = !value.empty();
+            o->Csv = value;
+        }
+        if (!ok) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -199,6 +256,15 @@ int main(int argc, char** argv) {
             if (!ok) return Usage();
         }
         return plonk::sim::Holes(balls, static_cast<uint64_t>(seed), taken, kick);
+    }
+    if (command == "payout") {
+        plonk::sim::Payout_Options options;
+        if (!Parse(argc, argv,
+                   {"--games", "--threads", "--seed", "--invest", "--extra-balls", "--lines", "--csv"},
+                   &line) ||
+            !Payout_Args(line, &options))
+            return Usage();
+        return plonk::sim::Payout(options);
     }
     if (command == "run") {
         if (!Parse(argc, argv, {"--ini"}, &line) || line.Words.size() != 1) return Usage();

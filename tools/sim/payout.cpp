@@ -1,0 +1,156 @@
+// The payout analysis: chains of games shared out over the threads, every game in
+// its place, and the report over all of them in order.
+//
+// Each chain of games is played on a fresh machine of its own and each game seeded
+// from the run's seed and the game's number, so a game goes the same way whichever
+// thread plays its chain: the report is the same for any number of threads.
+#include "tools/sim/payout.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "app/headless_toolkit.h"
+#include "playfield/flight_table.h"
+#include "tools/sim/payout_player.h"
+#include "tools/sim/payout_report.h"
+#include "tools/sim/temp_folder.h"
+
+namespace plonk::sim {
+
+namespace {
+
+// What the threads share: the options, the table of flights, the games in order, the
+// next chain to play and the first failure.
+struct Run {
+    const Payout_Options& Options;
+    std::string Ini;  // a settings file in a folder of its own; never written
+    Flight_Table& Flights;
+    std::vector<Game_Record>& Games;
+    long Chains = 0;
+    std::atomic<long> Next_Chain{0};
+    std::mutex Failure_Lock;
+    std::string Failure;
+
+    Run(const Payout_Options& o, std::string ini, Flight_Table& flights, std::vector<Game_Record>& games)
+        : Options(o), Ini(std::move(ini)), Flights(flights), Games(games) {}
+    void Fail(const std::string& why) {
+        std::lock_guard hold(Failure_Lock);
+        if (Failure.empty()) Failure = why;
+        Next_Chain = Chains;
+    }
+};
+
+// A machine on a silent headless toolkit that takes its flights from the table.
+struct Seat {
+    Player_Toolkit Tk;
+    Hoofdvenster M;
+    Seat(const std::string& ini, Flight_Table* flights) : M(Tk, ini) {
+        Tk.Check_Pictures = false;
+        Tk.Log_Limit = 0;
+        Tk.Flights = flights;
+    }
+};
+
+// Chain c: a fresh machine from its start-up, then the chain's games in order.
+void Play_Chain(Run& run, long c) {
+    Seat seat(run.Ini, &run.Flights);
+    seat.M.Rng.Fix_Seed(Game_Seed(run.Options.Seed, -1 - c));
+    seat.M.Form_Load();
+    if (!run.Flights.Fits(seat.M)) seat.Tk.Flights = nullptr;
+    Take_Seat(seat.M, run.Options);
+    const long first = c * Games_Per_Chain;
+    const long end = std::min(run.Options.Games, first + Games_Per_Chain);
+    for (long g = first; g < end; ++g)
+        run.Games[static_cast<size_t>(g)] = Play_Game(seat.M, seat.Tk, run.Options, g);
+}
+
+void Work(Run& run) {
+    try {
+        for (long c = run.Next_Chain++; c < run.Chains; c = run.Next_Chain++) Play_Chain(run, c);
+    } catch (const Endless_Game& e) {
+        run.Fail("game " + std::to_string(e.Game + 1) + ": no end after 10000 shots");
+    } catch (const Program_End&) {
+        run.Fail("the machine ended during the analysis");
+    } catch (const std::exception& e) {
+        run.Fail(e.what());
+    }
+}
+
+std::string Policy_Text(const Payout_Options& o) {
+    const char* lines[] = {"none", "auto", "tips"};
+    std::string extra = o.Extra == Extra_Policy::Never ? "never"
+                        : o.Extra == Extra_Policy::Always
+                            ? "always"
+                            : "up to " + std::to_string(o.Extra_Tries) + " tries";
+    return "invest " + std::to_string(o.Invest) + ", extra balls " + extra + ", lines " +
+           lines[static_cast<int>(o.Lines)];
+}
+
+// A fresh temporary folder, removed with the object; its path empty, with the
+// reason in Error, when none could be made.
+struct Temp_Folder {
+    std::string Error;
+    std::string Path = Make_Temp_Folder("plonk-payout-", &Error);
+    ~Temp_Folder() {
+        std::error_code ec;
+        if (!Path.empty()) std::filesystem::remove_all(Path, ec);
+    }
+};
+
+}  // namespace
+
+int Payout(const Payout_Options& o) {
+    Temp_Folder folder;
+    if (folder.Path.empty()) {
+        std::fprintf(stderr, "plonk-sim: %s\n", folder.Error.c_str());
+        return 1;
+    }
+    // A file of rows that cannot be written is found before the games are played.
+    if (!o.Csv.empty()) {
+        const bool can_write = static_cast<bool>(std::ofstream(o.Csv + ".part"));
+        std::error_code ec;
+        std::filesystem::remove(o.Csv + ".part", ec);
+        if (!can_write) {
+            std::fprintf(stderr, "plonk-sim: cannot write %s\n", o.Csv.c_str());
+            return 1;
+        }
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    // The board every seat plays on, and the table of its flights.
+    const std::string ini = folder.Path + "/Plonk.ini";
+    Seat board(ini, nullptr);
+    board.M.Form_Load();
+    Flight_Table flights(board.M);
+    std::vector<Game_Record> games(static_cast<size_t>(o.Games));
+    Run run(o, ini, flights, games);
+    run.Chains = (o.Games + Games_Per_Chain - 1) / Games_Per_Chain;
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < o.Threads; ++t) helpers.emplace_back(Work, std::ref(run));
+    Work(run);
+    for (std::thread& t : helpers) t.join();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (!run.Failure.empty()) {
+        std::fprintf(stderr, "plonk-sim: %s\n", run.Failure.c_str());
+        return 1;
+    }
+    std::printf("payout of %ld games from seed %llu: %s\n", o.Games, static_cast<unsigned long long>(o.Seed),
+                Policy_Text(o).c_str());
+    std::fputs(Report_Text(Summarize(games, Games_Per_Chain)).c_str(), stdout);
+    std::printf("%.3f s, %.0f games/s, %d thread%s\n", seconds, static_cast<double>(o.Games) / seconds,
+                o.Threads, o.Threads == 1 ? "" : "s");
+    std::string error;
+    if (!o.Csv.empty() && !Write_Rows(o.Csv, games, &error)) {
+        std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace plonk::sim
