@@ -19,6 +19,7 @@ cat >"$work/session.sh" <<'SESSION'
 # Runs inside the virtual display: $1 plonk, $2 screenshot file, $3 status file,
 # $4 the screen helpers.
 source "$4"
+shot=$2
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
 # The message is the program's window on show that is neither the game's frame
@@ -33,9 +34,9 @@ message() {
 }
 if ! until_true 10 message; then echo "no message" >"$3"; kill "$pid"; exit 0; fi
 # It is on show once its window is drawn in more than one colour.
-drawn() { import -window "$box" "$2" 2>/dev/null && [ "$(convert "$2" -format %k info: 2>/dev/null)" -gt 1 ]; }
-until_true 10 drawn
-import -window root "$2"
+drawn() { import -window "$box" "$shot" 2>/dev/null && [ "$(convert "$shot" -format %k info: 2>/dev/null)" -gt 1 ]; }
+if ! until_true 10 drawn; then echo "message not drawn" >"$3"; kill "$pid"; exit 0; fi
+import -window root "$shot"
 timeout 10 xdotool windowfocus --sync "$box" key Return
 finish "$pid" "$3"
 SESSION
