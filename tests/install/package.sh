@@ -38,13 +38,9 @@ cat >"$work/session.sh" <<'SESSION'
 mkdir -m 700 -p "$HOME/runtime"
 XDG_RUNTIME_DIR="$HOME/runtime" SDL_AUDIODRIVER=alsa AUDIODEV=hw:77 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-frame=$(timeout 10 xdotool search --sync --onlyvisible --name "Plonk for Windows" 2>/dev/null | head -n1)
-if [ -z "$frame" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
 scratch=$(dirname "$3")
 source "$5"
-if ! find_face "$frame"; then echo "no face in the window" >"$3"; kill "$pid"; exit 0; fi
-digit_hashes "$4"
-if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
+if ! wait_for_board "$4" "$3"; then kill "$pid"; exit 0; fi
 # The window shows the installed icon.
 if ! xprop -id "$frame" _NET_WM_ICON | grep -q 'Icon ('; then echo "no window icon" >"$3"; kill "$pid"; exit 0; fi
 import -window root "$2"

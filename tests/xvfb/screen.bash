@@ -95,6 +95,17 @@ button_look() {
     region_hash button "15x17+$1+466"
 }
 
+# wait_for_board DIGIT-FOLDER STATUS-FILE: once the game's frame is on show, `frame`
+# and `wid` are set and the credit digits read as digits; else false, with the
+# reason written into the file.
+wait_for_board() {
+    frame=$(timeout 10 xdotool search --sync --onlyvisible --name "Plonk for Windows" 2>/dev/null | head -n1)
+    [ -n "$frame" ] || { echo "no window" >"$2"; return 1; }
+    find_face "$frame" || { echo "no face in the window" >"$2"; return 1; }
+    digit_hashes "$1"
+    until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]' || { echo "no board" >"$2"; return 1; }
+}
+
 # finish PID STATUS-FILE: once the program has ended, "exit N" into the file;
 # "still running" (and the program stopped) when it has not within ten seconds.
 finish() {

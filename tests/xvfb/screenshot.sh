@@ -12,14 +12,10 @@ cat >"$home/session.sh" <<'SESSION'
 # $4 the folder of the digit pictures, $5 the screen helpers.
 "$1" 2>"$(dirname "$3")/plonk.err" &
 pid=$!
-frame=$(timeout 10 xdotool search --sync --name "Plonk for Windows" 2>/dev/null | head -n1)
-if [ -z "$frame" ]; then echo "no window" >"$3"; kill "$pid"; exit 0; fi
 # The board is drawn once the credit digits show.
 scratch=$(dirname "$3")
 source "$5"
-if ! find_face "$frame"; then echo "no face" >"$3"; kill "$pid"; exit 0; fi
-digit_hashes "$4"
-if ! until_true 20 eval '[[ $(credits) =~ ^[0-9]{5}$ ]]'; then echo "no board" >"$3"; kill "$pid"; exit 0; fi
+if ! wait_for_board "$4" "$3"; then kill "$pid"; exit 0; fi
 import -window root "$2"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$frame" key alt+c
