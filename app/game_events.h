@@ -68,10 +68,6 @@ struct Game_Event {
     friend bool operator==(const Game_Event&, const Game_Event&) = default;
 };
 
-// The event in the status line's words ("Yellow zone, row of 4: 32 points"); empty
-// for an event that has nothing to tell the player (a point spent, a count-up over).
-std::string Event_Text(const Game_Event& e);
-
 // The colour's name as the card shows it ("Yellow" .. "Green"; the green double and
 // the bonuses by their own names).
 std::string Win_Kind_Name(Win_Kind kind);

@@ -1,10 +1,10 @@
 // Sound effects: the twelve wave files loaded at start-up, played by name.
-#include "app/hoofdvenster.h"
+#include "app/app_part.h"
 #include "app/sound_table.h"
 
 namespace plonk {
 
-void Hoofdvenster::Init_Sound() {
+void App_Part::Init_Sound() {
     // 1. Ask whether there is sound output at all.
     if (Tk.Sound_Ready()) {
         // 2. Load every file of the table in order; a file that cannot be loaded
@@ -19,7 +19,7 @@ void Hoofdvenster::Init_Sound() {
     Option1.ToolTipText = No_Sound_Device_Tip;
 }
 
-void Hoofdvenster::Speel(Sound MMID) {
+void App_Part::Speel(Sound MMID) {
     // A number outside the table plays nothing.
     const int n = static_cast<int>(MMID);
     if (n < 0 || n >= Sound_Count) return;

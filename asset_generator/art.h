@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/hoofdvenster.h"
 #include "asset_generator/canvas.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk::assets {
 
@@ -17,14 +17,14 @@ std::string In_Folder(const std::string& folder, const std::string& name);
 // Counters: "Digit_0.bmp".."Digit_9.bmp", "Min.bmp", "Plus.bmp", "Kracht.bmp" and
 // the 40 score boards, whose payouts come from the machine's odds table.
 bool Write_Counter_Pictures(const std::string& folder, const Hoofdvenster& machine);
-Canvas Digit_Picture(int digit);
+Canvas Digit_Art(int digit);
 // The score board of colour `board` (0 yellow, 1 red, 2 white, 3 green) with
 // level `lit` lit (0: none).
 Canvas Score_Board_Picture(int board, int lit, const Hoofdvenster& machine);
 
 // The 100 card lamps: "01-on.gif" .. "25-off-mid.gif".
 bool Write_Lamp_Pictures(const std::string& folder);
-Canvas Lamp_Picture(int number, bool lit, bool mid);
+Canvas Lamp_Art(int number, bool lit, bool mid);
 
 // The faces of the game buttons ("Knop_Bal.bmp", ...).
 bool Write_Button_Faces(const std::string& folder);

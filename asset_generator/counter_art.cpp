@@ -2,10 +2,10 @@
 // column and the four colours' score boards.
 #include <string>
 
+#include "app/picture_names.h"
 #include "asset_generator/art.h"
 #include "asset_generator/picture_files.h"
 #include "asset_generator/pixel_font.h"
-#include "scores/digits.h"
 
 namespace plonk::assets {
 
@@ -60,7 +60,7 @@ Canvas Speed_Column_Picture() {
 
 }  // namespace
 
-Canvas Digit_Picture(int digit) {
+Canvas Digit_Art(int digit) {
     Canvas c(7, 13, Qb(qb::Black));
     // Unlit segments first, so a shared corner shows lit when either segment is.
     for (bool lit : {false, true})
@@ -93,9 +93,9 @@ Canvas Score_Board_Picture(int board, int lit, const Hoofdvenster& machine) {
 bool Write_Counter_Pictures(const std::string& folder, const Hoofdvenster& machine) {
     bool ok = true;
     for (int d = 0; d <= 9; ++d)
-        ok &= Save_Bmp(Digit_Picture(d), In_Folder(folder, "Digit_" + std::to_string(d) + ".bmp"));
-    ok &= Save_Bmp(Sign_Picture(false), In_Folder(folder, "Min.bmp"));
-    ok &= Save_Bmp(Sign_Picture(true), In_Folder(folder, "Plus.bmp"));
+        ok &= Save_Bmp(Digit_Art(d), In_Folder(folder, Digit_File(static_cast<char>('0' + d))));
+    ok &= Save_Bmp(Sign_Picture(false), In_Folder(folder, Sign_File(true)));
+    ok &= Save_Bmp(Sign_Picture(true), In_Folder(folder, Sign_File(false)));
     ok &= Save_Bmp(Speed_Column_Picture(), In_Folder(folder, "Kracht.bmp"));
     for (int b = 0; b < 4; ++b)
         for (int level = 0; level <= 9; ++level)

@@ -3,6 +3,7 @@
 // lines carry a cyan ring.
 #include <string>
 
+#include "app/picture_names.h"
 #include "asset_generator/art.h"
 #include "asset_generator/picture_files.h"
 #include "asset_generator/pixel_font.h"
@@ -21,12 +22,12 @@ const Lamp_Look kLit{Rgb(192, 128, 0), Rgb(255, 224, 0), Rgb(255, 255, 176), Rgb
 const Lamp_Look kUnlit{Rgb(72, 72, 88), Rgb(32, 32, 44), Rgb(48, 48, 64), Rgb(168, 168, 176)};
 const Colour kMidRing = Rgb(0, 200, 255);
 
-// The two-digit file name of a lamp number: "07" for 7.
+// The two digits a lamp shows: "07" for 7.
 std::string Two_Digits(int number) { return std::to_string(number + 100).substr(1); }
 
 }  // namespace
 
-Canvas Lamp_Picture(int number, bool lit, bool mid) {
+Canvas Lamp_Art(int number, bool lit, bool mid) {
     const Lamp_Look& look = lit ? kLit : kUnlit;
     Canvas c(kSize, kSize);
     c.Disc(kCentre, kCentre, kCentre, look.Rim);
@@ -38,18 +39,11 @@ Canvas Lamp_Picture(int number, bool lit, bool mid) {
 }
 
 bool Write_Lamp_Pictures(const std::string& folder) {
-    struct Kind {
-        const char* Suffix;
-        bool Lit, Mid;
-    };
-    const Kind kinds[4] = {{"-on.gif", true, false},
-                           {"-off.gif", false, false},
-                           {"-on-mid.gif", true, true},
-                           {"-off-mid.gif", false, true}};
     bool ok = true;
     for (int n = 1; n <= 25; ++n)
-        for (const Kind& k : kinds)
-            ok &= Save_Gif(Lamp_Picture(n, k.Lit, k.Mid), In_Folder(folder, Two_Digits(n) + k.Suffix));
+        for (const bool lit : {true, false})
+            for (const bool mid : {false, true})
+                ok &= Save_Gif(Lamp_Art(n, lit, mid), In_Folder(folder, Lamp_File(n, lit, mid)));
     return ok;
 }
 

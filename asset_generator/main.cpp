@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
 #include "asset_generator/art.h"
 #include "asset_generator/assets.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 
 int main(int argc, char** argv) {
     using namespace plonk::assets;

@@ -25,7 +25,7 @@
 #include "card/card_table.h"
 
 namespace plonk {
-class Hoofdvenster;
+class Card_Part;
 }
 
 namespace plonk::card {
@@ -128,11 +128,11 @@ inline uint64_t Hole_Cells(int hole, const Line_Positions& positions) {
 }
 
 // The holes with a ball in them (`Hole_State(n)` = 1) as a hole mask.
-uint32_t Hole_Bits(const Hoofdvenster& m);
+uint32_t Hole_Bits(const Card_Part& m);
 // The current line positions.
-Line_Positions Current_Positions(const Hoofdvenster& m);
+Line_Positions Current_Positions(const Card_Part& m);
 // The lit cells of the card as it stands.
-uint64_t Lit_Cells(const Hoofdvenster& m);
+uint64_t Lit_Cells(const Card_Part& m);
 
 // ------------------------------------------------------------- zone shapes
 // Directions in the cell mask: along a line, down a column, diagonal, anti-diagonal.

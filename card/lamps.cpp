@@ -1,11 +1,11 @@
 // The card lamps: the card's number table, and redrawing all 50 lamps.
-#include "app/hoofdvenster.h"
+#include "card/card_part.h"
 #include "card/card_table.h"
 #include "card/lamp_picture.h"
 
 namespace plonk {
 
-void Hoofdvenster::Init_Lites() {
+void Card_Part::Init_Lites() {
     // Every cell's number for every position, from the lines' rings.
     for (int line = 0; line < card::Lines; ++line)
         for (int column = 0; column < card::Columns; ++column)
@@ -13,12 +13,12 @@ void Hoofdvenster::Init_Lites() {
                 Card_Numbers(p, column, line) = To_Integer(card::Card_Number(line, column, p));
 }
 
-void Hoofdvenster::Set_Lites() {
+void Card_Part::Set_Lites() {
     // All 50 lamps anew, line by line, each line column by column.
     for (int line = 0; line < card::Lines; ++line) card::Show_Line_Lamps(*this, line);
 }
 
-void Hoofdvenster::Reset_Lites() {
+void Card_Part::Reset_Lites() {
     // Every line back at rest, its next move towards position 2; every lamp unlit.
     for (int line = 0; line < card::Lines; ++line) {
         Line_Pos(line) = card::Rest_Position;

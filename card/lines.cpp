@@ -1,7 +1,7 @@
 // The card lines and their positions.
 #include "card/lines.h"
 
-#include "app/hoofdvenster.h"
+#include "card/card_part.h"
 #include "card/card_table.h"
 #include "card/lamp_picture.h"
 
@@ -9,12 +9,12 @@ namespace plonk {
 
 namespace card {
 
-bool Line_Moveable(const Hoofdvenster& m, int line) {
+bool Line_Moveable(const Card_Part& m, int line) {
     const int last_ball = m.Fifth_Ball ? 5 : 4;
     return m.Line_Level > line + 5 && m.Balls_Played < last_ball;
 }
 
-void Click_Line(Hoofdvenster& m, int line) {
+void Click_Line(Card_Part& m, int line) {
     // 1. A line that may not move stays as it is, silently.
     if (Line_Moveable(m, line)) {
         // 2. One step in the line's direction; at an end (0 or 2) the direction turns,
@@ -31,7 +31,7 @@ void Click_Line(Hoofdvenster& m, int line) {
     m.Set_Focus("Command2");
 }
 
-void Set_Lines_To(Hoofdvenster& m, int code) {
+void Set_Lines_To(Card_Part& m, int code) {
     // 1. A code outside 0..242 names no setting: nothing moves.
     if (code < 0 || code >= Line_Set_Count) return;
     // 2. Line A first, then B to E: step the line while it is off its target, each
@@ -49,13 +49,13 @@ void Set_Lines_To(Hoofdvenster& m, int code) {
 
 }  // namespace card
 
-void Hoofdvenster::Knop_A_Click() { card::Click_Line(*this, 0); }
-void Hoofdvenster::Knop_B_Click() { card::Click_Line(*this, 1); }
-void Hoofdvenster::Knop_C_Click() { card::Click_Line(*this, 2); }
-void Hoofdvenster::Knop_D_Click() { card::Click_Line(*this, 3); }
-void Hoofdvenster::Knop_E_Click() { card::Click_Line(*this, 4); }
+void Card_Part::Knop_A_Click() { card::Click_Line(*this, 0); }
+void Card_Part::Knop_B_Click() { card::Click_Line(*this, 1); }
+void Card_Part::Knop_C_Click() { card::Click_Line(*this, 2); }
+void Card_Part::Knop_D_Click() { card::Click_Line(*this, 3); }
+void Card_Part::Knop_E_Click() { card::Click_Line(*this, 4); }
 
-void Hoofdvenster::Command1_Click() {
+void Card_Part::Command1_Click() {
     // 1..2. Set the lines to the tip's setting, if there is one.
     if (Tip_Line_Set >= 0) card::Set_Lines_To(*this, Tip_Line_Set);
     // 3. The buttons follow the state and the keys go to Command2.
@@ -63,12 +63,12 @@ void Hoofdvenster::Command1_Click() {
     Set_Focus("Command2");
 }
 
-void Hoofdvenster::Auto_Lines(Integer& LineSet) {
+void Card_Part::Auto_Lines(Integer& LineSet) {
     // The caller sets the buttons and the focus when it is done.
     card::Set_Lines_To(*this, LineSet);
 }
 
-void Hoofdvenster::Set_Lijnen() {
+void Card_Part::Set_Lijnen() {
     // 1. The ball pictures say until which ball the lines may move, once any can.
     Pic_4thBall.Visible = Line_Level >= 6 && !Fifth_Ball;
     Pic_5thBall.Visible = Line_Level >= 6 && Fifth_Ball;

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "app/game_events.h"
-#include "app/hoofdvenster.h"
 #include "card/card_masks.h"
+#include "card/card_part.h"
 
 namespace plonk {
 
@@ -23,14 +23,14 @@ inline constexpr uint64_t Extra_Bonus_Cells = card::Cell_Bit(0, 5) | card::Cell_
                                               card::Cell_Bit(4, 9);
 
 struct Win_Kind_Rule {
-    using Flag = bool Hoofdvenster::*;
+    using Flag = bool Card_Part::*;
 
     Win_Kind Kind;
     // A row: the zone whose rows pay. A card bonus: the zone of the colour whose
     // odds level must be 9.
     card::Zone Zone;
     // A row: the odds level it is paid at. A card bonus: the level that must be 9.
-    Integer Hoofdvenster::*Level;
+    Integer Card_Part::*Level;
     // A row: its marks for 3, 4 and 5 in a row paid this game. A card bonus: its one
     // mark, paid this game, in the first place.
     std::array<Flag, 3> Marks;
@@ -43,18 +43,18 @@ struct Win_Kind_Rule {
     // Set as well whenever a row of the kind is paid (the green double's use).
     Flag Also_Marks = nullptr;
     // A row: the machine's evaluator of the kind.
-    void (Hoofdvenster::*Evaluator)(Integer&) const = nullptr;
+    void (Card_Part::*Evaluator)(Integer&) const = nullptr;
     // A card bonus: its counter, the procedure that shows it, and the number that
     // names it to Update_Score_Bonus.
-    Long Hoofdvenster::*Counter = nullptr;
-    void (Hoofdvenster::*Show_Counter)() = nullptr;
+    Long Card_Part::*Counter = nullptr;
+    void (Card_Part::*Show_Counter)() = nullptr;
     Integer Bonus_Number = 0;
 
     constexpr bool Is_Row() const { return Evaluator != nullptr; }
 };
 
 namespace win_kind_table {
-using H = Hoofdvenster;
+using H = Card_Part;
 using Z = card::Zone;
 // clang-format off
 inline constexpr std::array<Win_Kind_Rule, Win_Kind_Count> Win_Kinds = {{
@@ -90,16 +90,16 @@ constexpr bool Kinds_In_Order() {
 static_assert(Kinds_In_Order());
 
 // A row kind is looked at now (the green double only while it is in force).
-inline bool In_Force(const Hoofdvenster& m, const Win_Kind_Rule& k) { return !k.In_Force || m.*k.In_Force; }
+inline bool In_Force(const Card_Part& m, const Win_Kind_Rule& k) { return !k.In_Force || m.*k.In_Force; }
 
 // A row kind's paid marks as the machine holds them.
-inline card::Paid_Marks Marks_Now(const Hoofdvenster& m, const Win_Kind_Rule& k) {
+inline card::Paid_Marks Marks_Now(const Card_Part& m, const Win_Kind_Rule& k) {
     return {m.*k.Marks[0], m.*k.Marks[1], m.*k.Marks[2]};
 }
 
 // The cells that count as a five-row of a row kind now: its pattern while the
 // pattern's switch is on, otherwise none.
-inline uint64_t Pattern_Now(const Hoofdvenster& m, const Win_Kind_Rule& k) {
+inline uint64_t Pattern_Now(const Card_Part& m, const Win_Kind_Rule& k) {
     return k.Pattern_Switch && m.*k.Pattern_Switch ? k.Pattern : 0;
 }
 

@@ -6,9 +6,9 @@
 
 namespace plonk {
 
-int Draw_1_To(Hoofdvenster& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
+int Draw_1_To(Features_Part& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
 
-void Spend_One_Point(Hoofdvenster& h, Spend what) {
+void Spend_One_Point(Features_Part& h, Spend what) {
     // 1. One more point spent in this game (held within its 16 bits).
     h.Game_Spent = Add16(h.Game_Spent, 1);
     // 2..3. It comes off the credits and the balance.
@@ -34,14 +34,14 @@ namespace {
 
 // Everything there is to buy is bought: all levels at 9, every line movable, the
 // fifth ball, and corners or four stars.
-bool Everything_Bought(const Hoofdvenster& h) {
+bool Everything_Bought(const Features_Part& h) {
     return h.Line_Level == 10 && h.Fifth_Ball && h.Yellow_Level == 9 && h.Red_Level == 9 &&
            h.White_Level == 9 && h.Green_Level == 9 && (h.Corners_Feature || h.Four_Stars_Feature);
 }
 
 // Light one of the rollover stars by the parity of the credits, or neither when the
 // fifth ball is already had or no line can be moved.
-void Arm_Rollover_Stars(Hoofdvenster& h) {
+void Arm_Rollover_Stars(Features_Part& h) {
     bool yellow = false, red = false;
     if (h.Line_Level > 5 && !h.Fifth_Ball) {
         yellow = h.Main_Score % 2 != 0;
@@ -56,13 +56,13 @@ void Arm_Rollover_Stars(Hoofdvenster& h) {
 // Points spent in a game that buys nothing but the start: the odds machine grows
 // more generous after a game that paid out no more than it cost, and meaner after
 // one that paid out more.
-void Adapt_Invest_Range(Hoofdvenster& h) {
+void Adapt_Invest_Range(Features_Part& h) {
     --h.Game_Spent;
     int range = h.Invest_Range + (h.Game_Spent >= h.Game_Won ? -1 : 1);
     h.Invest_Range = To_Integer(std::clamp(range, 7, 23));
 }
 
-void Start_New_Game(Hoofdvenster& h) {
+void Start_New_Game(Features_Part& h) {
     // 1. The prize frames of the finished game go.
     h.Remove_Sterspel_Info();
     // 2. A green double that was used costs the four flags.
@@ -107,7 +107,7 @@ void Start_New_Game(Hoofdvenster& h) {
 
 }  // namespace
 
-void Give_Star_Prize(Hoofdvenster& h, int r) {
+void Give_Star_Prize(Features_Part& h, int r) {
     const Star_Prize p = Star_Prize_For(r);
     h.Yellow_Level = p.Yellow;
     h.Red_Level = p.Red;
@@ -119,7 +119,7 @@ void Give_Star_Prize(Hoofdvenster& h, int r) {
     h.Four_Stars_Feature = !p.Corners;
 }
 
-void Hoofdvenster::Knop_P_Click() {
+void Features_Part::Knop_P_Click() {
     // 1..2. A hundred points in: credits and stake; the balance is left alone.
     Main_Score = Add32(Main_Score, Points_Per_Insert);
     Set_Main_Score();
@@ -132,7 +132,7 @@ void Hoofdvenster::Knop_P_Click() {
     Set_Focus("Command2");
 }
 
-void Hoofdvenster::Invest_Points() {
+void Features_Part::Invest_Points() {
     // 1. No credits: only refresh the buttons.
     // 2. Nothing left to buy in this game: refused while the star game rests or two
     //    stars are lit, without a charge.
@@ -165,7 +165,7 @@ void Hoofdvenster::Invest_Points() {
     }
 }
 
-void Hoofdvenster::Request_Extra_Ball() {
+void Features_Part::Request_Extra_Ball() {
     // 1. Only from the fifth ball on, below ten balls, and with credits.
     if (Balls_Played > 4 && Balls_In_Game < 10 && Main_Score > 0) {
         // 2. One point is spent.

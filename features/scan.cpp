@@ -9,7 +9,7 @@ namespace {
 
 // Pay the row a scan found, by the increment rule; counts other than 3, 4 and 5 pay
 // nothing. The row comes with its cells, so what is paid for is known here.
-void Collect_Row(Hoofdvenster& h, Win_Kind kind, const card::Row_Found& row) {
+void Collect_Row(Features_Part& h, Win_Kind kind, const card::Row_Found& row) {
     if (row.Count < 3 || row.Count > 5) return;
     Integer points = Pay_Row(h, kind, To_Integer(row.Count));
     h.Report({.Kind = Game_Event_Kind::Payment,
@@ -22,7 +22,7 @@ void Collect_Row(Hoofdvenster& h, Win_Kind kind, const card::Row_Found& row) {
 }
 
 // Pay a card bonus: count the counter onto the scores, then start it again at 1000.
-void Collect_Bonus(Hoofdvenster& h, Win_Kind kind) {
+void Collect_Bonus(Features_Part& h, Win_Kind kind) {
     const Win_Kind_Rule& k = Rule_Of(kind);
     h.Speel(Sound::Bonus);
     h.Report({.Kind = Game_Event_Kind::Payment, .Win = kind, .Points = h.*k.Counter, .Cells = k.Pattern});
@@ -36,7 +36,7 @@ void Collect_Bonus(Hoofdvenster& h, Win_Kind kind) {
 
 // Pay a kind, where the lines stand now, when it has something new: a row kind in
 // force by what its evaluator finds, a card bonus when it is won.
-void Collect(Hoofdvenster& h, const Win_Kind_Rule& k) {
+void Collect(Features_Part& h, const Win_Kind_Rule& k) {
     if (!k.Is_Row()) {
         if (Bonus_Won(h, k.Kind)) Collect_Bonus(h, k.Kind);
     } else if (In_Force(h, k)) {
@@ -45,7 +45,7 @@ void Collect(Hoofdvenster& h, const Win_Kind_Rule& k) {
 }
 
 // The kind would pay something with the lines where they stand now.
-bool Kind_Pays(const Hoofdvenster& h, const Win_Kind_Rule& k) {
+bool Kind_Pays(const Features_Part& h, const Win_Kind_Rule& k) {
     if (!k.Is_Row()) return Bonus_Won(h, k.Kind);
     if (!In_Force(h, k)) return false;
     const int count = card::Evaluate(h, card::Lit_Cells(h), k.Kind);
@@ -54,7 +54,7 @@ bool Kind_Pays(const Hoofdvenster& h, const Win_Kind_Rule& k) {
 
 }  // namespace
 
-void Hoofdvenster::Knop_S_Click() {
+void Features_Part::Knop_S_Click() {
     // 1. Nothing is paid before the fourth ball has been played.
     if (Balls_Played > 3) {
         // 2. Four flags and no green double yet: show that it can be had.
@@ -71,7 +71,7 @@ void Hoofdvenster::Knop_S_Click() {
     if (!F1_Held && !F2_Held) Set_Focus("Command2");
 }
 
-void Hoofdvenster::Auto_Scan() {
+void Features_Part::Auto_Scan() {
     // 1. Only with automatic scanning ticked and from the fourth ball on.
     if (Check2.Value != 1 || Balls_Played < 4) return;
     // 2. The lines as they stand are the baseline.
@@ -98,7 +98,7 @@ void Hoofdvenster::Auto_Scan() {
     for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
 }
 
-void Hoofdvenster::Knop_2_Click() {
+void Features_Part::Knop_2_Click() {
     // 1. With four flags the green double comes in force and its row pays at once.
     if (Four_Flags()) {
         Pic_Dubbel.Visible = true;

@@ -28,7 +28,7 @@ constexpr int Frame_Colour = qb::Red;      // the prize frames
 constexpr int Boundary_Colour = qb::Grey;  // the panel's cell boundaries and box corners
 constexpr int Panel_Colour = qb::Cyan;     // the panel's frames
 
-bool Armed(const Hoofdvenster& h) { return h.Three_Stars_Feature || h.Two_Stars_Feature; }
+bool Armed(const Features_Part& h) { return h.Three_Stars_Feature || h.Two_Stars_Feature; }
 
 // One pixel: a line from it to its right-hand neighbour.
 void Draw_Pixel(Control& c, int x, int y, uint32_t color) { c.Draw_Line(x, y, x + 1, y, color); }
@@ -54,7 +54,7 @@ constexpr int Strip_Height = 28;
 // How the frames are drawn: in light red, or erased in the panel's own colours.
 enum class Pen { Draw, Erase };
 
-void Horizontal_Edge(Hoofdvenster& h, int x0, int x1, int y, Pen pen) {
+void Horizontal_Edge(Features_Part& h, int x0, int x1, int y, Pen pen) {
     if (pen == Pen::Draw) return h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Frame_Colour));
     // Dark grey first, then light cyan inside it: the cell boundaries stay grey.
     h.Pic_Scherm.Draw_Line(x0, y, x1, y, QBColor(Boundary_Colour));
@@ -75,7 +75,7 @@ void Box(Control& c, int x1, int y1, int x2, int y2, Pen pen) {
 }
 
 // Frame the cell of prize level v on score strip i.
-void Level_Frame(Hoofdvenster& h, int i, int v, Pen pen) {
+void Level_Frame(Features_Part& h, int i, int v, Pen pen) {
     const Strip_Rows& s = Strips[i];
     const int x0 = 322 + 24 * (v - 1), x1 = 323 + 24 * v;
     Horizontal_Edge(h, x0, x1, s.Top, pen);
@@ -88,7 +88,7 @@ void Level_Frame(Hoofdvenster& h, int i, int v, Pen pen) {
 }
 
 // Every frame of the prize that the current red level gives.
-void Prize_Frames(Hoofdvenster& h, Pen pen) {
+void Prize_Frames(Features_Part& h, Pen pen) {
     const Star_Prize p = Star_Prize_For(h.Red_Level);
     // 1. The prize level's cell on each colour strip.
     const Integer levels[4] = {p.Yellow, p.Red, p.White, p.Green};
@@ -109,7 +109,7 @@ void Prize_Frames(Hoofdvenster& h, Pen pen) {
 
 }  // namespace
 
-void Hoofdvenster::Sterrenspel(Integer& Result) {
+void Features_Part::Sterrenspel(Integer& Result) {
     // 1. No star game armed: lost.
     Result = 0;
     if (!Armed(*this)) return;
@@ -118,11 +118,11 @@ void Hoofdvenster::Sterrenspel(Integer& Result) {
     if (lit >= 3 || (lit >= 2 && Two_Stars_Feature)) Result = -1;
 }
 
-void Hoofdvenster::Set_Sterspel_Info() {
+void Features_Part::Set_Sterspel_Info() {
     if (Armed(*this)) Prize_Frames(*this, Pen::Draw);
 }
 
-void Hoofdvenster::Remove_Sterspel_Info() {
+void Features_Part::Remove_Sterspel_Info() {
     if (Armed(*this)) Prize_Frames(*this, Pen::Erase);
 }
 

@@ -1,7 +1,7 @@
 // What a won star game gives the next game, by the red level of the finished one.
 #pragma once
 
-#include "app/hoofdvenster.h"
+#include "app/basic_types.h"
 
 namespace plonk {
 

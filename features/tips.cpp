@@ -33,7 +33,7 @@ struct Trial_Rules {
     int Bonus_Count = 0;
 };
 
-Trial_Rules Read_Rules(const Hoofdvenster& h) {
+Trial_Rules Read_Rules(const Features_Part& h) {
     Trial_Rules t;
     for (const Win_Kind_Rule& k : Win_Kinds) {
         if (k.Is_Row() && In_Force(h, k)) {
@@ -48,7 +48,7 @@ Trial_Rules Read_Rules(const Hoofdvenster& h) {
 
 // The trials of one setting: with the lit cells `lit`, a trial ball in every unlit
 // hole, what each kind would pay, the paid marks as they were before the trial.
-void Trials(const Hoofdvenster& h, const Trial_Rules& t, const card::Line_Positions& pos, uint64_t lit,
+void Trials(const Features_Part& h, const Trial_Rules& t, const card::Line_Positions& pos, uint64_t lit,
             Tip_Values& values, int code) {
     // 1. What one more ball could complete in each kind's zone and pattern.
     const card::Cell_Holes shown = card::Holes_Shown(pos);
@@ -83,7 +83,7 @@ void Trials(const Hoofdvenster& h, const Trial_Rules& t, const card::Line_Positi
 
 }  // namespace
 
-void Hoofdvenster::Set_Tip() {
+void Features_Part::Set_Tip() {
     // 1. Tips off, or no ball left: no markers and nothing to set the lines to.
     if (Check1.Value != 1 || Balls_Played == 10) {
         Command1.Enabled = false;

@@ -2,7 +2,7 @@
 
 namespace plonk {
 
-Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bool& got3, bool& got4,
+Integer Increment_Points(const Features_Part& h, Integer level, Integer count, bool& got3, bool& got4,
                          bool& got5) {
     // 1. What this zone already paid: the value of its longest paid row.
     Integer before = 0;
@@ -18,7 +18,7 @@ Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bo
     return points;
 }
 
-Integer Pay_Row(Hoofdvenster& h, Win_Kind kind, Integer count) {
+Integer Pay_Row(Features_Part& h, Win_Kind kind, Integer count) {
     const Win_Kind_Rule& k = Rule_Of(kind);
     const Integer points =
         Increment_Points(h, h.*k.Level, count, h.*k.Marks[0], h.*k.Marks[1], h.*k.Marks[2]);
@@ -26,19 +26,21 @@ Integer Pay_Row(Hoofdvenster& h, Win_Kind kind, Integer count) {
     return points;
 }
 
-bool Bonus_Open(const Hoofdvenster& h, Win_Kind kind) {
+bool Bonus_Open(const Features_Part& h, Win_Kind kind) {
     const Win_Kind_Rule& k = Rule_Of(kind);
     return h.*k.Level == 9 && !(h.*k.Marks[0]);
 }
 
-bool Bonus_Won(const Hoofdvenster& h, Win_Kind kind, uint64_t lit) {
+bool Bonus_Won(const Features_Part& h, Win_Kind kind, uint64_t lit) {
     const uint64_t cells = Rule_Of(kind).Pattern;
     return Bonus_Open(h, kind) && (lit & cells) == cells;
 }
 
-bool Lines_Movable(const Hoofdvenster& h) { return h.Fifth_Ball ? h.Balls_Played <= 4 : h.Balls_Played <= 3; }
+bool Lines_Movable(const Features_Part& h) {
+    return h.Fifth_Ball ? h.Balls_Played <= 4 : h.Balls_Played <= 3;
+}
 
-bool Last_Ball_Before_Freeze(const Hoofdvenster& h) {
+bool Last_Ball_Before_Freeze(const Features_Part& h) {
     return h.Fifth_Ball ? h.Balls_Played == 4 : h.Balls_Played == 3;
 }
 
@@ -48,7 +50,7 @@ int Line_Ranges::Settings() const {
     return n;
 }
 
-Line_Ranges Search_Ranges(const Hoofdvenster& h) {
+Line_Ranges Search_Ranges(const Features_Part& h) {
     Line_Ranges r{};
     if (!Lines_Movable(h)) {
         // 1. The lines are frozen: only the present setting.

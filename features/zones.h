@@ -4,27 +4,29 @@
 
 #include <array>
 
-#include "app/hoofdvenster.h"
 #include "card/card_masks.h"
 #include "card/win_kinds.h"
+#include "features/features_part.h"
 
 namespace plonk {
 
 // The increment rule: the points a row of `count` (3, 4 or 5) pays at odds `level`,
 // less what a shorter row of the same zone already paid this game. The marks up to
 // `count` are set. Worked out in 16-bit integers.
-Integer Increment_Points(const Hoofdvenster& h, Integer level, Integer count, bool& got3, bool& got4,
+Integer Increment_Points(const Features_Part& h, Integer level, Integer count, bool& got3, bool& got4,
                          bool& got5);
 
 // Pay a row of `count` (3, 4 or 5) of a row kind by the increment rule at the kind's
 // level: its marks are set, and the green double's use with a green double row.
-Integer Pay_Row(Hoofdvenster& h, Win_Kind kind, Integer count);
+Integer Pay_Row(Features_Part& h, Win_Kind kind, Integer count);
 
 // The card bonus is open: its colour at level 9 and not paid yet this game.
-bool Bonus_Open(const Hoofdvenster& h, Win_Kind kind);
+bool Bonus_Open(const Features_Part& h, Win_Kind kind);
 // The card bonus can be won with these lit cells: open, and all five pattern cells lit.
-bool Bonus_Won(const Hoofdvenster& h, Win_Kind kind, uint64_t lit);
-inline bool Bonus_Won(const Hoofdvenster& h, Win_Kind kind) { return Bonus_Won(h, kind, card::Lit_Cells(h)); }
+bool Bonus_Won(const Features_Part& h, Win_Kind kind, uint64_t lit);
+inline bool Bonus_Won(const Features_Part& h, Win_Kind kind) {
+    return Bonus_Won(h, kind, card::Lit_Cells(h));
+}
 
 // The line settings that the automatic scan and the tips try: for each line the
 // lowest and highest position. Lines that may still be moved for the coming ball
@@ -35,7 +37,7 @@ struct Line_Ranges {
     std::array<int, 5> High;
     int Settings() const;
 };
-Line_Ranges Search_Ranges(const Hoofdvenster& h);
+Line_Ranges Search_Ranges(const Features_Part& h);
 
 // Visits every setting of the ranges with its line-set code: line A outermost and
 // line E innermost, each from its low to its high end.
@@ -51,8 +53,8 @@ void For_Each_Setting(const Line_Ranges& r, Visit&& visit) {
 }
 
 // The lines may still be moved before the coming ball.
-bool Lines_Movable(const Hoofdvenster& h);
+bool Lines_Movable(const Features_Part& h);
 // This is the last ball before the lines freeze.
-bool Last_Ball_Before_Freeze(const Hoofdvenster& h);
+bool Last_Ball_Before_Freeze(const Features_Part& h);
 
 }  // namespace plonk

@@ -28,7 +28,7 @@ int Clamp_Low(int v) { return v < 0 ? 0 : v; }
 
 }  // namespace
 
-Integer Hoofdvenster::Calc_Alfa(Integer X_Vector, Integer Y_Vector) const {
+Integer Playfield_Part::Calc_Alfa(Integer X_Vector, Integer Y_Vector) const {
     const double ax = std::abs(X_Vector - 100);
     const double ay = std::abs(Y_Vector - 100);
     // `base` degrees less the angle whose tangent is a / b.
@@ -45,7 +45,7 @@ Integer Hoofdvenster::Calc_Alfa(Integer X_Vector, Integer Y_Vector) const {
     return To_Integer(Round_Even(r));
 }
 
-bool Hoofdvenster::Botsing(Integer Alfa, Integer ObjHoek) const {
+bool Playfield_Part::Botsing(Integer Alfa, Integer ObjHoek) const {
     // 1..3. Shift both angles so that the window around the motion stays in 0..360.
     int A, H;
     if (Alfa >= 90 && Alfa <= 270) {
@@ -62,7 +62,7 @@ bool Hoofdvenster::Botsing(Integer Alfa, Integer ObjHoek) const {
     return H <= A - 90 || H >= A + 90;
 }
 
-Integer Hoofdvenster::Calc_Hor(Integer Beta, double Hyp, Integer Proc) const {
+Integer Playfield_Part::Calc_Hor(Integer Beta, double Hyp, Integer Proc) const {
     const int m = Mod(Beta, 90);
     const int q = static_cast<int>(Int(Beta / 90.0));
     int v;
@@ -88,7 +88,7 @@ Integer Hoofdvenster::Calc_Hor(Integer Beta, double Hyp, Integer Proc) const {
     return To_Integer(v);
 }
 
-Integer Hoofdvenster::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
+Integer Playfield_Part::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
     const int m = Mod(Beta, 90);
     const int q = static_cast<int>(Int(Beta / 90.0));
     int v;
@@ -109,7 +109,7 @@ Integer Hoofdvenster::Calc_Ver(Integer Beta, double Hyp, Integer Proc) const {
     return To_Integer(v);
 }
 
-Integer Hoofdvenster::SoortRand(Integer Y) const {
+Integer Playfield_Part::SoortRand(Integer Y) const {
     if (Y <= board::Top_Wall_Bottom) return 0;
     if (Y < board::Upper_Slope_Top) return 1;
     if (Y <= board::Upper_Slope_Bottom) return 2;
@@ -117,7 +117,7 @@ Integer Hoofdvenster::SoortRand(Integer Y) const {
     return 4;
 }
 
-void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_vx) {
+void Deflect(Playfield_Part& m, Flight& f, Integer N, Integer base, Integer rest_vx) {
     // 1..3. A ball already moving away from the surface passes on.
     const int ax = std::abs(m.Ball_VX - 100);
     const int ay = std::abs(m.Ball_VY - 100);
@@ -141,7 +141,7 @@ void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_v
     m.Ball_VY = m.Calc_Ver(beta, hyp, proc);
 }
 
-void Wall_Rebound(Hoofdvenster& m, Integer section, int x) {
+void Wall_Rebound(Playfield_Part& m, Integer section, int x) {
     // The top sends the ball down.
     if (section == 0) {
         if (m.Ball_VY < 100) m.Speel(Sound::Ball_Hit);

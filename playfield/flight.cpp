@@ -12,9 +12,11 @@ int Pixel(Long hundredths) {
 
 // The wait of one step: `factor` iterations for every point the speed slider is
 // below 100.
-long Wait_Length(const Hoofdvenster& m, int factor) { return static_cast<long>(100 - m.Ball_Speed) * factor; }
+long Wait_Length(const Playfield_Part& m, int factor) {
+    return static_cast<long>(100 - m.Ball_Speed) * factor;
+}
 
-void Move(Hoofdvenster& m) {
+void Move(Playfield_Part& m) {
     m.Ball_X += m.Ball_VX - 100;
     m.Ball_Y += m.Ball_VY - 100;
 }
@@ -25,7 +27,7 @@ Integer Steer(int offset) {
 }
 
 // Friction and gravity on an open or star pixel.
-void Friction_And_Gravity(Hoofdvenster& m, Flight& f) {
+void Friction_And_Gravity(Playfield_Part& m, Flight& f) {
     if (f.Friction_Countdown != 0) {
         --f.Friction_Countdown;
     } else {
@@ -41,7 +43,7 @@ void Friction_And_Gravity(Hoofdvenster& m, Flight& f) {
     }
 }
 
-void Open_Step(Hoofdvenster& m, Flight& f) {
+void Open_Step(Playfield_Part& m, Flight& f) {
     f.Latch = 0;
     Friction_And_Gravity(m, f);
     Move(m);
@@ -54,7 +56,7 @@ bool In_Table(int i, int j) {
 
 // The pin under the ball: its box offsets, its surface angle and the rebound.
 // False when the offsets fall outside the pin table.
-bool Pin_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+bool Pin_Contact(Playfield_Part& m, Flight& f, int x, int y) {
     const int row = static_cast<int>(Int((y - board::Pin_Row_Top) / double{board::Pin_Row_Height}));
     const int j = Mod(y - board::Pin_Row_Top, board::Pin_Row_Height);
     // Outside the pin rows the column offset stays.
@@ -74,7 +76,7 @@ bool Pin_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
 }
 
 // The spring under the ball. False when the offsets fall outside the spring table.
-bool Spring_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+bool Spring_Contact(Playfield_Part& m, Flight& f, int x, int y) {
     const int row = y / board::Spring_Row_Height;
     const int side = x / board::Mirror_X;
     if (row <= 4 && side <= 1) {
@@ -97,7 +99,7 @@ bool Spring_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
     return true;
 }
 
-void Wall_Contact(Hoofdvenster& m, Flight& f, int x, int y) {
+void Wall_Contact(Playfield_Part& m, Flight& f, int x, int y) {
     const Integer section = m.SoortRand(To_Integer(y));
     if (section == 0 || section == 1 || section == 3) {
         Wall_Rebound(m, section, x);
@@ -113,7 +115,7 @@ enum class Zone_Result { Go_On, Ended, Fault };
 
 // The capture area of a hole: the ball falls in on the centre pixel, is steered
 // towards the centre of a free hole and pushed sideways out of a taken one.
-Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
+Zone_Result Hole_Zone(Playfield_Part& m, Flight& f, int x, int y) {
     // 1. The hole row, and the vertical offset on the 85-pixel grid.
     const int row = static_cast<int>(Int((y - board::Hole_Row_Top) / double{board::Hole_Row_Height}));
     if (y < board::Hole_Grid_Bottom)
@@ -150,7 +152,7 @@ Zone_Result Hole_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
 }
 
 // The run-out: the ball is steered to the drain point and returned there.
-Zone_Result Drain_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
+Zone_Result Drain_Zone(Playfield_Part& m, Flight& f, int x, int y) {
     f.H = To_Integer(x - (board::Drain_Point.X - board::Hole_Centre));
     f.V = To_Integer(y - (board::Drain_Point.Y - board::Hole_Centre));
     if (f.H == board::Hole_Centre && f.V == board::Hole_Centre) return Zone_Result::Ended;
@@ -161,7 +163,7 @@ Zone_Result Drain_Zone(Hoofdvenster& m, Flight& f, int x, int y) {
 }
 
 // The ball's centre pixel, and whether it is on the field at all.
-bool Locate(Hoofdvenster& m, Control& ball, int& x, int& y) {
+bool Locate(Playfield_Part& m, Control& ball, int& x, int& y) {
     x = Pixel(m.Ball_X);
     y = Pixel(m.Ball_Y);
     ball.Left = x - board::Ball_Radius;
@@ -172,7 +174,7 @@ bool Locate(Hoofdvenster& m, Control& ball, int& x, int& y) {
 // The launch lane: the ball rolls along y = 15, slowing down on open pixels, turns
 // once at each end of the lane, and drops into the field when it has slowed to a
 // quarter pixel a step. False when the ball is lost on the way.
-bool Launch(Hoofdvenster& m, Flight& f, Control& ball) {
+bool Launch(Playfield_Part& m, Flight& f, Control& ball) {
     for (;;) {
         // 1..2. Show the ball and look under it.
         int x, y;
@@ -212,7 +214,7 @@ bool Launch(Hoofdvenster& m, Flight& f, Control& ball) {
     }
 }
 
-Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
+Flight_End Field(Playfield_Part& m, Flight& f, Control& ball) {
     f.Friction_Countdown = 250;
     f.Gravity_Countdown = 25;
     for (;;) {
@@ -291,42 +293,9 @@ Flight_End Field(Hoofdvenster& m, Flight& f, Control& ball) {
     }
 }
 
-// 1..2. The ball has dropped into hole n: it counts, and the card follows.
-void Fall_In(Hoofdvenster& m, int n) {
-    m.Speel(Sound::Fall);
-    ++m.Balls_Played;
-    m.Invest_Open = false;
-    m.Hole_State(n) = 1;
-    // 3. The card lamps.
-    m.Set_Lites();
-    m.Report({.Kind = Game_Event_Kind::Ball_Landed, .Count = m.Balls_Played, .Hole = n});
-    // 4. Hole 16 adds a flag while that feature is on.
-    if (m.Hit16_Feature && n == 16) {
-        ++m.Flags_Count;
-        m.Set_Vlaggen();
-        m.Report({.Kind = Game_Event_Kind::Flag_Won, .Count = m.Flags_Lit()});
-    }
-    // 5. The card is scanned and the tips renewed.
-    m.Refresh();
-    m.Auto_Scan();
-    m.Refresh();
-    m.Set_Tip();
-    m.Refresh();
-}
-
-// The ball runs out: it goes back to its place among the waiting balls and does
-// not count.
-void Return_Ball(Hoofdvenster& m) {
-    m.Speel(Sound::Return);
-    Control& ball = m.Image_Bal(m.Balls_Played);
-    ball.Left = board::Waiting_Ball(m.Balls_Played).X;
-    ball.Top = board::Waiting_Ball(m.Balls_Played).Y;
-    m.Report({.Kind = Game_Event_Kind::Ball_Drained});
-}
-
 }  // namespace
 
-void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
+void Star_Rollover(Playfield_Part& m, bool& lit, Control& star) {
     if (!lit) return;
     lit = false;
     m.Speel(Sound::Rollover);
@@ -337,7 +306,7 @@ void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star) {
     m.Refresh();
 }
 
-void Start_Ball(Hoofdvenster& m) {
+void Start_Ball(Playfield_Part& m) {
     // At (275, 15) plus a random part of a pixel, rolling left at the start speed
     // plus a random hundredth.
     m.Ball_X = 100 * board::Ball_Start.X + static_cast<Long>(Int(m.Rng.Rnd() * 101));
@@ -346,39 +315,12 @@ void Start_Ball(Hoofdvenster& m) {
     m.Ball_VY = 100;
 }
 
-Flight_End Fly(Hoofdvenster& m, Flight& f) {
+Flight_End Fly(Playfield_Part& m, Flight& f) {
     Control& ball = m.Image_Bal(m.Balls_Played);
     if (!Launch(m, f, ball)) return Flight_End::Lost;
     return Field(m, f, ball);
 }
 
-Flight_End Fly_Field(Hoofdvenster& m, Flight& f) { return Field(m, f, m.Image_Bal(m.Balls_Played)); }
-
-void Hoofdvenster::Knop_Bal_Click() {
-    // 1. No ball left or no game started: only refresh the buttons.
-    if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
-        // 2. Four flags bring the green double, unless it already runs.
-        if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
-        // 3. The shot.
-        Speel(Sound::Shoot);
-        Rng.Randomize(Tk.Clock_Seed());
-        // 4..5. The ball on the lane.
-        Start_Ball(*this);
-        // 6. The flight, then the booking of where it ended.
-        Flight f;
-        if (Fly_Shot(*this, f) == Flight_End::Hole)
-            Fall_In(*this, static_cast<int>(f.Hole));
-        else
-            Return_Ball(*this);
-        // End. After the last ball the game is over.
-        if (Balls_Played == Balls_In_Game) {
-            Game_Over = true;
-            Report({.Kind = Game_Event_Kind::Game_Over, .Points = Game_Won, .Spent = Game_Spent});
-        }
-    }
-    // Without a shot the game's state stays as it was: only the buttons and the focus.
-    Set_Keys();
-    Set_Focus("Command2");
-}
+Flight_End Fly_Field(Playfield_Part& m, Flight& f) { return Field(m, f, m.Image_Bal(m.Balls_Played)); }
 
 }  // namespace plonk

@@ -1,9 +1,9 @@
 // The flight of one ball, split into steps that can be run and checked on their own.
-// Knop_Bal_Click shoots the ball, runs it with Fly until it ends, then books it.
+// Knop_Bal_Click shoots the ball, runs it with Fly_Shot until it ends, then books it.
 #pragma once
 
-#include "app/hoofdvenster.h"
 #include "playfield/board_layout.h"
+#include "playfield/playfield_part.h"
 
 namespace plonk {
 
@@ -60,31 +60,27 @@ bool Look_At_Progress(Flight& f, int x, int y);
 // The rebound at a pin, spring or slope whose surface angle is `N`, with base
 // elasticity `base`; `rest_vx` is what a ball at rest gets as Ball_VX (95 or 105),
 // 0 to leave it alone.
-void Deflect(Hoofdvenster& m, Flight& f, Integer N, Integer base, Integer rest_vx);
+void Deflect(Playfield_Part& m, Flight& f, Integer N, Integer base, Integer rest_vx);
 
 // The rebound at a wall pixel of section 0 (top), 1 (upper side walls) or 3 (lower
 // side walls), with `x` the ball's pixel column.
-void Wall_Rebound(Hoofdvenster& m, Integer section, int x);
+void Wall_Rebound(Playfield_Part& m, Integer section, int x);
 
 // A lit star goes out as the ball rolls over it, and lights the fifth ball; an unlit
 // star does nothing.
-void Star_Rollover(Hoofdvenster& m, bool& lit, Control& star);
+void Star_Rollover(Playfield_Part& m, bool& lit, Control& star);
 
 // Puts the next ball on the launch lane: the shot's two random draws give its
 // fraction of a pixel and its hundredth of extra speed.
-void Start_Ball(Hoofdvenster& m);
+void Start_Ball(Playfield_Part& m);
 
 // Runs the launch phase and then the field phase from the ball's present position
 // and velocity until the ball ends. Each step is shown and waited for through the
 // toolkit.
-Flight_End Fly(Hoofdvenster& m, Flight& f);
-
-// The flight of a shot ball, from its start to its end, as Fly runs it: from the
-// toolkit's table of known flights when it offers one, step by step otherwise.
-Flight_End Fly_Shot(Hoofdvenster& m, Flight& f);
+Flight_End Fly(Playfield_Part& m, Flight& f);
 
 // The field phase alone, from wherever the ball is: what Fly runs once the ball has
 // left the launch lane.
-Flight_End Fly_Field(Hoofdvenster& m, Flight& f);
+Flight_End Fly_Field(Playfield_Part& m, Flight& f);
 
 }  // namespace plonk

@@ -16,7 +16,7 @@ constexpr int Start_Speeds = 64;
 constexpr uint8_t Yellow_Star_Event = 100, Red_Star_Event = 101;
 
 // The taken holes of the machine: bit n when hole n holds a ball.
-uint32_t Taken_Holes(const Hoofdvenster& m) {
+uint32_t Taken_Holes(const Playfield_Part& m) {
     uint32_t taken = 0;
     for (int n = 1; n <= board::Hole_Count; ++n) taken |= static_cast<uint32_t>(m.Hole_State(n) != 0) << n;
     return taken;
@@ -36,7 +36,7 @@ void Copy(const Table& from, Table& to) {
 // the flight being flown, and holds the space bar up.
 class Recorder : public Toolkit {
 public:
-    const Hoofdvenster* Machine = nullptr;
+    const Playfield_Part* Machine = nullptr;
     std::vector<uint8_t> Events;
 
     void Begin() {
@@ -76,14 +76,25 @@ private:
     bool yellow_noted_ = false;
 };
 
+// A playfield with nothing above it: the ball flies and lands, and no card, scan,
+// tips or buttons follow.
+class Bare_Playfield final : public Playfield_Part {
+public:
+    explicit Bare_Playfield(Toolkit& tk) : Playfield_Part(tk, std::string()) {}
+    void Set_Keys() override {}
+    void Set_Lites() override {}
+    void Auto_Scan() override {}
+    void Set_Tip() override {}
+};
+
 }  // namespace
 
 class Flight_Table::Board {
 public:
     Recorder Tk;
-    Hoofdvenster M{Tk, std::string()};
+    Bare_Playfield M{Tk};
 
-    explicit Board(const Hoofdvenster& tables) {
+    explicit Board(const Playfield_Part& tables) {
         Tk.Machine = &M;
         Copy(tables.Zone_Map, M.Zone_Map);
         Copy(tables.Pin_Angle, M.Pin_Angle);
@@ -95,7 +106,7 @@ public:
         M.Balls_Played = 0;
     }
 
-    Flown Fly(const Hoofdvenster& m, uint32_t taken) {
+    Flown Fly(const Playfield_Part& m, uint32_t taken) {
         // 1. The same holes taken, the ball at the same start and both stars lit, so
         //    that a rollover of either is noted.
         for (int n = 1; n <= board::Hole_Count; ++n)
@@ -117,19 +128,19 @@ public:
     }
 };
 
-Flight_Table::Flight_Table(const Hoofdvenster& board)
+Flight_Table::Flight_Table(const Playfield_Part& board)
     : model_(std::make_unique<Board>(board)),
       by_start_(static_cast<size_t>(Start_Fractions * Start_Speeds)) {}
 
 Flight_Table::~Flight_Table() = default;
 
-bool Flight_Table::Fits(const Hoofdvenster& m) const {
-    const Hoofdvenster& b = model_->M;
+bool Flight_Table::Fits(const Playfield_Part& m) const {
+    const Playfield_Part& b = model_->M;
     return Same(m.Zone_Map, b.Zone_Map) && Same(m.Pin_Angle, b.Pin_Angle) &&
            Same(m.Left_Spring_Angle, b.Left_Spring_Angle) && Same(m.Right_Spring_Angle, b.Right_Spring_Angle);
 }
 
-int Flight_Table::Start_Index(const Hoofdvenster& m) {
+int Flight_Table::Start_Index(const Playfield_Part& m) {
     const long fraction = static_cast<long>(m.Ball_X) - 100L * board::Ball_Start.X;
     if (m.Ball_Y != 100 * board::Ball_Start.Y || m.Ball_VY != 100 || fraction < 0 ||
         fraction >= Start_Fractions || m.Ball_VX < 0 || m.Ball_VX >= Start_Speeds)
@@ -145,7 +156,7 @@ const Flight_Table::Ending* Flight_Table::Find(int start, uint32_t taken) const 
     return nullptr;
 }
 
-Flight_Table::Flown Flight_Table::Fly_On_A_Board(const Hoofdvenster& m, uint32_t taken) {
+Flight_Table::Flown Flight_Table::Fly_On_A_Board(const Playfield_Part& m, uint32_t taken) {
     std::unique_ptr<Board> board;
     {
         std::lock_guard hold(idle_lock_);
@@ -173,7 +184,7 @@ const Flight_Table::Ending& Flight_Table::Keep(int start, uint32_t taken, const 
     return endings_.back();
 }
 
-void Flight_Table::Replay(Hoofdvenster& m, const Ending& e, Flight& f) const {
+void Flight_Table::Replay(Playfield_Part& m, const Ending& e, Flight& f) const {
     // 1. The sounds and rollovers, in their order.
     for (uint32_t i = e.First_Event; i < e.First_Event + e.Events; ++i) {
         const Event event = events_[i];
@@ -196,7 +207,7 @@ void Flight_Table::Replay(Hoofdvenster& m, const Ending& e, Flight& f) const {
     f.Steps = e.Steps;
 }
 
-Flight_End Flight_Table::Fly(Hoofdvenster& m, Flight& f) {
+Flight_End Flight_Table::Fly(Playfield_Part& m, Flight& f) {
     const int start = Start_Index(m);
     if (start < 0) return plonk::Fly(m, f);
     const uint32_t taken = Taken_Holes(m);
@@ -222,7 +233,7 @@ long Flight_Table::Kept() const {
     return static_cast<long>(endings_.size());
 }
 
-Flight_End Fly_Shot(Hoofdvenster& m, Flight& f) {
+Flight_End Fly_Shot(Playfield_Part& m, Flight& f) {
     if (Flight_Table* table = m.Tk.Known_Flights()) return table->Fly(m, f);
     return Fly(m, f);
 }

@@ -24,19 +24,19 @@ class Flight_Table {
 public:
     // A table for the board of `board` (its zone map, pin and spring tables), which
     // must be loaded.
-    explicit Flight_Table(const Hoofdvenster& board);
+    explicit Flight_Table(const Playfield_Part& board);
     ~Flight_Table();
     Flight_Table(const Flight_Table&) = delete;
     Flight_Table& operator=(const Flight_Table&) = delete;
 
     // Whether `m` plays on the same board, so that the table's flights are its own.
-    bool Fits(const Hoofdvenster& m) const;
+    bool Fits(const Playfield_Part& m) const;
 
     // Flies the ball that Start_Ball has put on the lane, as Fly does with the space
     // bar up, but without showing a step: the kept flight's sounds and star rollovers
     // happen in their order, then the ball stands where it ended. `f` must be fresh;
     // its hole number and step count are set. Safe to call from several threads.
-    Flight_End Fly(Hoofdvenster& m, Flight& f);
+    Flight_End Fly(Playfield_Part& m, Flight& f);
 
     // The flights kept: each was flown step by step once.
     long Kept() const;
@@ -74,13 +74,13 @@ private:
     class Board;
 
     // The index of the ball's start, or -1 when the ball stands where no shot puts it.
-    static int Start_Index(const Hoofdvenster& m);
+    static int Start_Index(const Playfield_Part& m);
     const Ending* Find(int start, uint32_t taken) const;
     // Flies the ball of `m` with these holes taken on a board of its own, so that
     // several threads can fly at once.
-    Flown Fly_On_A_Board(const Hoofdvenster& m, uint32_t taken);
+    Flown Fly_On_A_Board(const Playfield_Part& m, uint32_t taken);
     const Ending& Keep(int start, uint32_t taken, const Flown& flown);
-    void Replay(Hoofdvenster& m, const Ending& e, Flight& f) const;
+    void Replay(Playfield_Part& m, const Ending& e, Flight& f) const;
 
     std::unique_ptr<Board> model_;  // the board the table was made for
     std::vector<std::unique_ptr<Board>> idle_;
@@ -90,5 +90,9 @@ private:
     std::vector<Event> events_;
     mutable std::shared_mutex lock_;
 };
+
+// The flight of a shot ball, from its start to its end, as Fly runs it: from the
+// toolkit's table of known flights when it offers one, step by step otherwise.
+Flight_End Fly_Shot(Playfield_Part& m, Flight& f);
 
 }  // namespace plonk

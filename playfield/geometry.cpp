@@ -1,11 +1,11 @@
 // Playfield geometry: the zone map, the holes, the pin and spring tables.
 #include "app/file_read.h"
-#include "app/hoofdvenster.h"
 #include "playfield/board_layout.h"
+#include "playfield/playfield_part.h"
 
 namespace plonk {
 
-void Hoofdvenster::Init_Veld() {
+void Playfield_Part::Init_Veld() {
     // 1. Read the map: only its headers and pixels, and only from a regular file. A
     //    map that cannot be read (missing, a folder, a FIFO, a device) leaves the
     //    zones as they are.
@@ -34,26 +34,26 @@ void Hoofdvenster::Init_Veld() {
     }
 }
 
-void Hoofdvenster::Init_Hole_XY() {
+void Playfield_Part::Init_Hole_XY() {
     for (int n = 1; n <= board::Hole_Count; ++n) {
         Hole_X(n) = To_Integer(board::Hole_Corner[n - 1].X);
         Hole_Y(n) = To_Integer(board::Hole_Corner[n - 1].Y);
     }
 }
 
-void Hoofdvenster::Init_Tap_XY() {
+void Playfield_Part::Init_Tap_XY() {
     for (auto& a : Pin_Angle.v) a = 0;
     for (const auto& e : board::Pin_Ring) Pin_Angle(e.I, e.J) = e.Angle;
 }
 
-void Hoofdvenster::Init_Veer_XY() {
+void Playfield_Part::Init_Veer_XY() {
     for (auto& a : Left_Spring_Angle.v) a = 0;
     for (auto& a : Right_Spring_Angle.v) a = 0;
     for (const auto& e : board::Left_Spring_Ring) Left_Spring_Angle(e.I, e.J) = e.Angle;
     for (const auto& e : board::Right_Spring_Ring) Right_Spring_Angle(e.I, e.J) = e.Angle;
 }
 
-void Hoofdvenster::Init_Holes() {
+void Playfield_Part::Init_Holes() {
     for (auto& s : Hole_State) s = 0;
 }
 

@@ -14,7 +14,7 @@ long Hole_Survey::Balls() const {
     return n;
 }
 
-void Load_Board(Hoofdvenster& m) {
+void Load_Board(Playfield_Part& m) {
     const auto& codes = board::Zone_Map().Codes();
     std::copy(codes.begin(), codes.end(), m.Zone_Map.v);
     m.Init_Hole_XY();
@@ -23,7 +23,7 @@ void Load_Board(Hoofdvenster& m) {
     m.Init_Holes();
 }
 
-Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<const int> taken) {
+Hole_Survey Survey_Holes(Playfield_Part& m, long balls, uint64_t seed, std::span<const int> taken) {
     Hole_Survey s;
     // Silent: thousands of shots would only fill the toolkit's log.
     const int sound = m.Option1.Value;
@@ -33,8 +33,9 @@ Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<c
     for (int n : taken) m.Hole_State(n) = 1;
     m.Balls_Played = 0;
     for (long b = 0; b < balls; ++b) {
-        m.Start_Speed = To_Integer(Hoofdvenster::Start_Speed_Min +
-                                   b % (Hoofdvenster::Start_Speed_Max - Hoofdvenster::Start_Speed_Min + 1));
+        m.Start_Speed =
+            To_Integer(Playfield_Part::Start_Speed_Min +
+                       b % (Playfield_Part::Start_Speed_Max - Playfield_Part::Start_Speed_Min + 1));
         Start_Ball(m);
         Flight f;
         const Flight_End end = Fly(m, f);

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "app/hoofdvenster.h"
+#include "playfield/playfield_part.h"
 
 namespace plonk {
 
@@ -22,12 +22,12 @@ struct Hole_Survey {
 
 // Puts the playfield's own zone map and tables into the machine, as start-up would
 // from the files made from them.
-void Load_Board(Hoofdvenster& m);
+void Load_Board(Playfield_Part& m);
 
 // Shoots `balls` balls from a fixed seed, the start speed going round 38..100, the
 // holes in `taken` taken and every other hole free, and counts where they end. A ball
 // dropping into a hole does not take it. The machine's tables must be loaded.
-Hole_Survey Survey_Holes(Hoofdvenster& m, long balls, uint64_t seed, std::span<const int> taken = {});
+Hole_Survey Survey_Holes(Playfield_Part& m, long balls, uint64_t seed, std::span<const int> taken = {});
 
 // The survey as a table: per hole the balls and their share, then the drain, the
 // lost balls and the mean and largest steps per ball.

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/hoofdvenster.h"
+#include "scores/scores_part.h"
 
 namespace plonk {
 
@@ -16,7 +16,7 @@ Long Counted(Long value, long long step) { return std::min<Long>(Add32(value, st
 
 }  // namespace
 
-void Hoofdvenster::Update_Score(Integer& Winst) {
+void Scores_Part::Update_Score(Integer& Winst) {
     // 1. The whole win counts for the game at once (held within its 16 bits).
     Game_Won = Add16(Game_Won, Winst);
     // 2. Then it is counted onto the credits and the balance one point at a time,
@@ -31,7 +31,7 @@ void Hoofdvenster::Update_Score(Integer& Winst) {
     }
 }
 
-void Hoofdvenster::Update_Score_Bonus(Long& Winst, Integer& MXBon) {
+void Scores_Part::Update_Score_Bonus(Long& Winst, Integer& MXBon) {
     // One counted step: `points` onto the credits and the balance, and off the
     // bonus counter being paid (none when MXBon is neither 1 nor 2).
     auto step = [this, &MXBon](Long points) {

@@ -5,7 +5,8 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "app/hoofdvenster.h"
+#include "app/picture_names.h"
+#include "scores/scores_part.h"
 
 namespace plonk {
 
@@ -27,22 +28,11 @@ std::string Last_Characters(long long n, int width) {
 
 // Every digit control of a row shows the picture of its own character.
 template <class Row>
-void Show_Digits(Hoofdvenster& h, Row& row, const std::string& digits) {
-    for (int k = 0; k < Row::Count; ++k) h.Load_Picture(row(Row::Lower + k), Digit_Picture(digits[k]));
+void Show_Digits(Scores_Part& h, Row& row, const std::string& digits) {
+    for (int k = 0; k < Row::Count; ++k) h.Load_Picture(row(Row::Lower + k), Digit_File(digits[k]));
 }
 
 }  // namespace
-
-const std::string& Digit_Picture(char digit) {
-    static const std::array<std::string, 10> names = [] {
-        std::array<std::string, 10> n;
-        for (char d = '0'; d <= '9'; ++d)
-            n[static_cast<size_t>(d - '0')] = std::string("Digit_") + d + ".bmp";
-        return n;
-    }();
-    const char shown = digit >= '0' && digit <= '9' ? digit : '0';
-    return names[static_cast<size_t>(shown - '0')];
-}
 
 std::string Counter_Digits(long long value, int width) {
     const long long limit = Power_Of_Ten(width);
@@ -63,28 +53,22 @@ std::string Balance_Digits(long long value) {
     return "99999";
 }
 
-void Hoofdvenster::Set_Main_Score() { Show_Digits(*this, Pic_Digit_Main, Counter_Digits(Main_Score, 5)); }
+void Scores_Part::Set_Main_Score() { Show_Digits(*this, Pic_Digit_Main, Counter_Digits(Main_Score, 5)); }
 
-void Hoofdvenster::Set_Stake_Score() { Show_Digits(*this, Pic_Digit_Stake, Counter_Digits(Stake_Score, 5)); }
+void Scores_Part::Set_Stake_Score() { Show_Digits(*this, Pic_Digit_Stake, Counter_Digits(Stake_Score, 5)); }
 
-void Hoofdvenster::Set_Saldo_Score() {
-    Load_Picture(Pic_SaldoSign, Saldo_Score < 0 ? "Min.bmp" : "Plus.bmp");
+void Scores_Part::Set_Saldo_Score() {
+    Load_Picture(Pic_SaldoSign, Sign_File(Saldo_Score < 0));
     Show_Digits(*this, Pic_Digit_Saldo, Balance_Digits(Saldo_Score));
 }
 
-void Hoofdvenster::Set_Main_Bonus() { Show_Digits(*this, Pic_Digit_RedBonus, Counter_Digits(Main_Bonus, 4)); }
+void Scores_Part::Set_Main_Bonus() { Show_Digits(*this, Pic_Digit_RedBonus, Counter_Digits(Main_Bonus, 4)); }
 
-void Hoofdvenster::Set_Extra_Bonus() {
+void Scores_Part::Set_Extra_Bonus() {
     Show_Digits(*this, Pic_Digit_GreenBonus, Counter_Digits(Extra_Bonus, 4));
 }
 
-std::string Score_Board_File(int board, int level) {
-    static const char* const boards[4] = {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"};
-    const std::string text = std::to_string(level);
-    return boards[board] + text.substr(text.size() - 1) + ".bmp";
-}
-
-void Hoofdvenster::Set_Scoreboard() {
+void Scores_Part::Set_Scoreboard() {
     // Each board shows the picture of its colour at that colour's level.
     const Integer levels[4] = {Yellow_Level, Red_Level, White_Level, Green_Level};
     for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Score(i), Score_Board_File(i, levels[i]));

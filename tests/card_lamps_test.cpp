@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "app/picture_names.h"
 #include "card/card_masks.h"
 #include "card/lamp_picture.h"
 #include "support/machine.h"
@@ -35,7 +36,7 @@ TEST(Lamp_Picture, NamesTheNumberWithTwoDigitsAndItsState) {
         {25, true, true, "25-on-mid.gif"}, {1, false, true, "01-off-mid.gif"},
         {10, true, false, "10-on.gif"},
     };
-    for (const Case& c : cases) EXPECT_EQ(card::Lamp_Picture(c.n, c.lit, c.mid), c.name);
+    for (const Case& c : cases) EXPECT_EQ(Lamp_File(c.n, c.lit, c.mid), c.name);
 }
 
 TEST_F(Lamps, ANewBoardShowsEveryLampUnlitWithMidColumnsTwoAndSeven) {
@@ -44,7 +45,7 @@ TEST_F(Lamps, ANewBoardShowsEveryLampUnlitWithMidColumnsTwoAndSeven) {
         EXPECT_EQ(m->Line_Dir(line), 1);
         for (int c = 0; c <= 9; ++c) {
             const int n = m->Card_Numbers(1, c, line);
-            EXPECT_EQ(Lamp(line, c), card::Lamp_Picture(n, false, c == 2 || c == 7));
+            EXPECT_EQ(Lamp(line, c), Lamp_File(n, false, c == 2 || c == 7));
         }
     }
     EXPECT_EQ(Lamp(0, 2), "08-off-mid.gif");

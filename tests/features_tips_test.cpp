@@ -6,7 +6,7 @@
 
 #include "features/tip_scoring.h"
 #include "support/game_setup.h"
-#include "support/tips_reference.h"
+#include "tools/reference/tips_reference.h"
 
 namespace plonk::test {
 namespace {
@@ -241,7 +241,7 @@ TEST_F(Tips, FastCalculationMatchesThePlainOne) {
         const std::mt19937 at = g;
         Random_State(H(), g);
         const Outcome before = Read_Outcome(H());
-        Reference_Set_Tip(H());
+        reference::Reference_Set_Tip(H());
         const Outcome plain = Read_Outcome(H());
         // The same state again, then the fast calculation.
         std::mt19937 again = at;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "app/record.h"
+#include "machine/record.h"
 #include "playfield/flight_table.h"
 #include "support/machine.h"
 

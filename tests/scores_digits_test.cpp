@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 
+#include "app/picture_names.h"
 #include "scores/digits.h"
 #include "support/machine.h"
 #include "support/observe.h"

@@ -178,7 +178,9 @@ TEST(SettingsFile, ACloseWritesThroughLinksAndNeverOverAnythingButAWritableFile)
         EXPECT_THROW(m->Knop_Sluiten_Click(), Program_End) << c.name;
         const std::string reason = c.reason, told = m->Settings_Write_Error;
         EXPECT_TRUE(reason.empty() ? told.empty() : told == reason) << c.name << ": " << told;
-        if (reason.empty()) EXPECT_EQ(Saved_Values(ini), Values_Of(0)) << c.name;
+        if (reason.empty()) {
+            EXPECT_EQ(Saved_Values(ini), Values_Of(0)) << c.name;
+        }
         c.after(folder.Path(), ini);
     }
 }

@@ -1,8 +1,8 @@
 // The help's keys: the machine's key table, the window's own keys and the mouse.
 #include <cctype>
 
-#include "app/hoofdvenster.h"
-#include "app/key_table.h"
+#include "machine/hoofdvenster.h"
+#include "machine/key_table.h"
 #include "window/help_html.h"
 
 namespace plonk::help {
@@ -39,7 +39,8 @@ std::vector<std::vector<std::string>> Game_Keys(const Hoofdvenster& m) {
     }
     rows.push_back({"<b>Ctrl+Q</b>", "Close (Game menu)", "while no game runs"});
     rows.push_back({"<b>Ctrl+T</b>", "Statistics (Game menu)", "any time"});
-    rows.push_back({"<b>Ctrl+1</b>, <b>Ctrl+2</b>, <b>Ctrl+3</b>", "Zoom 1x, 2x, 3x (View menu)", "any time"});
+    rows.push_back(
+        {"<b>Ctrl+1</b>, <b>Ctrl+2</b>, <b>Ctrl+3</b>", "Zoom 1x, 2x, 3x (View menu)", "any time"});
     rows.push_back({"<b>Esc</b>", "closes this help", "in this window"});
     return rows;
 }

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "app/hoofdvenster.h"
+#include "app/picture_names.h"
 #include "card/lamp_picture.h"
 #include "features/prices.h"
 #include "features/star_prize.h"
-#include "scores/digits.h"
+#include "machine/hoofdvenster.h"
 #include "window/help_html.h"
 
 namespace plonk {
@@ -125,8 +125,7 @@ std::string Feature_Draw(const Hoofdvenster& m) {
 std::string Zones(const Hoofdvenster& m) {
     return "<h3>The card and its four colour zones</h3><p>" + Picture(Card_Picture_Name) +
            "</p><p>Every hole a ball lands in lights its number on the card " +
-           Picture(card::Lamp_Picture(16, false, false)) + " &rarr; " +
-           Picture(card::Lamp_Picture(16, true, false)) +
+           Picture(Lamp_File(16, false, false)) + " &rarr; " + Picture(Lamp_File(16, true, false)) +
            "; each number stands on the card twice. Red circles mark the corners, purple circles the numbers "
            "of the card bonuses, stars the star numbers. The left card is the <b>main card</b>, the right "
            "one the "

@@ -10,9 +10,9 @@
 #include <set>
 #include <string>
 
-#include "app/hoofdvenster.h"
-#include "app/procedures.h"
 #include "app/toolkit.h"
+#include "machine/hoofdvenster.h"
+#include "machine/procedures.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
 #include "window/step_pacer.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/hoofdvenster.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk {
 

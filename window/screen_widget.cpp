@@ -7,7 +7,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "app/hoofdvenster.h"
+#include "machine/hoofdvenster.h"
 #include "window/drawn_lines.h"
 #include "window/face_tips.h"
 #include "window/pixel_zoom.h"

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "app/game_events.h"
+#include "machine/event_text.h"
 
 namespace plonk {
 

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk::test {
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 #include "window/main_window.h"
 
 namespace plonk::test {

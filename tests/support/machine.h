@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk::test {
 

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <set>
 
+#include "app/picture_names.h"
 #include "card/lamp_picture.h"
 #include "offscreen/flight_watch.h"
 #include "xvfb_window/screen_shot.h"
@@ -39,8 +40,8 @@ TEST(WindowLamps, TheScreenShowsTheTakenHolesLitAfterALineMoved) {
             const bool mid = card::Mid_Lamp(column, m.Line_Pos(line));
             const QRect place = On_Display(*g.W, m.Lites(line * 10 + column));
             SCOPED_TRACE(testing::Message() << "line " << line << " column " << column << " number " << n);
-            EXPECT_TRUE(Shows_Picture(shot, place, g.Folder.File(card::Lamp_Picture(n, on, mid))));
-            EXPECT_FALSE(Shows_Picture(shot, place, g.Folder.File(card::Lamp_Picture(n, !on, mid))));
+            EXPECT_TRUE(Shows_Picture(shot, place, g.Folder.File(Lamp_File(n, on, mid))));
+            EXPECT_FALSE(Shows_Picture(shot, place, g.Folder.File(Lamp_File(n, !on, mid))));
             lit += on;
         }
     }

@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
 #include "card/card_evaluate.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct Bench_Card {
 };
 
 // One call of one of the machine's evaluators.
-template <void (Hoofdvenster::*Evaluator)(Integer&) const>
+template <auto Evaluator>
 void BM_Evaluator(benchmark::State& state) {
     Bench_Card card;
     Integer result = 0;

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/headless_toolkit.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 #include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
 

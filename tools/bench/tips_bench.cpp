@@ -2,10 +2,11 @@
 // played and every hole unlit, so all 243 settings are tried with 25 trial balls.
 #include <benchmark/benchmark.h>
 
-#include "support/machine.h"
-#include "support/tips_reference.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
+#include "tools/reference/tips_reference.h"
 
-namespace plonk::test {
+namespace plonk {
 namespace {
 
 void Worst_Case(Hoofdvenster& h) {
@@ -21,22 +22,23 @@ void Worst_Case(Hoofdvenster& h) {
 
 template <void (*Calculate)(Hoofdvenster&)>
 void Tips(benchmark::State& state) {
-    Machine m;
-    m.Tk.Check_Pictures = false;
-    m.Load();
-    Worst_Case(*m.M);
+    Headless_Toolkit tk;
+    tk.Check_Pictures = false;
+    Hoofdvenster m(tk, "/dev/null");
+    m.Form_Load();
+    Worst_Case(m);
     for (auto _ : state) {
-        Calculate(*m.M);
-        m.Tk.Log.clear();
-        benchmark::DoNotOptimize(m.M->Tip_Line_Set);
+        Calculate(m);
+        tk.Log.clear();
+        benchmark::DoNotOptimize(m.Tip_Line_Set);
     }
 }
 
 void Fast(Hoofdvenster& h) { h.Set_Tip(); }
-void Plain(Hoofdvenster& h) { Reference_Set_Tip(h); }
+void Plain(Hoofdvenster& h) { reference::Reference_Set_Tip(h); }
 
 BENCHMARK(Tips<Fast>)->Name("Set_Tip/worst_case")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Tips<Plain>)->Name("Set_Tip_reference/worst_case")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-}  // namespace plonk::test
+}  // namespace plonk

@@ -8,11 +8,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
-#include "app/record.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
+#include "machine/record.h"
 #include "playfield/flight.h"
 #include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
@@ -22,10 +23,15 @@ namespace plonk::sim {
 
 namespace {
 
-// A hash over every number of the record, in the record's order.
+// A hash over every number of the record, in the record's order, and over what the
+// player sees of every control.
 struct Signature {
     uint64_t Hash = 1469598103934665603ULL;
     void Add(long long v) { Hash = (Hash ^ static_cast<uint64_t>(v)) * 1099511628211ULL; }
+    void Add(std::string_view text) {
+        Add(static_cast<long long>(text.size()));
+        for (const char c : text) Add(static_cast<long long>(static_cast<unsigned char>(c)));
+    }
 
     // Every number and Boolean of the record. Its two texts tell where the program
     // lies and the time of day, not how the game went, and are left out.
@@ -35,6 +41,30 @@ struct Signature {
             if constexpr (!std::is_same_v<E, std::string>)
                 for (int i = 0; i < f.Size(); ++i) Add(static_cast<long long>(f.At(i)));
         });
+    }
+
+    // Every control as it shows: its place, whether it is shown and enabled, its
+    // value, caption and tooltip, the picture it shows (by file name, wherever the
+    // program lies) and the lines drawn on it.
+    void Add_Controls(const Hoofdvenster& m) {
+        for (const Control* c : m.All_Controls()) {
+            Add(c->Left);
+            Add(c->Top);
+            Add(c->Visible);
+            Add(c->Enabled);
+            Add(c->Value);
+            Add(c->Caption);
+            Add(c->ToolTipText);
+            const std::string_view picture = c->Picture;
+            Add(picture.substr(picture.find_last_of('/') + 1));
+            for (const Drawn_Line& l : c->Lines) {
+                Add(l.X1);
+                Add(l.Y1);
+                Add(l.X2);
+                Add(l.Y2);
+                Add(l.Color);
+            }
+        }
     }
 };
 
@@ -79,6 +109,7 @@ void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
         ++totals.Games;
         const auto signing = std::chrono::steady_clock::now();
         sig.Add_Record(m);
+        sig.Add_Controls(m);
         totals.Signing_Seconds +=
             std::chrono::duration<double>(std::chrono::steady_clock::now() - signing).count();
     }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
-#include "app/procedures.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
+#include "machine/procedures.h"
 
 namespace plonk::sim {
 

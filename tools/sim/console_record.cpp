@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <type_traits>
 
-#include "app/record.h"
+#include "machine/record.h"
 #include "tools/sim/console.h"
 
 namespace plonk::sim {

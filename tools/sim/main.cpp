@@ -22,8 +22,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 #include "tools/sim/bench.h"
 #include "tools/sim/console.h"
 #include "tools/sim/payout.h"

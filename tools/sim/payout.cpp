@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/headless_toolkit.h"
+#include "machine/headless_toolkit.h"
 #include "playfield/flight_table.h"
 #include "tools/sim/payout_player.h"
 #include "tools/sim/payout_report.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "app/game_events.h"
-#include "app/headless_toolkit.h"
-#include "app/hoofdvenster.h"
+#include "machine/headless_toolkit.h"
+#include "machine/hoofdvenster.h"
 #include "tools/sim/payout.h"
 
 namespace plonk::sim {

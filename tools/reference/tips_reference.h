@@ -3,10 +3,10 @@
 // paid marks set and restored. The fast calculation must give exactly the same.
 #pragma once
 
-#include "app/hoofdvenster.h"
+#include "machine/hoofdvenster.h"
 
-namespace plonk::test {
+namespace plonk::reference {
 
 void Reference_Set_Tip(Hoofdvenster& h);
 
-}  // namespace plonk::test
+}  // namespace plonk::reference

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/hoofdvenster.h"
 #include "app/profile_file.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk {
 

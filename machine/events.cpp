@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/hoofdvenster.h"
-#include "app/procedures.h"
+#include "machine/hoofdvenster.h"
+#include "machine/procedures.h"
 
 namespace plonk {
 

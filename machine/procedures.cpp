@@ -1,9 +1,9 @@
 // The machine's procedures by name: what each takes and answers.
-#include "app/procedures.h"
+#include "machine/procedures.h"
 
 #include <algorithm>
 
-#include "app/hoofdvenster.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk {
 
@@ -29,20 +29,20 @@ using R = Procedure_Answer;
 R Number(long long v) { return {Procedure_Answer::Kind::Number, v}; }
 R Boolean(bool b) { return {Procedure_Answer::Kind::Boolean, b ? 1 : 0}; }
 
-template <void (H::*P)()>
+template <auto P>
 void Plain(H& m, A&, R&) {
     (m.*P)();
 }
 
 // A row evaluator or the star game: the result comes back in its argument.
-template <class P, P Proc>
+template <auto Proc>
 void Result(H& m, A&, R& r) {
     Integer result = 0;
     (m.*Proc)(result);
     r = Number(result);
 }
 
-template <void (H::*P)(int, int, float, float)>
+template <auto P>
 void Mouse(H& m, A& a, R&) {
     (m.*P)(a.Int(0), a.Int(1), static_cast<float>(a.Real(2)), static_cast<float>(a.Real(3)));
 }
@@ -58,7 +58,7 @@ constexpr Param Beta{"Beta", K::Integer_Value}, Hyp{"Hyp", K::Real_Value, -Large
 #define PLAIN(p) \
     Procedure { #p, {}, Plain < &H::p> }
 #define RESULT(p) \
-    Procedure { #p, {}, Result < decltype(&H::p), &H::p> }
+    Procedure { #p, {}, Result < &H::p> }
 #define MOUSE(p) \
     Procedure { #p, {Button, Shift, X, Y }, Mouse < &H::p> }
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/hoofdvenster.h"
+#include "machine/hoofdvenster.h"
 #include "playfield/board_layout.h"
 
 namespace plonk {
@@ -50,24 +50,6 @@ Point Clock_Digit_At(int i) { return {598 + 8 * i + (i >= 2 ? 2 : 0), 458}; }
 Point Waiting_Ball_At(int i) { return {board::Waiting_Ball(i).X, board::Waiting_Ball(i).Y}; }
 
 }  // namespace
-
-void Hoofdvenster::Register(Control& c, const std::string& name, Control_Kind kind,
-                            const std::string& container, int left, int top, int width, int height) {
-    c.Name = name;
-    c.Kind = kind;
-    c.Container = container;
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    all_controls_.push_back(&c);
-    by_name_[name] = &c;
-}
-
-Control* Hoofdvenster::Find_Control(const std::string& name) {
-    auto it = by_name_.find(name);
-    return it == by_name_.end() ? nullptr : it->second;
-}
 
 void Hoofdvenster::Build_Controls() {
     using K = Control_Kind;

@@ -1,7 +1,7 @@
 // A fresh board for a new game.
-#include "app/hoofdvenster.h"
+#include "app/picture_names.h"
+#include "machine/hoofdvenster.h"
 #include "playfield/board_layout.h"
-#include "scores/digits.h"
 
 namespace plonk {
 

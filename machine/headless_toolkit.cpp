@@ -1,4 +1,4 @@
-#include "app/headless_toolkit.h"
+#include "machine/headless_toolkit.h"
 
 #include <unistd.h>
 
@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "app/file_read.h"
+#include "machine/event_text.h"
 
 namespace plonk {
 

@@ -1,9 +1,8 @@
-// Flags and the clock.
-#include <algorithm>
+// The clock, which also blinks a green double that waits to be collected.
 #include <string>
 
-#include "app/hoofdvenster.h"
-#include "scores/digits.h"
+#include "app/picture_names.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk {
 
@@ -46,30 +45,6 @@ std::string Clock_Digits(const std::string& time) {
 
 }  // namespace
 
-Integer Hoofdvenster::Flags_Lit() const { return To_Integer(std::clamp<int>(Flags_Count, 0, 4)); }
-
-bool Hoofdvenster::Four_Flags() const { return Flags_Lit() == 4; }
-
-void Hoofdvenster::Set_Vlaggen() {
-    const int flags = Flags_Lit();
-    if (flags != 0) {
-        // 1. The flags won so far are shown; the count only grows during play, so
-        //    the others are already hidden. Four flags offer the green double.
-        for (int i = 0; i < flags; ++i) Pic_Vlag(i).Visible = true;
-        if (Four_Flags()) {
-            Pic_Dubbel.Visible = true;
-        } else {
-            Green_Double_Active = false;
-            Pic_Dubbel.Visible = false;
-        }
-    } else {
-        // 2. No flags: none shown and no green double.
-        for (int i = 0; i <= 3; ++i) Pic_Vlag(i).Visible = false;
-        Green_Double_Active = false;
-        Pic_Dubbel.Visible = false;
-    }
-}
-
 void Hoofdvenster::Timer1_Timer() {
     // 1. The time of day as the system writes it; its last character, read as a
     //    number (0 when it is not a digit), sets the blinking.
@@ -77,7 +52,7 @@ void Hoofdvenster::Timer1_Timer() {
     const int last = !time.empty() && Is_Digit(time.back()) ? time.back() - '0' : 0;
     // 2..3. Hours and minutes on the four clock digits, every picture loaded again.
     Clock_Text = Clock_Digits(time);
-    for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Digit_Uur(i), Digit_Picture(Clock_Text[i]));
+    for (int i = 0; i <= 3; ++i) Load_Picture(Pic_Digit_Uur(i), Digit_File(Clock_Text[i]));
     // 4. A green double waiting after a green row of three blinks: shown on even
     //    seconds, hidden on odd ones.
     if (Four_Flags() && !Green_Double_Active && Green_Got3) Pic_Dubbel.Visible = last % 2 == 0;

@@ -1,11 +1,11 @@
-#include "support/tips_reference.h"
+#include "tools/reference/tips_reference.h"
 
 #include <memory>
 #include <vector>
 
 #include "card/win_kinds.h"
 
-namespace plonk::test {
+namespace plonk::reference {
 
 namespace {
 
@@ -204,4 +204,4 @@ void Reference_Set_Tip(Hoofdvenster& h) {
     h.Refresh();
 }
 
-}  // namespace plonk::test
+}  // namespace plonk::reference

@@ -1,15 +1,13 @@
-// Start-up, the odds table and shutdown of the machine.
-#include "app/hoofdvenster.h"
+// Start-up and shutdown of the whole machine.
+#include "machine/hoofdvenster.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
 namespace plonk {
 
 Hoofdvenster::Hoofdvenster(Toolkit& toolkit, std::string settings_path)
-    : Tk(toolkit), Settings_Path(std::move(settings_path)) {
+    : Features_Part(toolkit, std::move(settings_path)) {
     Build_Controls();
 }
 
@@ -55,23 +53,6 @@ void Hoofdvenster::Form_Load() {
     Set_Focus("Command2");
 }
 
-void Hoofdvenster::Init_App_Folder() {
-    std::string folder = Tk.Program_Folder();
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    App_Folder = folder;
-}
-
-void Hoofdvenster::Init_Punten() {
-    // Points for 3, 4 and 5 in a row, by odds level 1..9.
-    static const Integer odds[27] = {
-        4,  8,  16, 32,  64,  100, 150, 200, 300,  // 3 in a row
-        8,  16, 32, 64,  100, 200, 300, 400, 600,  // 4 in a row
-        16, 32, 64, 100, 200, 300, 450, 600, 900,  // 5 in a row
-    };
-    for (int n = 3; n <= 5; ++n)
-        for (int level = 1; level <= 9; ++level) Odds_Table(level, n) = odds[(level - 1) + 9 * (n - 3)];
-}
-
 void Hoofdvenster::Knop_Sluiten_Click() {
     // 1. A game is running: refuse quietly.
     if (Balls_In_Game != Balls_Played) {
@@ -111,62 +92,6 @@ void Hoofdvenster::Knop_Sluiten_Click() {
 void Hoofdvenster::Form_QueryUnload(Integer& Cancel, int /*UnloadMode*/) {
     Knop_Sluiten_Click();
     Cancel = Cancel_Close ? -1 : 0;
-}
-
-namespace {
-
-// The eight characters at a and b as one number each, to compare at once.
-bool Same_Eight(const char* a, const char* b) {
-    uint64_t x, y;
-    std::memcpy(&x, a, 8);
-    std::memcpy(&y, b, 8);
-    return x == y;
-}
-
-// Whether n characters at a and b are the same, eight at a time, the last eight
-// overlapping those before when n is not a multiple of eight: the counters and lamps
-// ask this of every picture path they set, mostly of one they already show.
-bool Same_Characters(const char* a, const char* b, size_t n) {
-    if (n < 8) {
-        for (; n > 0; ++a, ++b, --n)
-            if (*a != *b) return false;
-        return true;
-    }
-    for (size_t i = 0; i + 8 < n; i += 8)
-        if (!Same_Eight(a + i, b + i)) return false;
-    return Same_Eight(a + n - 8, b + n - 8);
-}
-
-}  // namespace
-
-void Hoofdvenster::Load_Picture(Control& c, const std::string& file_name) {
-    // A control that shows this very file already keeps its path as it is.
-    const size_t folder = App_Folder.size();
-    const bool same = c.Picture.size() == folder + file_name.size() &&
-                      Same_Characters(c.Picture.data() + folder, file_name.data(), file_name.size()) &&
-                      Same_Characters(c.Picture.data(), App_Folder.data(), folder);
-    if (!same) picture_path_.assign(App_Folder).append(file_name);
-    const std::string& path = same ? c.Picture : picture_path_;
-    const std::string problem = Tk.Picture_Problem(path);
-    if (!problem.empty()) {
-        // A missing file is told as such; a file that is there but does not load,
-        // with the reason.
-        Tk.Message(problem == Toolkit::Picture_Missing
-                       ? problem + ": '" + path + "'"
-                       : "Cannot load the picture '" + path + "'. " + problem + ".",
-                   "Plonk for Windows");
-        End_Program(1);
-    }
-    if (!same) c.Picture.assign(picture_path_);
-    c.Lines.clear();
-}
-
-void Hoofdvenster::End_Program(int status) {
-    Ended = true;
-    Timer1.Enabled = false;
-    Timer2.Enabled = false;
-    Tk.End(status);
-    throw Program_End{status};
 }
 
 }  // namespace plonk

@@ -1,0 +1,168 @@
+// The ground floor of the machine: the window's own part of the game-state record
+// and its controls, the toolkit it reaches the outside through, the random
+// generator, sound, the flags and the clock. Every floor above builds on this one;
+// the whole machine (`Hoofdvenster`) stands on top of them all.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/basic_types.h"
+#include "app/controls.h"
+#include "app/game_events.h"
+#include "app/random.h"
+#include "app/sound_table.h"
+#include "app/toolkit.h"
+
+namespace plonk {
+
+// Thrown to leave every procedure at once when the program ends (a regular close,
+// or a picture that cannot be loaded). `Status` is the exit status.
+struct Program_End {
+    int Status = 0;
+};
+
+// The window's part of the record: the program, the course of the game that every
+// floor follows, the flags and the green double, the speeds and the held buttons.
+struct App_Record {
+    std::string App_Folder;
+    std::string Clock_Text;
+    Arr<Long, 0, 11> Sound_Handle;
+    Integer Balls_In_Game = 0, Balls_Played = 0;
+    bool Game_Over = false, Invest_Open = false;
+    Integer Flags_Count = 0;
+    bool Hit16_Feature = false;
+    bool Green_Double_Active = false;
+    Integer Ball_Speed = 0, Ball_Speed_Offset = 0;
+    Integer Start_Speed = 0;
+    bool Cancel_Close = false;
+    bool F1_Held = false;
+    bool F2_Held = false;
+
+    // Calls field(name, member) for every field above, in their order.
+    template <class Field>
+    void Visit(Field&& field) {
+        field("App_Folder", App_Folder);
+        field("Clock_Text", Clock_Text);
+        field("Sound_Handle", Sound_Handle);
+        field("Balls_In_Game", Balls_In_Game);
+        field("Balls_Played", Balls_Played);
+        field("Game_Over", Game_Over);
+        field("Invest_Open", Invest_Open);
+        field("Flags_Count", Flags_Count);
+        field("Hit16_Feature", Hit16_Feature);
+        field("Green_Double_Active", Green_Double_Active);
+        field("Ball_Speed", Ball_Speed);
+        field("Ball_Speed_Offset", Ball_Speed_Offset);
+        field("Start_Speed", Start_Speed);
+        field("Cancel_Close", Cancel_Close);
+        field("F1_Held", F1_Held);
+        field("F2_Held", F2_Held);
+    }
+};
+
+// The window's own controls (positions in twips), and those inside the screen that
+// the window's rules draw: the start-speed indicator, the flags, the green double
+// and the clock.
+struct App_Controls {
+    Control Pic_Scherm;
+    Control Knop_KrachtOmlaag, Knop_KrachtOmhoog, Knop_Bal;
+    Control Knop_A, Knop_B, Knop_C, Knop_D, Knop_E;
+    Control Knop_P, Knop_S, Knop_2, Knop_F1, Knop_F2;
+    Control Option1, Check1, Check2;
+    Control Command1;
+    Control Slider1;
+    Control Label1;
+    Control Knop_Sluiten;
+    Control Command2;
+    Control Timer1, Timer2;
+    Control dummie01, Mnu_BallSpeedOffsetInc, Mnu_BallSpeedOffsetDec;
+    Control ESound1;
+    Control Pic_Kracht;
+    Arr<Control, 0, 3> Pic_Vlag;
+    Control Pic_Dubbel;
+    Arr<Control, 0, 3> Pic_Digit_Uur;
+};
+
+class App_Part : public App_Record, public App_Controls {
+public:
+    App_Part(const App_Part&) = delete;
+    App_Part& operator=(const App_Part&) = delete;
+
+    Toolkit& Tk;
+    Random Rng;
+    std::string Settings_Path;
+    bool Ended = false;  // the program has ended; no further event runs
+    // Why the last write of the settings file failed; empty when it succeeded.
+    std::string Settings_Write_Error;
+
+    // The start speed the two speed buttons step through, slowest to fastest.
+    static constexpr Integer Start_Speed_Min = 38, Start_Speed_Max = 100;
+
+    // The control that has the keyboard focus ("Command2" after almost every action).
+    std::string Focus = "Command2";
+
+    // Every control by name ("Knop_Bal", "Lites(12)"), in the window's order.
+    const std::vector<Control*>& All_Controls() const { return all_controls_; }
+    Control* Find_Control(const std::string& name);
+
+    // ------------------------------------------------ the window's own rules
+    void Init_App_Folder();
+
+    // Sound.
+    void Init_Sound();
+    void Speel(Sound MMID);
+
+    // The start speed, the ball speed and its offset, the sound box.
+    void Knop_KrachtOmhoog_Click();
+    void Knop_KrachtOmlaag_Click();
+    void Slider1_Change();
+    void Slider1_MouseUp(int Button, int Shift, float X, float Y);
+    void Mnu_BallSpeedOffsetInc_Click();
+    void Mnu_BallSpeedOffsetDec_Click();
+    void Option1_Click();
+
+    // Flags.
+    void Set_Vlaggen();
+    // The number of flags that count: Flags_Count within 0..4 (an edited settings
+    // file may hold more or fewer).
+    Integer Flags_Lit() const;
+    // Four flags are lit: the green double can be had. Every rule about four flags
+    // asks this, so a count above four acts as four everywhere.
+    bool Four_Flags() const;
+
+    // The button states follow the whole machine, so the machine on top sets them.
+    virtual void Set_Keys() = 0;
+
+    // ------------------------------------------------------------ helpers
+    // Show a picture file from the program folder on a control; a file that cannot
+    // be loaded stops the program with a message naming it.
+    void Load_Picture(Control& c, const std::string& file_name);
+    // Give a control the keyboard focus.
+    void Set_Focus(const std::string& name) { Focus = name; }
+    // Repaint the whole window.
+    void Refresh() { Tk.Refresh(); }
+    // Tell the front ends what just happened.
+    void Report(const Game_Event& e) { Tk.Report(e); }
+    // Stop the program at once with this exit status.
+    [[noreturn]] void End_Program(int status);
+
+    virtual ~App_Part() = default;
+
+protected:
+    // `settings_path` is the full path of "Plonk.ini".
+    App_Part(Toolkit& toolkit, std::string settings_path);
+
+    void Register(Control& c, const std::string& name, Control_Kind kind, const std::string& container,
+                  int left, int top, int width, int height);
+
+private:
+    std::vector<Control*> all_controls_;
+    std::map<std::string, Control*> by_name_;
+    // The full path of the picture being loaded, kept so that its room is reused.
+    std::string picture_path_;
+};
+
+}  // namespace plonk
