@@ -8,11 +8,11 @@
 
 namespace plonk {
 
-App_Part::App_Part(Toolkit& toolkit, std::string settings_path)
+App_Part::App_Part(Toolkit toolkit, std::string settings_path)
     : Tk(toolkit), Settings_Path(std::move(settings_path)) {}
 
 void App_Part::Init_App_Folder() {
-    std::string folder = Tk.Program_Folder();
+    std::string folder = Tk.Files.Program_Folder();
     if (folder.empty() || folder.back() != '/') folder += '/';
     App_Folder = folder;
 }
@@ -44,6 +44,8 @@ bool Same_Characters(const char* a, const char* b, size_t n) {
 }  // namespace
 
 void App_Part::Load_Picture(Control& c, const std::string& file_name) {
+    // Once the program has ended nothing is shown any more.
+    if (Ended) return;
     // A control that shows this very file already keeps its path as it is.
     const size_t folder = App_Folder.size();
     const bool same = c.Picture.size() == folder + file_name.size() &&
@@ -51,15 +53,16 @@ void App_Part::Load_Picture(Control& c, const std::string& file_name) {
                       Same_Characters(c.Picture.data(), App_Folder.data(), folder);
     if (!same) picture_path_.assign(App_Folder).append(file_name);
     const std::string& path = same ? c.Picture : picture_path_;
-    const std::string problem = Tk.Picture_Problem(path);
+    const std::string problem = Tk.Screen.Picture_Problem(path);
     if (!problem.empty()) {
         // A missing file is told as such; a file that is there but does not load,
         // with the reason.
-        Tk.Message(problem == Toolkit::Picture_Missing
-                       ? problem + ": '" + path + "'"
-                       : "Cannot load the picture '" + path + "'. " + problem + ".",
-                   "Plonk for Windows");
+        Tk.Dialogs.Message(problem == role::Screen::Picture_Missing
+                               ? problem + ": '" + path + "'"
+                               : "Cannot load the picture '" + path + "'. " + problem + ".",
+                           "Plonk for Windows");
         End_Program(1);
+        return;
     }
     if (!same) c.Picture.assign(picture_path_);
     c.Lines.clear();
@@ -69,8 +72,7 @@ void App_Part::End_Program(int status) {
     Ended = true;
     Timer1.Enabled = false;
     Timer2.Enabled = false;
-    Tk.End(status);
-    throw Program_End{status};
+    Tk.Reports.End(status);
 }
 
 void App_Part::Register(Control& c, const std::string& name, Control_Kind kind, const std::string& container,

@@ -18,12 +18,6 @@
 
 namespace plonk {
 
-// Thrown to leave every procedure at once when the program ends (a regular close,
-// or a picture that cannot be loaded). `Status` is the exit status.
-struct Program_End {
-    int Status = 0;
-};
-
 // The window's part of the record: the program, the course of the game that every
 // floor follows, the flags and the green double, the speeds and the held buttons.
 struct App_Record {
@@ -91,10 +85,13 @@ public:
     App_Part(const App_Part&) = delete;
     App_Part& operator=(const App_Part&) = delete;
 
-    Toolkit& Tk;
+    Toolkit Tk;
     Random Rng;
     std::string Settings_Path;
-    bool Ended = false;  // the program has ended; no further event runs
+    // The program has ended (a regular close, or a picture that cannot be loaded): no
+    // further event runs, and the procedure under way runs to its end without
+    // waiting, painting, sounding or reporting.
+    bool Ended = false;
     // Why the last write of the settings file failed; empty when it succeeded.
     std::string Settings_Write_Error;
 
@@ -143,17 +140,26 @@ public:
     // Give a control the keyboard focus.
     void Set_Focus(const std::string& name) { Focus = name; }
     // Repaint the whole window.
-    void Refresh() { Tk.Refresh(); }
+    void Refresh() {
+        if (!Ended) Tk.Screen.Refresh();
+    }
+    // A pause the player follows.
+    void Pause(int ms) {
+        if (!Ended) Tk.Pacing.Sleep(ms);
+    }
     // Tell the front ends what just happened.
-    void Report(const Game_Event& e) { Tk.Report(e); }
-    // Stop the program at once with this exit status.
-    [[noreturn]] void End_Program(int status);
+    void Report(const Game_Event& e) {
+        if (!Ended) Tk.Reports.Report(e);
+    }
+    // End the program with this exit status: the front ends are told, and the
+    // procedure under way returns without touching the outside world again.
+    void End_Program(int status);
 
     virtual ~App_Part() = default;
 
 protected:
     // `settings_path` is the full path of "Plonk.ini".
-    App_Part(Toolkit& toolkit, std::string settings_path);
+    App_Part(Toolkit toolkit, std::string settings_path);
 
     void Register(Control& c, const std::string& name, Control_Kind kind, const std::string& container,
                   int left, int top, int width, int height);

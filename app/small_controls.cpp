@@ -60,7 +60,7 @@ void App_Part::Slider1_MouseUp(int Button, int, float, float) {
     if (Ball_Speed_Offset == 1) Mnu_BallSpeedOffsetDec.Enabled = false;
     if (Ball_Speed_Offset == 10) Mnu_BallSpeedOffsetInc.Enabled = false;
     // 2. The menu opens at the mouse.
-    Tk.Popup_Menu("dummie01");
+    Tk.Dialogs.Popup_Menu("dummie01");
 }
 
 void App_Part::Mnu_BallSpeedOffsetInc_Click() {

@@ -6,10 +6,11 @@ namespace plonk {
 
 void App_Part::Init_Sound() {
     // 1. Ask whether there is sound output at all.
-    if (Tk.Sound_Ready()) {
+    if (Tk.Speaker.Sound_Ready()) {
         // 2. Load every file of the table in order; a file that cannot be loaded
         //    keeps the negative handle it got, which silences only that sound.
-        for (int n = 0; n < Sound_Count; ++n) Sound_Handle(n) = Tk.Sound_Load(App_Folder + Sound_Files[n]);
+        for (int n = 0; n < Sound_Count; ++n)
+            Sound_Handle(n) = Tk.Speaker.Sound_Load(App_Folder + Sound_Files[n]);
         return;
     }
     // 3. No sound output: sound stays off and cannot be switched on, and the box says
@@ -26,7 +27,7 @@ void App_Part::Speel(Sound MMID) {
     // 1. A sound that failed to load stays silent.
     if (Sound_Handle(n) < 0) return;
     // 2. "&Sound" is read at every request, so switching it off silences at once.
-    if (Option1.Value == 1) Tk.Sound_Play(Sound_Handle(n));
+    if (Option1.Value == 1 && !Ended) Tk.Speaker.Sound_Play(Sound_Handle(n));
 }
 
 }  // namespace plonk

@@ -42,7 +42,7 @@ void Set_Lines_To(Card_Part& m, int code) {
         for (int attempt = 0; attempt < Move_Attempts && m.Line_Pos(line) != target[line]; ++attempt) {
             Click_Line(m, line);
             m.Refresh();
-            m.Tk.Sleep(Move_Pause_Ms);
+            m.Pause(Move_Pause_Ms);
         }
     }
 }

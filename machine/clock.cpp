@@ -48,7 +48,7 @@ std::string Clock_Digits(const std::string& time) {
 void Hoofdvenster::Timer1_Timer() {
     // 1. The time of day as the system writes it; its last character, read as a
     //    number (0 when it is not a digit), sets the blinking.
-    const std::string time = Tk.Time_Text();
+    const std::string time = Tk.Clock.Time_Text();
     const int last = !time.empty() && Is_Digit(time.back()) ? time.back() - '0' : 0;
     // 2..3. Hours and minutes on the four clock digits, every picture loaded again.
     Clock_Text = Clock_Digits(time);

@@ -13,7 +13,14 @@
 
 namespace plonk {
 
-class Headless_Toolkit : public Toolkit {
+class Headless_Toolkit : public role::Screen,
+                         public role::Pacing,
+                         public role::Speaker,
+                         public role::Dialogs,
+                         public role::Keyboard,
+                         public role::Clock,
+                         public role::Reports,
+                         public role::Files {
 public:
     Headless_Toolkit();
 

@@ -6,7 +6,7 @@
 
 namespace plonk {
 
-Hoofdvenster::Hoofdvenster(Toolkit& toolkit, std::string settings_path)
+Hoofdvenster::Hoofdvenster(Toolkit toolkit, std::string settings_path)
     : Features_Part(toolkit, std::move(settings_path)) {
     Build_Controls();
 }
@@ -15,9 +15,9 @@ void Hoofdvenster::Form_Load() {
     // 1. Show the window and paint it at once, so it is seen while the rest loads.
     Refresh();
     // 2. The sound control gets the window as its owner.
-    Tk.Sound_Owner();
+    Tk.Speaker.Sound_Owner();
     // 3. Seed the random generator from the clock.
-    Rng.Randomize(Tk.Clock_Seed());
+    Rng.Randomize(Tk.Clock.Clock_Seed());
     // 4..9. The program folder, the playfield tables, the sounds, the card, the odds.
     Init_App_Folder();
     Init_Veld();
@@ -48,7 +48,7 @@ void Hoofdvenster::Form_Load() {
     // 15..19. A fresh board, the clock, the buttons, the focus.
     Reset_Game();
     Star_Game_Rest = 2;
-    Timer1.Enabled = true;
+    Timer1.Enabled = !Ended;
     Set_Keys();
     Set_Focus("Command2");
 }
@@ -63,7 +63,7 @@ void Hoofdvenster::Knop_Sluiten_Click() {
     //       without an answer refuses the close: nothing is written, the program
     //       runs on and the next close asks again.
     Cancel_Close = false;
-    const Answer answer = Tk.Ask_Yes_No("Save score for next session ?", "Save scores");
+    const Answer answer = Tk.Dialogs.Ask_Yes_No("Save score for next session ?", "Save scores");
     if (answer == Answer::Cancel) {
         Cancel_Close = true;
         return;
@@ -82,9 +82,9 @@ void Hoofdvenster::Knop_Sluiten_Click() {
     Schrijf_Parameters();
     Commit_Settings();
     if (!Settings_Write_Error.empty())
-        Tk.Message("The score and settings could not be saved to \"" + Settings_Path +
-                       "\": " + Settings_Write_Error + ".",
-                   "Save scores");
+        Tk.Dialogs.Message("The score and settings could not be saved to \"" + Settings_Path +
+                               "\": " + Settings_Write_Error + ".",
+                           "Save scores");
     // 5. End at once.
     End_Program(0);
 }

@@ -17,7 +17,7 @@ namespace plonk {
 class Hoofdvenster final : public Features_Part {
 public:
     // `settings_path` is the full path of "Plonk.ini".
-    Hoofdvenster(Toolkit& toolkit, std::string settings_path);
+    Hoofdvenster(Toolkit toolkit, std::string settings_path);
 
     // ------------------------------------------------- start-up and shutdown
     void Form_Load();

@@ -76,7 +76,7 @@ void Hoofdvenster::Form_KeyPress(Integer& KeyAscii) {
         if (a.Gated && !(this->*a.Face).Enabled) return;
         if (a.Held && !(this->*a.Held)) return;
         (this->*a.Action)();
-        if (a.Held) Tk.Sleep(200);
+        if (a.Held) Pause(200);
         return;
     }
 }

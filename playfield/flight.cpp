@@ -210,7 +210,7 @@ bool Launch(Playfield_Part& m, Flight& f, Control& ball) {
                 return false;
         }
         // 6. The step's wait.
-        m.Tk.Flight_Step(m.Ball_Speed_Offset, f.L);
+        m.Tk.Pacing.Flight_Step(m.Ball_Speed_Offset, f.L);
     }
 }
 
@@ -223,7 +223,7 @@ Flight_End Field(Playfield_Part& m, Flight& f, Control& ball) {
             ++f.Kick_Ticks;
             if (f.Kick_Ticks % 4 == 0) --f.Kick;
         } else {
-            if (m.Tk.Space_Down()) f.Kick = 12;
+            if (m.Tk.Keyboard.Space_Down()) f.Kick = 12;
             f.Kick_Ticks = 0;
         }
         // 2. Show the ball and look under it. A ball that makes no progress is held
@@ -289,7 +289,7 @@ Flight_End Field(Playfield_Part& m, Flight& f, Control& ball) {
         }
         // 4. The step's wait.
         f.L = Wait_Length(m, factor);
-        m.Tk.Flight_Step(m.Ball_Speed_Offset, f.L);
+        m.Tk.Pacing.Flight_Step(m.Ball_Speed_Offset, f.L);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <mutex>
 #include <string>
 
+#include "app/quiet_roles.h"
+
 namespace plonk {
 
 namespace {
@@ -32,12 +34,14 @@ void Copy(const Table& from, Table& to) {
     std::copy(std::begin(from.v), std::end(from.v), std::begin(to.v));
 }
 
-// The toolkit of a board of the table: it notes every sound and star rollover of
-// the flight being flown, and holds the space bar up.
-class Recorder : public Toolkit {
+// The sound of a board of the table: it notes every sound and star rollover of the
+// flight being flown. Its other roles do nothing and hold the space bar up.
+class Recorder : public role::Speaker {
 public:
     const Playfield_Part* Machine = nullptr;
     std::vector<uint8_t> Events;
+    Quiet_Roles Quiet;
+    Toolkit Roles{Quiet, Quiet, *this, Quiet, Quiet, Quiet, Quiet, Quiet};
 
     void Begin() {
         Events.clear();
@@ -55,22 +59,9 @@ public:
             Events.push_back(Red_Star_Event);
         }
     }
-    bool Space_Down() override { return false; }
-
-    void Refresh() override {}
-    void Sleep(int) override {}
-    void Flight_Step(int, long) override {}
     void Sound_Owner() override {}
     bool Sound_Ready() override { return true; }
     int32_t Sound_Load(const std::string&) override { return 0; }
-    Answer Ask_Yes_No(const std::string&, const std::string&) override { return Answer::Yes; }
-    void Message(const std::string&, const std::string&) override {}
-    std::string Time_Text() override { return {}; }
-    uint64_t Clock_Seed() override { return 0; }
-    std::string Picture_Problem(const std::string&) override { return {}; }
-    void Popup_Menu(const std::string&) override {}
-    std::string Program_Folder() override { return {}; }
-    void End(int) override {}
 
 private:
     bool yellow_noted_ = false;
@@ -80,7 +71,7 @@ private:
 // tips or buttons follow.
 class Bare_Playfield final : public Playfield_Part {
 public:
-    explicit Bare_Playfield(Toolkit& tk) : Playfield_Part(tk, std::string()) {}
+    explicit Bare_Playfield(Toolkit tk) : Playfield_Part(tk, std::string()) {}
     void Set_Keys() override {}
     void Set_Lites() override {}
     void Auto_Scan() override {}
@@ -92,7 +83,7 @@ public:
 class Flight_Table::Board {
 public:
     Recorder Tk;
-    Bare_Playfield M{Tk};
+    Bare_Playfield M{Tk.Roles};
 
     explicit Board(const Playfield_Part& tables) {
         Tk.Machine = &M;
@@ -234,7 +225,7 @@ long Flight_Table::Kept() const {
 }
 
 Flight_End Fly_Shot(Playfield_Part& m, Flight& f) {
-    if (Flight_Table* table = m.Tk.Known_Flights()) return table->Fly(m, f);
+    if (Flight_Table* table = m.Tk.Pacing.Known_Flights()) return table->Fly(m, f);
     return Fly(m, f);
 }
 

@@ -48,7 +48,7 @@ void Playfield_Part::Knop_Bal_Click() {
         if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.
         Speel(Sound::Shoot);
-        Rng.Randomize(Tk.Clock_Seed());
+        Rng.Randomize(Tk.Clock.Clock_Seed());
         // 4..5. The ball on the lane.
         Start_Ball(*this);
         // 6. The flight, then the booking of where it ended.

@@ -268,13 +268,11 @@ void Main_Window::Apply_Focus() {
 bool Main_Window::Faces_Load() {
     // The window's own pictures are part of the program: one that cannot be loaded
     // is reported by the machine and ends the program, as any picture it shows.
-    try {
-        m_->Init_App_Folder();
-        Control probe;
-        for (const Control* c : m_->All_Controls())
-            if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
-    } catch (const Program_End&) {
-        return false;
+    m_->Init_App_Folder();
+    Control probe;
+    for (const Control* c : m_->All_Controls()) {
+        if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
+        if (m_->Ended) return false;
     }
     return true;
 }

@@ -45,7 +45,15 @@ struct Window_Options {
     std::unique_ptr<Sound_Output> Sound;
 };
 
-class Main_Window : public QWidget, public Toolkit {
+class Main_Window : public QWidget,
+                    public role::Screen,
+                    public role::Pacing,
+                    public role::Speaker,
+                    public role::Dialogs,
+                    public role::Keyboard,
+                    public role::Clock,
+                    public role::Reports,
+                    public role::Files {
 public:
     static constexpr int kTwips_Per_Pixel = 15;
     // The face's own size and caption font, at zoom 1.
@@ -90,7 +98,7 @@ public:
         listeners_.push_back(std::move(listener));
     }
 
-    // The toolkit.
+    // The machine's roles.
     void Refresh() override;
     void Sleep(int ms) override;
     void Flight_Step(int rounds, long iterations) override;

@@ -36,8 +36,6 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     pacer_.Restart();
     try {
         call();
-    } catch (const Program_End& end) {
-        if (!ended_) End(end.Status);
     } catch (const std::exception& failure) {
         Stop_On_Failure(event, failure.what());
     } catch (...) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -133,11 +134,42 @@ protected:
         return left;
     }
 
+    // Follows the mixer: after each buffer it mixes, the frame where the next buffer
+    // will lie in the recording. A sound asked for later starts there or after.
+    void Follow_The_Mixer() {
+        next_frame_ = Frames_Written();
+        Mix_SetPostMix(
+            [](void* self, Uint8*, int bytes) {
+                auto* me = static_cast<Listener*>(self);
+                me->next_frame_ = me->Frames_Written() + bytes / 4;
+            },
+            this);
+    }
+    long Next_Frame() const { return next_frame_; }
+
+    // Waits until the mixer has mixed `ms` milliseconds more at `rate` frames a
+    // second, so that the requests keep their places in the recording however busy
+    // the machine is. False when the mixer stops.
+    bool Play_On(int ms, int rate) const {
+        const long until = Next_Frame() + static_cast<long>(ms) * rate / 1000;
+        long seen = Next_Frame();
+        auto progress = std::chrono::steady_clock::now();
+        while (Next_Frame() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (Next_Frame() != seen) {
+                seen = Next_Frame();
+                progress = std::chrono::steady_clock::now();
+            } else if (std::chrono::steady_clock::now() - progress > std::chrono::seconds(10)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::atomic<long> next_frame_{0};
     std::string recording_;
     Sdl_Sound sound_;
 };
-
-void Wait_Ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 TEST_F(Listener, LoadsInOrderAndRefusesWhatItCannotPlay) {
     ASSERT_TRUE(sound_.Open());
@@ -174,31 +206,40 @@ TEST_F(Listener, ShotFallAndOverlappingCountUpAreAllHeard) {
     ASSERT_EQ(channels, 2);
     for (int n = 0; n < Sound_Count; ++n) ASSERT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
 
+    // The schedule below is counted in what the mixer has mixed.
+    Follow_The_Mixer();
+    auto Wait_Ms = [&](int ms) { ASSERT_TRUE(Play_On(ms, freq)) << "the mixer stopped"; };
+
     // 1. A quiet lead-in, the shot, the fall, then a count-up of 20 steps whose
     //    ticks follow each other faster than one tick lasts.
     Wait_Ms(150);
-    const long shot = Frames_Written();
+    const long shot = Next_Frame();
     sound_.Play(Shoot);
     Wait_Ms(400);
-    const long fall = Frames_Written();
+    const long fall = Next_Frame();
     sound_.Play(Fall);
     Wait_Ms(350);
     std::vector<long> ticks;
     for (int k = 0; k < 20; ++k) {
-        ticks.push_back(Frames_Written());
+        ticks.push_back(Next_Frame());
         sound_.Play(Scores);
+        // The same sound asked for again within the repeat gap counts as one request,
+        // so the next tick also waits that long on the clock.
+        const auto asked = std::chrono::steady_clock::now();
         Wait_Ms(12);
+        std::this_thread::sleep_until(asked + Sdl_Sound::Repeat_Gap);
     }
     // 2. The same tick asked for five times in a moment: one tick, not a louder one.
     Wait_Ms(300);
-    const long burst = Frames_Written();
+    const long burst = Next_Frame();
     for (int k = 0; k < 5; ++k) sound_.Play(Scores);
     // 3. Two different sounds asked for at the same moment: a knock as the roll starts.
     Wait_Ms(300);
-    const long pair = Frames_Written();
+    const long pair = Next_Frame();
     sound_.Play(Return);
     sound_.Play(Ballhit);
     Wait_Ms(650);
+    Mix_SetPostMix(nullptr, nullptr);
     sound_.Close();
 
     std::vector<double> rec = Recording();

@@ -124,7 +124,7 @@ TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
         std::string problem;
     } cases[] = {
         {"Kracht.bmp", ""},
-        {"Nothing.bmp", Toolkit::Picture_Missing},
+        {"Nothing.bmp", role::Screen::Picture_Missing},
         {"Folder.bmp", "The file cannot be read: it is not a regular file"},
         {"Text.bmp", "The picture cannot be decoded: "},
     };

@@ -301,7 +301,7 @@ TEST(WindowEvents, TheWrapperEndsOnProgramEndAndDropsNestedEvents) {
     EXPECT_TRUE(t.W->Run("outer", [&] { nested_ran = t.W->Run("inner", [] {}); }));
     EXPECT_FALSE(nested_ran);
 
-    EXPECT_TRUE(t.W->Run("end", [] { throw Program_End{3}; }));
+    EXPECT_TRUE(t.W->Run("end", [&] { t.W->Machine().End_Program(3); }));
     EXPECT_TRUE(t.W->Ended());
     EXPECT_EQ(t.W->Exit_Status(), 3);
     EXPECT_FALSE(t.W->Run("after", [] {}));

@@ -83,7 +83,7 @@ struct Totals {
 // (the automatic scan and the tips run after each), try for extra balls, and on to
 // the next game.
 void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
-    for (int g = 0; g < games; ++g) {
+    for (int g = 0; g < games && !m.Ended; ++g) {
         if (m.Main_Score < 20) m.Knop_P_Click();
         const int invests = 1 + static_cast<int>(m.Rng.Rnd() * 12);
         m.Knop_F1_MouseDown(1, 0, 0, 0);
@@ -139,10 +139,11 @@ int Bench(int machines, int games) {
             m.Form_Load();
             if (!flights) flights = std::make_unique<Flight_Table>(m);
             if (flights->Fits(m)) tk.Flights = flights.get();
-            Play(m, games, sig, totals);
-        } catch (const Program_End&) {
-            std::fprintf(stderr, "plonk-sim: the machine ended during the bench\n");
-            return 2;
+            if (!m.Ended) Play(m, games, sig, totals);
+            if (m.Ended) {
+                std::fprintf(stderr, "plonk-sim: the machine ended during the bench\n");
+                return 2;
+            }
         } catch (const Stuck_Game&) {
             std::fprintf(stderr, "plonk-sim: machine %d: 10000 shots without finishing a game\n", seed);
             return 2;

@@ -61,14 +61,13 @@ bool Console::Line(const std::string& raw) {
             std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return w[0] == c.Name; });
         if (it == commands.end()) throw Console_Error{"unknown command '" + w[0] + "'"};
         (this->*(it->Run))(w, text);
-        return true;
+        if (!m_.Ended) return true;
+        // With tracing on, the end has been printed as it happened.
+        if (!trace_) Print("end");
+        status_ = tk_.End_Status;
     } catch (const Console_Error& e) {
         err_ << "plonk-sim: line " << line_no_ << ": " << e.Message << '\n';
         status_ = 2;
-    } catch (const Program_End& e) {
-        // With tracing on, the end has been printed as it happened.
-        if (!trace_) Print("end");
-        status_ = e.Status;
     } catch (const Subscript_Out_Of_Range&) {
         err_ << "plonk-sim: line " << line_no_ << ": subscript out of range\n";
         status_ = 2;

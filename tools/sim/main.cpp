@@ -117,13 +117,14 @@ int Run(const std::string& script, std::string ini) {
     bool running = true;
     try {
         machine.Form_Load();
-    } catch (const plonk::Program_End& e) {
-        // A start-up that ends the program says why, as the window's message would.
-        if (e.Status != 0 && !tk.Last_Message.empty())
-            std::cerr << "plonk-sim: start-up: " << tk.Last_Message << '\n';
-        std::cout << "end\n";
-        status = e.Status;
-        running = false;
+        if (machine.Ended) {
+            // A start-up that ends the program says why, as the window's message would.
+            if (tk.End_Status != 0 && !tk.Last_Message.empty())
+                std::cerr << "plonk-sim: start-up: " << tk.Last_Message << '\n';
+            std::cout << "end\n";
+            status = tk.End_Status;
+            running = false;
+        }
     } catch (const std::exception& e) {
         std::cerr << "plonk-sim: start-up: " << e.what() << '\n';
         status = 2;

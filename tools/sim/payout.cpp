@@ -67,8 +67,10 @@ void Play_Chain(Run& run, long c) {
     Take_Seat(seat.M, run.Options);
     const long first = c * Games_Per_Chain;
     const long end = std::min(run.Options.Games, first + Games_Per_Chain);
-    for (long g = first; g < end; ++g)
+    for (long g = first; g < end; ++g) {
+        if (seat.M.Ended) throw std::runtime_error("the machine ended during the analysis");
         run.Games[static_cast<size_t>(g)] = Play_Game(seat.M, seat.Tk, run.Options, g);
+    }
 }
 
 void Work(Run& run) {
@@ -76,8 +78,6 @@ void Work(Run& run) {
         for (long c = run.Next_Chain++; c < run.Chains; c = run.Next_Chain++) Play_Chain(run, c);
     } catch (const Endless_Game& e) {
         run.Fail("game " + std::to_string(e.Game + 1) + ": no end after 10000 shots");
-    } catch (const Program_End&) {
-        run.Fail("the machine ended during the analysis");
     } catch (const std::exception& e) {
         run.Fail(e.what());
     }
