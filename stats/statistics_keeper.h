@@ -2,8 +2,9 @@
 // file: it is written at the end of every game, and again whenever the finished game
 // or the totals change while no ball game is under way (a late collect, an extra
 // ball asked for after the end, points inserted, a reset), so a crash loses at most
-// the game being played. Whatever happens to the file, the game goes on: problems
-// are told to `note` (standard error by default), each reason once in a row.
+// the game being played. Games sharing the file each add their own changes to it.
+// Whatever happens to the file, the game goes on: problems are told to `note`
+// (standard error by default), each reason once in a row.
 #pragma once
 
 #include <functional>
@@ -41,8 +42,10 @@ private:
     std::string path_;
     Note note_;
     Statistics_Counter counter_;
+    Statistics saved_;  // the statistics as last read or written here
     bool writable_ = true;
     bool unsaved_ = false;
+    bool forgotten_ = false;  // reset since the last save: the file is replaced whole
     std::string last_note_;
 };
 
