@@ -37,6 +37,11 @@ public:
     bool Ended = false;  // the program has ended; no further event runs
     // Why the last write of the settings file failed; empty when it succeeded.
     std::string Settings_Write_Error;
+    // "Veld.bmp" could not be read whole at start-up: no ball can land, so a shot
+    // returns the ball at once and a game may be closed between shots. The player is
+    // told at the first shot.
+    bool Map_Missing = false;
+    bool Map_Missing_Told = false;
 
     // ---------------------------------------------------------------- the record
     // Files and tables built at start-up.

@@ -2,6 +2,8 @@
 // the hole or the drain it ends in.
 #include "playfield/flight.h"
 
+#include "playfield/map_missing.h"
+
 namespace plonk {
 namespace {
 
@@ -356,7 +358,10 @@ Flight_End Fly_Field(Hoofdvenster& m, Flight& f) { return Field(m, f, m.Image_Ba
 
 void Hoofdvenster::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
-    if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
+    if (Balls_In_Game > Balls_Played && Yellow_Level > 0 && Map_Missing) {
+        // Without the playfield map no ball can land: it is returned unplayed.
+        Tell_Map_Missing(*this);
+    } else if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
         // 2. Four flags bring the green double, unless it already runs.
         if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.
