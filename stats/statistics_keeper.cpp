@@ -41,7 +41,9 @@ bool Statistics_Keeper::Save() {
     const bool saved = forgotten_ ? Save_Statistics(path_, counter_.Data(), &error)
                                   : Save_Statistics_Changes(path_, saved_, counter_.Data(), &error);
     if (!saved) {
-        Tell("the statistics could not be saved in " + path_ + ": " + error);
+        const std::string text = "the statistics could not be saved in " + path_ + ": " + error;
+        if (text != last_note_ && On_Save_Failure) On_Save_Failure(error);
+        Tell(text);
         return false;
     }
     saved_ = counter_.Data();

@@ -35,6 +35,9 @@ public:
     const std::string& Path() const { return path_; }
     // Called after every change of the statistics.
     std::function<void()> On_Change;
+    // Called with the reason when a save fails, as `note` is: once for each reason in
+    // a row, not at every game.
+    std::function<void(const std::string& reason)> On_Save_Failure;
 
 private:
     void Tell(const std::string& text);
