@@ -49,6 +49,7 @@ enum class Game_Event_Kind {
     Extra_Ball,       // Won; Count: balls in the game now; Odds: one in Odds for the next try (0: none left)
     Star_Game,        // Won; Level: the red level that sets the prize
     Game_Over,        // Points, Spent: the game's points so far; the next invest collects the card
+    Map_Missing,      // a shot without the playfield map: the ball is returned unplayed
 };
 
 struct Game_Event {

@@ -116,6 +116,8 @@ std::string Event_Text(const Game_Event& e) {
             return e.Won ? Star_Prize_Text(e.Level) : "Star game lost: the next game starts at odds level 1";
         case Game_Event_Kind::Game_Over:
             return "Game over: " + Points_Text(e.Points) + " won, " + std::to_string(e.Spent) + " spent";
+        case Game_Event_Kind::Map_Missing:
+            return "The playfield map is missing: balls cannot land";
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "app/file_read.h"
+#include "app/picture_file.h"
 #include "machine/event_text.h"
 
 namespace plonk {
@@ -116,6 +117,8 @@ std::string Headless_Toolkit::Picture_Problem(const std::string& path) {
     const std::string signature = gif ? "GIF8" : "BM";
     if (head.Bytes.compare(0, signature.size(), signature) != 0)
         return std::string("The file is not a ") + (gif ? "GIF" : "BMP") + " picture";
+    if (std::string shortfall = Picture_Shortfall(path); !shortfall.empty())
+        return "The picture cannot be decoded: " + shortfall;
     return "";
 }
 

@@ -54,8 +54,8 @@ void Hoofdvenster::Form_Load() {
 }
 
 void Hoofdvenster::Knop_Sluiten_Click() {
-    // 1. A game is running: refuse quietly.
-    if (Balls_In_Game != Balls_Played) {
+    // 1. A game is running: refuse quietly (unless no ball can ever land in it).
+    if (Balls_In_Game != Balls_Played && !Map_Missing) {
         Cancel_Close = true;
         return;
     }

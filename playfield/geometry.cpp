@@ -12,6 +12,8 @@ void Playfield_Part::Init_Veld() {
     constexpr size_t pixels_at = 118, row_bytes = 160, pairs = row_bytes / 2;
     static_assert(4 * pairs == board::Field_Width);
     const File_Bytes map = Read_Head(App_Folder + "Veld.bmp", pixels_at + row_bytes * board::Field_Height);
+    Map_Missing =
+        map.Status != Read_Status::Read || map.Bytes.size() < pixels_at + row_bytes * board::Field_Height;
     if (map.Status != Read_Status::Read) return;
     const std::string& file = map.Bytes;
     // 2..3. Two bytes at a time, four pixels: stored row r is map row 479 - r, the

@@ -17,6 +17,7 @@ long Hole_Survey::Balls() const {
 void Load_Board(Playfield_Part& m) {
     const auto& codes = board::Zone_Map().Codes();
     std::copy(codes.begin(), codes.end(), m.Zone_Map.v);
+    m.Map_Missing = false;
     m.Init_Hole_XY();
     m.Init_Tap_XY();
     m.Init_Veer_XY();

@@ -51,6 +51,12 @@ struct Playfield_Controls {
 
 class Playfield_Part : public Scores_Part, public Playfield_Record, public Playfield_Controls {
 public:
+    // "Veld.bmp" could not be read whole at start-up: no ball can land, so a shot
+    // returns the ball at once and a game may be closed between shots. The player is
+    // told at the first shot.
+    bool Map_Missing = false;
+    bool Map_Missing_Told = false;
+
     // Playfield geometry.
     void Init_Veld();
     void Init_Hole_XY();

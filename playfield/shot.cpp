@@ -1,6 +1,7 @@
 // The shot: the ball is put on the lane, flies, and is booked where it ended.
 #include "playfield/flight.h"
 #include "playfield/flight_table.h"
+#include "playfield/map_missing.h"
 
 namespace plonk {
 
@@ -43,7 +44,10 @@ void Return_Ball(Playfield_Part& m) {
 
 void Playfield_Part::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
-    if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
+    if (Balls_In_Game > Balls_Played && Yellow_Level > 0 && Map_Missing) {
+        // Without the playfield map no ball can land: it is returned unplayed.
+        Tell_Map_Missing(*this);
+    } else if (Balls_In_Game > Balls_Played && Yellow_Level > 0) {
         // 2. Four flags bring the green double, unless it already runs.
         if (Four_Flags() && !Green_Double_Active) Pic_Dubbel.Visible = true;
         // 3. The shot.

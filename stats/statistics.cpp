@@ -1,23 +1,32 @@
 #include "stats/statistics.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace plonk {
 
 namespace {
 
-// The better of two games: the higher net result; a tie keeps the earlier one.
-std::optional<Game_Record> Better(const std::optional<Game_Record>& earlier, const Game_Record& later) {
+template <size_t N>
+void Add_At(std::array<int64_t, N>& counts, int index, int64_t amount) {
+    if (index >= 0 && static_cast<size_t>(index) < N)
+        counts[static_cast<size_t>(index)] = Bounded_Sum(counts[static_cast<size_t>(index)], amount);
+}
+
+void Add(int64_t& count, int64_t amount) { count = Bounded_Sum(count, amount); }
+
+}  // namespace
+
+std::optional<Game_Record> Better_Game(const std::optional<Game_Record>& earlier, const Game_Record& later) {
     if (earlier && earlier->Net() >= later.Net()) return earlier;
     return later;
 }
 
-template <size_t N>
-void Add_At(std::array<int64_t, N>& counts, int index, int64_t amount) {
-    if (index >= 0 && static_cast<size_t>(index) < N) counts[static_cast<size_t>(index)] += amount;
+int64_t Bounded_Sum(int64_t count, int64_t amount) {
+    if (amount > 0 && count > Largest_Count - amount) return Largest_Count;
+    if (amount < 0 && count < -amount) return 0;
+    return std::clamp<int64_t>(count + amount, 0, Largest_Count);
 }
-
-}  // namespace
 
 int64_t Statistics::Spent() const { return std::accumulate(Spent_On.begin(), Spent_On.end(), int64_t{0}); }
 int64_t Statistics::Won() const { return std::accumulate(Won_By.begin(), Won_By.end(), int64_t{0}); }
@@ -32,12 +41,12 @@ std::optional<double> Statistics::Return_To_Player() const {
 bool Statistics_Counter::Count(const Game_Event& e) {
     switch (e.Kind) {
         case Game_Event_Kind::Points_Inserted:
-            data_.Points_Inserted += e.Points;
+            Add(data_.Points_Inserted, e.Points);
             return true;
         case Game_Event_Kind::Point_Spent:
             Add_At(data_.Spent_On, static_cast<int>(e.Spent_On), 1);
             if (e.Spent_On == Spend::Game_Start) Start_Game();
-            game_.Spent += 1;
+            Add(game_.Spent, 1);
             Changed_Game();
             return true;
         case Game_Event_Kind::Feature_Drawn:
@@ -45,20 +54,20 @@ bool Statistics_Counter::Count(const Game_Event& e) {
             return true;
         case Game_Event_Kind::Payment:
             Add_At(data_.Won_By, static_cast<int>(e.Win) - 1, e.Points);
-            game_.Won += e.Points;
+            Add(game_.Won, e.Points);
             Changed_Game();
             return true;
         case Game_Event_Kind::Extra_Ball:
-            data_.Extra_Balls_Asked += 1;
+            Add(data_.Extra_Balls_Asked, 1);
             if (e.Won) {
-                data_.Extra_Balls_Won += 1;
+                Add(data_.Extra_Balls_Won, 1);
                 in_play_ = true;  // the game goes on with the new ball
             }
             return true;
         case Game_Event_Kind::Star_Game:
-            data_.Star_Games_Played += 1;
+            Add(data_.Star_Games_Played, 1);
             if (e.Won) {
-                data_.Star_Games_Won += 1;
+                Add(data_.Star_Games_Won, 1);
                 Add_At(data_.Star_Prizes, e.Level - 1, 1);
             }
             return true;
@@ -88,7 +97,7 @@ void Statistics_Counter::End_Game() {
     in_play_ = false;
     if (!entered_) {
         // 1. The game enters the statistics once, at its first end.
-        data_.Games_Played += 1;
+        Add(data_.Games_Played, 1);
         data_.Last_Games.push_back(game_);
         while (data_.Last_Games.size() > Games_Kept) data_.Last_Games.pop_front();
         best_before_ = data_.Best;
@@ -101,7 +110,7 @@ void Statistics_Counter::End_Game() {
 void Statistics_Counter::Changed_Game() {
     if (!entered_ || data_.Last_Games.empty()) return;
     data_.Last_Games.back() = game_;
-    data_.Best = Better(best_before_, game_);
+    data_.Best = Better_Game(best_before_, game_);
 }
 
 }  // namespace plonk

@@ -23,6 +23,12 @@ struct Game_Record {
 inline constexpr int Spend_Kinds = 3;      // indexed by Spend
 inline constexpr int Prize_Levels = 9;     // a star prize by the red level 1..9 that gave it
 inline constexpr size_t Games_Kept = 100;  // the last games whose results are kept
+// Every count and every game's points stay within this bound: a count that would pass
+// it stays at it, and the file holds no larger one.
+inline constexpr int64_t Largest_Count = 1'000'000'000'000'000;
+
+// `count` + `amount`, held within 0 .. Largest_Count.
+int64_t Bounded_Sum(int64_t count, int64_t amount);
 
 struct Statistics {
     int64_t Games_Played = 0;
@@ -43,6 +49,9 @@ struct Statistics {
     std::optional<double> Return_To_Player() const;
     bool operator==(const Statistics&) const = default;
 };
+
+// The better of two games: the higher net result; a tie keeps the earlier one.
+std::optional<Game_Record> Better_Game(const std::optional<Game_Record>& earlier, const Game_Record& later);
 
 // Counts the events into the statistics, game by game.
 //

@@ -9,6 +9,7 @@
 #include "app/file_read.h"
 #include "app/file_replace.h"
 #include "stats/statistics_json.h"
+#include "stats/statistics_merge.h"
 
 namespace plonk {
 
@@ -42,8 +43,9 @@ Statistics_Loaded Load_Statistics(const std::string& path) {
     Statistics_Loaded out;
     if (path.empty()) return out;
     const File_Bytes file = Read_Whole(path, Statistics_Largest);
-    // 1. None yet.
-    if (file.Status == Read_Status::Missing) return out;
+    // 1. None yet; an empty file is one whose first save was cut short.
+    if (file.Status == Read_Status::Missing || (file.Status == Read_Status::Read && file.Bytes.empty()))
+        return out;
     // 4. There, but not to be read: left alone.
     if (file.Status == Read_Status::Not_Regular || file.Status == Read_Status::Failed) {
         out.Writable = false;
@@ -80,6 +82,21 @@ bool Save_Statistics(const std::string& path, const Statistics& s, std::string* 
     const std::string text = Statistics_To_Json(s);
     return Rewrite_File(
         path, {Statistics_Largest, "a statistics file"}, [&text](const std::string&) { return text; }, error);
+}
+
+}  // namespace plonk
+
+namespace plonk {
+
+bool Save_Statistics_Changes(const std::string& path, const Statistics& saved, const Statistics& now,
+                             std::string* error) {
+    return Rewrite_File(
+        path, {Statistics_Largest, "a statistics file"},
+        [&saved, &now](const std::string& bytes) {
+            const Statistics_Read disk = Statistics_From_Json(bytes);
+            return Statistics_To_Json(disk.Data ? Merge_Changes(*disk.Data, saved, now) : now);
+        },
+        error);
 }
 
 }  // namespace plonk

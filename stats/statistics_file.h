@@ -25,7 +25,7 @@ struct Statistics_Loaded {
     std::string Note;
 };
 
-// 1. No file: fresh statistics.
+// 1. No file, or an empty one: fresh statistics.
 // 2. A file that reads as statistics: those.
 // 3. A damaged or foreign one: renamed beside it ("Statistics.json.damaged-1", the
 //    first free number), fresh statistics, and a new file written at once.
@@ -35,5 +35,11 @@ Statistics_Loaded Load_Statistics(const std::string& path);
 // Replace the file with these statistics. False, with the reason in `error`, when it
 // could not be written; the old file is then as it was.
 bool Save_Statistics(const std::string& path, const Statistics& s, std::string* error);
+
+// Add this game's changes from `saved` to `now` to the file as it is, under its lock
+// (see Merge_Changes); a file that holds no statistics gets `now`. False, with the
+// reason in `error`, when it could not be written.
+bool Save_Statistics_Changes(const std::string& path, const Statistics& saved, const Statistics& now,
+                             std::string* error);
 
 }  // namespace plonk

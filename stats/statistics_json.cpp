@@ -10,7 +10,7 @@ namespace {
 using nlohmann::json;
 
 constexpr char kFormat[] = "plonk-statistics";
-constexpr int64_t kLargest = 1'000'000'000'000'000;
+constexpr int64_t kLargest = Largest_Count;
 
 // The names of the counts in the file, in the order of their enums.
 constexpr const char* kSpendNames[Spend_Kinds] = {"game_start", "invest", "extra_ball"};

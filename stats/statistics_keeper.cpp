@@ -2,13 +2,16 @@
 
 #include <iostream>
 
+#include "app/file_replace.h"
 #include "stats/statistics_file.h"
 
 namespace plonk {
 
 Statistics_Keeper::Statistics_Keeper(std::string path, Note note)
     : path_(std::move(path)), note_(std::move(note)) {
+    if (!path_.empty()) Remove_Leftover_Copies(path_);
     Statistics_Loaded loaded = Load_Statistics(path_);
+    saved_ = loaded.Data;
     counter_ = Statistics_Counter(std::move(loaded.Data));
     writable_ = loaded.Writable && !path_.empty();
     if (!loaded.Note.empty()) Tell(loaded.Note);
@@ -27,6 +30,7 @@ void Statistics_Keeper::Report(const Game_Event& e) {
 void Statistics_Keeper::Reset() {
     counter_.Reset();
     unsaved_ = true;
+    forgotten_ = true;
     Save();
     if (On_Change) On_Change();
 }
@@ -34,11 +38,16 @@ void Statistics_Keeper::Reset() {
 bool Statistics_Keeper::Save() {
     if (!unsaved_ || !writable_) return !unsaved_;
     std::string error;
-    if (!Save_Statistics(path_, counter_.Data(), &error)) {
-        Tell("the statistics could not be saved in " + path_ + ": " + error);
+    const bool saved = forgotten_ ? Save_Statistics(path_, counter_.Data(), &error)
+                                  : Save_Statistics_Changes(path_, saved_, counter_.Data(), &error);
+    if (!saved) {
+        const std::string text = "the statistics could not be saved in " + path_ + ": " + error;
+        if (text != last_note_ && On_Save_Failure) On_Save_Failure(error);
+        Tell(text);
         return false;
     }
-    unsaved_ = false;
+    saved_ = counter_.Data();
+    unsaved_ = forgotten_ = false;
     last_note_.clear();
     return true;
 }

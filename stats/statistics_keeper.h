@@ -2,8 +2,9 @@
 // file: it is written at the end of every game, and again whenever the finished game
 // or the totals change while no ball game is under way (a late collect, an extra
 // ball asked for after the end, points inserted, a reset), so a crash loses at most
-// the game being played. Whatever happens to the file, the game goes on: problems
-// are told to `note` (standard error by default), each reason once in a row.
+// the game being played. Games sharing the file each add their own changes to it.
+// Whatever happens to the file, the game goes on: problems are told to `note`
+// (standard error by default), each reason once in a row.
 #pragma once
 
 #include <functional>
@@ -34,6 +35,9 @@ public:
     const std::string& Path() const { return path_; }
     // Called after every change of the statistics.
     std::function<void()> On_Change;
+    // Called with the reason when a save fails, as `note` is: once for each reason in
+    // a row, not at every game.
+    std::function<void(const std::string& reason)> On_Save_Failure;
 
 private:
     void Tell(const std::string& text);
@@ -41,8 +45,10 @@ private:
     std::string path_;
     Note note_;
     Statistics_Counter counter_;
+    Statistics saved_;  // the statistics as last read or written here
     bool writable_ = true;
     bool unsaved_ = false;
+    bool forgotten_ = false;  // reset since the last save: the file is replaced whole
     std::string last_note_;
 };
 

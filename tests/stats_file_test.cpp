@@ -155,5 +155,76 @@ TEST(StatisticsFile, WholeGamesAreSavedAtTheirEndAndAgreeWithTheMachine) {
     }
 }
 
+// Two games on one folder, their saves interleaved: each adds its own changes to the
+// file as the other left it, a late collect included.
+TEST(StatisticsFile, TwoGamesOnOneFileKeepEachOthersCounts) {
+    Temp_Folder folder;
+    const std::string path = folder.File(Statistics_File_Name);
+    auto quiet = [](const std::string&) {};
+    Statistics_Keeper a(path, quiet), b(path, quiet);
+    auto game = [](Statistics_Keeper& k, long long won) {
+        k.Report({.Kind = Game_Event_Kind::Point_Spent, .Spent_On = Spend::Game_Start});
+        k.Report({.Kind = Game_Event_Kind::Payment, .Win = Win_Kind::Red, .Points = won});
+        k.Report({.Kind = Game_Event_Kind::Game_Over});
+    };
+    for (int round = 0; round < 3; ++round) {
+        a.Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = 100});
+        b.Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = 100});
+    }
+    game(a, 10);
+    game(b, 3);
+    // a's game is no longer the newest in the file when its late collect comes.
+    a.Report({.Kind = Game_Event_Kind::Payment, .Win = Win_Kind::Yellow, .Points = 40});
+    const Statistics s = Statistics_Keeper(path, quiet).Data();
+    EXPECT_EQ(s.Points_Inserted, 600);
+    EXPECT_EQ(s.Games_Played, 2);
+    EXPECT_EQ(s.Spent_On[int(Spend::Game_Start)], 2);
+    EXPECT_EQ(s.Won_By[int(Win_Kind::Red) - 1], 13);
+    EXPECT_EQ(s.Won_By[int(Win_Kind::Yellow) - 1], 40);
+    EXPECT_EQ(s.Last_Games, (std::deque<Game_Record>{{1, 50}, {1, 3}}));
+    EXPECT_EQ(s.Best, (Game_Record{1, 50}));
+    // After a reset the file holds this game's statistics alone.
+    b.Reset();
+    EXPECT_EQ(Statistics_Keeper(path, quiet).Data(), Statistics{});
+}
+
+// Counts at the largest the file may hold stay there: the file the game writes after
+// more games is still read back, not set aside.
+TEST(StatisticsFile, CountsAtTheBoundStayReadable) {
+    Statistics full = Sample();
+    for (int64_t* count : {&full.Games_Played, &full.Points_Inserted, &full.Extra_Balls_Asked,
+                           &full.Extra_Balls_Won, &full.Star_Games_Played, &full.Star_Games_Won})
+        *count = Largest_Count;
+    full.Won_By.fill(Largest_Count);
+    full.Draws.fill(Largest_Count);
+    full.Spent_On.fill(Largest_Count);
+    full.Star_Prizes.fill(Largest_Count);
+    full.Best = Game_Record{Largest_Count - 1, Largest_Count};
+    const Statistics_Read back = Statistics_From_Json(Statistics_To_Json(full));
+    ASSERT_TRUE(back.Data.has_value()) << back.Problem;
+    EXPECT_EQ(*back.Data, full);
+
+    Temp_Folder folder;
+    const std::string path = folder.File(Statistics_File_Name);
+    Write_Text(path, Statistics_To_Json(full));
+    std::vector<std::string> notes;
+    auto note = [&notes](const std::string& n) { notes.push_back(n); };
+    {
+        Statistics_Keeper keeper(path, note);
+        keeper.Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = 100});
+        keeper.Report({.Kind = Game_Event_Kind::Point_Spent, .Spent_On = Spend::Game_Start});
+        keeper.Report({.Kind = Game_Event_Kind::Payment, .Win = Win_Kind::Main_Bonus, .Points = 5000});
+        keeper.Report({.Kind = Game_Event_Kind::Extra_Ball, .Won = true});
+        keeper.Report({.Kind = Game_Event_Kind::Game_Over});
+    }
+    const Statistics after = Statistics_Keeper(path, note).Data();
+    EXPECT_TRUE(notes.empty()) << notes.front();
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged-1"));
+    EXPECT_EQ(after.Points_Inserted, Largest_Count);
+    EXPECT_EQ(after.Games_Played, Largest_Count);
+    EXPECT_EQ(after.Won_By[int(Win_Kind::Main_Bonus) - 1], Largest_Count);
+    EXPECT_EQ(after.Last_Games.back(), (Game_Record{1, 5000}));
+}
+
 }  // namespace
 }  // namespace plonk::test

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/file_replace.h"
+
 namespace plonk {
 
 namespace {
@@ -48,7 +50,9 @@ std::string Settings_File_Path() {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     folder += "/plonk";
     Make_Folders(folder);
-    return folder + "/Plonk.ini";
+    const std::string path = folder + "/Plonk.ini";
+    Remove_Leftover_Copies(path);
+    return path;
 }
 
 }  // namespace plonk

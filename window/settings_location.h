@@ -13,7 +13,8 @@ namespace plonk {
 std::string Config_Folder(const char* xdg_config_home, const char* home);
 
 // The full path of "Plonk.ini" from this process's environment; its folder is made
-// when it is missing.
+// when it is missing, and temporary copies of the file that an earlier run left
+// there are removed.
 std::string Settings_File_Path();
 
 }  // namespace plonk

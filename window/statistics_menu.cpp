@@ -21,6 +21,12 @@ public:
         keeper_->On_Change = [this] {
             if (window_ && window_->isVisible()) window_->Update();
         };
+        // Told as a failed save of the settings is.
+        keeper_->On_Save_Failure = [this](const std::string& reason) {
+            frame_.Face().Message(
+                "The statistics could not be saved to \"" + keeper_->Path() + "\": " + reason + ".",
+                "Statistics");
+        };
     }
 
     void Report(const Game_Event& e) { keeper_->Report(e); }

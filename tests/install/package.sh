@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds the Debian package, unpacks it into a staging folder, checks what it
-# installs (launcher, metainfo, icons, documents, declared dependencies), then starts
+# Builds the Debian package under a umask that keeps everything private, unpacks it
+# into a staging folder, checks what it installs (modes readable by all, launcher,
+# metainfo, icons, documents, declared dependencies), then starts
 # the installed game under a virtual X server with no audio device: it must find its
 # data folder, draw the board, and say nothing about sound on the terminal.
 # Usage: package.sh BUILD-DIR SCREENSHOT-DIR
@@ -8,9 +9,12 @@ source "$(dirname "$0")/../xvfb/common.bash"
 build=$1
 id=org.plonkgame.Plonk
 
-(cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || fail "cpack failed: $(tail -5 "$work/cpack.log")"
+(umask 077 && cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
+    fail "cpack failed: $(tail -5 "$work/cpack.log")"
 deb=$(ls "$work"/package/plonk_*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || fail "no package was made"
+private=$(dpkg-deb -c "$deb" | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x|lrwxrwxrwx)$/')
+[ -z "$private" ] || fail "the package keeps the builder's umask: $private"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6*libsdl2-mixer-2.0-0*libx11-6* ]] || fail "its dependencies are not declared: $depends"
 stage=$work/stage

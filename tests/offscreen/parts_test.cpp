@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "offscreen/window_harness.h"
+#include "support/machine.h"
 #include "window/data_folder.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"
@@ -119,6 +120,14 @@ TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
     ASSERT_EQ(t.Start(), -1);
     ::mkdir(t.Folder.File("Folder.bmp").c_str(), 0755);
     std::ofstream(t.Folder.File("Text.bmp")) << "not a picture";
+    // Pictures cut short, as a copy that stopped half-way leaves them.
+    for (const auto& [whole, cut] : {std::pair<std::string, std::string>{"Scherm.bmp", "Half.bmp"},
+                                     {"Kracht.bmp", "Header.bmp"},
+                                     {"01-off.gif", "Half.gif"}}) {
+        const std::string bytes = Read_File(t.Folder.File(whole));
+        ASSERT_FALSE(bytes.empty()) << whole;
+        Write_File(t.Folder.File(cut), bytes.substr(0, cut == "Header.bmp" ? 40 : bytes.size() / 2));
+    }
     const struct {
         const char* name;
         std::string problem;
@@ -127,6 +136,10 @@ TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
         {"Nothing.bmp", role::Screen::Picture_Missing},
         {"Folder.bmp", "The file cannot be read: it is not a regular file"},
         {"Text.bmp", "The picture cannot be decoded: "},
+        {"Half.bmp", "The picture cannot be decoded: the file is shorter than its header says"},
+        {"Header.bmp", "The picture cannot be decoded: the file is shorter than its header says"},
+        {"Half.gif", "The picture cannot be decoded: the file is shorter than its header says"},
+        {"01-off.gif", ""},
     };
     for (const auto& c : cases) {
         const std::string problem = t.W->Picture_Problem(t.Folder.File(c.name));

@@ -1,10 +1,10 @@
 // The console's view of the record and the controls: get, set, dump and load of
 // the game-state fields (through the record's one list of fields), the controls as
 // JSON, and record fields named as procedure arguments.
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <type_traits>
 
+#include "app/file_read.h"
 #include "machine/record.h"
 #include "tools/sim/console.h"
 
@@ -13,6 +13,9 @@ namespace plonk::sim {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// A record file longer than this is not one that `dump` wrote.
+constexpr size_t Largest_Record = 16 << 20;
 
 // The console's JSON: one line, and text that is not UTF-8 replaced rather than refused.
 std::string Text(const Json& j) { return j.dump(-1, ' ', false, Json::error_handler_t::replace); }
@@ -173,14 +176,18 @@ void Console::Load(const Words&, const std::string& text) {
     //    out keep their values.
     const std::string path = After_Words(text, 1);
     if (path.empty()) throw Console_Error{"usage: load FILE"};
-    std::ifstream in(path);
-    if (!in) throw Console_Error{"cannot read " + path};
-    const Json record = Json::parse(in, nullptr, false);
+    // Only a regular file is read: a FIFO with no writer is never waited on.
+    const File_Bytes file = Read_Whole(path, Largest_Record);
+    if (file.Status != Read_Status::Read)
+        throw Console_Error{"cannot read " + path + ": " + Read_Problem(file)};
+    const Json record = Json::parse(file.Bytes, nullptr, false);
     if (!record.is_object()) throw Console_Error{path + ": not a record of fields"};
     // 2. Every value is checked before any is stored, so a bad file changes nothing.
     for (bool apply : {false, true})
-        for (const auto& [name, value] : record.items())
-            With_Field(m_, name, [&](const auto& f) { Load_Field(f, value, apply); });
+        for (const auto& item : record.items()) {
+            const Json& value = item.value();
+            With_Field(m_, item.key(), [&](const auto& f) { Load_Field(f, value, apply); });
+        }
 }
 
 void Console::Show_Control(const Words& w, const std::string&) {

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -146,10 +147,20 @@ int Run(const std::string& script, std::string ini) {
 
 bool Count_Arg(const std::string& text, long* out) {
     char* end = nullptr;
+    errno = 0;
     long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || !end || *end != '\0' || v <= 0) return false;
+    if (text.empty() || !end || *end != '\0' || v <= 0 || errno != 0) return false;
     *out = v;
     return true;
+}
+
+// A count the program can hold, from 1 to `most`; otherwise false, with why on
+// standard error.
+bool Count_Within(const std::string& text, const char* name, long most, long* out) {
+    if (Count_Arg(text, out) && *out <= most) return true;
+    std::cerr << "plonk-sim: " << name << " must be a whole number from 1 to " << most << ", not " << text
+              << '\n';
+    return false;
 }
 
 // A chance from 0 to 1.
@@ -192,7 +203,7 @@ bool Payout_Args(const Command_Line& line, plonk::sim::Payout_Options* o) {
         long v = 0;
         bool ok = true;
         if (name == "--games") {
-            ok = Number_Arg(value, 1, 100'000'000, &o->Games);
+            ok = Count_Within(value, "--games", 100'000'000, &o->Games);
         } else if (name == "--threads") {
             ok = Number_Arg(value, 1, 256, &v), o->Threads = static_cast<int>(v);
         } else if (name == "--seed") {
@@ -237,10 +248,11 @@ int main(int argc, char** argv) {
     Command_Line line;
     if (command == "bench") {
         long machines = 20, games = 10;
-        if (!Parse(argc, argv, {}, &line) || line.Words.size() > 2 ||
-            (line.Words.size() >= 1 && !Count_Arg(line.Words[0], &machines)) ||
-            (line.Words.size() >= 2 && !Count_Arg(line.Words[1], &games)))
-            return Usage();
+        if (!Parse(argc, argv, {}, &line) || line.Words.size() > 2) return Usage();
+        constexpr long most = std::numeric_limits<int>::max();
+        if ((line.Words.size() >= 1 && !Count_Within(line.Words[0], "MACHINES", most, &machines)) ||
+            (line.Words.size() >= 2 && !Count_Within(line.Words[1], "GAMES", most, &games)))
+            return 2;
         return plonk::sim::Bench(static_cast<int>(machines), static_cast<int>(games));
     }
     if (command == "holes") {

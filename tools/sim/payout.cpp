@@ -10,12 +10,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "app/file_output.h"
 #include "machine/headless_toolkit.h"
 #include "playfield/flight_table.h"
 #include "tools/sim/payout_player.h"
@@ -26,20 +27,50 @@ namespace plonk::sim {
 
 namespace {
 
-// What the threads share: the options, the table of flights, the games in order, the
-// next chain to play and the first failure.
+// The games as the chains come in, taken in order: counted into the summary and
+// written as rows at once, so neither waits for the end of the run.
+class Game_Sink {
+public:
+    Game_Sink(Output_File* rows) : rows_(rows) {}
+
+    // The games of chain c; false, with the reason, when the rows could not be written.
+    bool Take(long c, std::vector<Game_Record> games, std::string* error) {
+        std::lock_guard hold(lock_);
+        waiting_[c] = std::move(games);
+        std::string text;
+        for (auto next = waiting_.begin(); next != waiting_.end() && next->first == next_chain_;
+             next = waiting_.erase(next), ++next_chain_)
+            for (const Game_Record& r : next->second) {
+                tally_.Add(r);
+                if (rows_) text += Row_Text(++rows_written_, r);
+            }
+        return !rows_ || text.empty() || rows_->Write(text, error);
+    }
+    Payout_Summary Summary() const { return tally_.Summary(); }
+
+private:
+    std::mutex lock_;
+    Output_File* rows_;
+    std::map<long, std::vector<Game_Record>> waiting_;  // chains that came before their turn
+    long next_chain_ = 0;
+    long rows_written_ = 0;
+    Payout_Tally tally_{Games_Per_Chain};
+};
+
+// What the threads share: the options, the table of flights, the sink of the games,
+// the next chain to play and the first failure.
 struct Run {
     const Payout_Options& Options;
     std::string Ini;  // a settings file in a folder of its own; never written
     Flight_Table& Flights;
-    std::vector<Game_Record>& Games;
+    Game_Sink& Sink;
     long Chains = 0;
     std::atomic<long> Next_Chain{0};
     std::mutex Failure_Lock;
     std::string Failure;
 
-    Run(const Payout_Options& o, std::string ini, Flight_Table& flights, std::vector<Game_Record>& games)
-        : Options(o), Ini(std::move(ini)), Flights(flights), Games(games) {}
+    Run(const Payout_Options& o, std::string ini, Flight_Table& flights, Game_Sink& sink)
+        : Options(o), Ini(std::move(ini)), Flights(flights), Sink(sink) {}
     void Fail(const std::string& why) {
         std::lock_guard hold(Failure_Lock);
         if (Failure.empty()) Failure = why;
@@ -67,10 +98,15 @@ void Play_Chain(Run& run, long c) {
     Take_Seat(seat.M, run.Options);
     const long first = c * Games_Per_Chain;
     const long end = std::min(run.Options.Games, first + Games_Per_Chain);
+    std::vector<Game_Record> games;
+    games.reserve(static_cast<size_t>(end - first));
     for (long g = first; g < end; ++g) {
         if (seat.M.Ended) throw std::runtime_error("the machine ended during the analysis");
-        run.Games[static_cast<size_t>(g)] = Play_Game(seat.M, seat.Tk, run.Options, g);
+        games.push_back(Play_Game(seat.M, seat.Tk, run.Options, g));
     }
+    std::string error;
+    if (!run.Sink.Take(c, std::move(games), &error))
+        run.Fail("cannot write " + run.Options.Csv + ": " + error);
 }
 
 void Work(Run& run) {
@@ -112,15 +148,13 @@ int Payout(const Payout_Options& o) {
         std::fprintf(stderr, "plonk-sim: %s\n", folder.Error.c_str());
         return 1;
     }
-    // A file of rows that cannot be written is found before the games are played.
-    if (!o.Csv.empty()) {
-        const bool can_write = static_cast<bool>(std::ofstream(o.Csv + ".part"));
-        std::error_code ec;
-        std::filesystem::remove(o.Csv + ".part", ec);
-        if (!can_write) {
-            std::fprintf(stderr, "plonk-sim: cannot write %s\n", o.Csv.c_str());
-            return 1;
-        }
+    // A file of rows that cannot be written is found before the games are played:
+    // its first line is written at once.
+    Output_File rows;
+    std::string error;
+    if (!o.Csv.empty() && !(rows.Open(o.Csv, &error) && rows.Write(Rows_Header(), &error))) {
+        std::fprintf(stderr, "plonk-sim: cannot write %s: %s\n", o.Csv.c_str(), error.c_str());
+        return 1;
     }
     const auto t0 = std::chrono::steady_clock::now();
     // The board every seat plays on, and the table of its flights.
@@ -128,8 +162,8 @@ int Payout(const Payout_Options& o) {
     Seat board(ini, nullptr);
     board.M.Form_Load();
     Flight_Table flights(board.M);
-    std::vector<Game_Record> games(static_cast<size_t>(o.Games));
-    Run run(o, ini, flights, games);
+    Game_Sink sink(o.Csv.empty() ? nullptr : &rows);
+    Run run(o, ini, flights, sink);
     run.Chains = (o.Games + Games_Per_Chain - 1) / Games_Per_Chain;
     std::vector<std::thread> helpers;
     for (int t = 1; t < o.Threads; ++t) helpers.emplace_back(Work, std::ref(run));
@@ -142,12 +176,11 @@ int Payout(const Payout_Options& o) {
     }
     std::printf("payout of %ld games from seed %llu: %s\n", o.Games, static_cast<unsigned long long>(o.Seed),
                 Policy_Text(o).c_str());
-    std::fputs(Report_Text(Summarize(games, Games_Per_Chain)).c_str(), stdout);
+    std::fputs(Report_Text(sink.Summary()).c_str(), stdout);
     std::printf("%.3f s, %.0f games/s, %d thread%s\n", seconds, static_cast<double>(o.Games) / seconds,
                 o.Threads, o.Threads == 1 ? "" : "s");
-    std::string error;
-    if (!o.Csv.empty() && !Write_Rows(o.Csv, games, &error)) {
-        std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
+    if (!o.Csv.empty() && !rows.Finish(&error)) {
+        std::fprintf(stderr, "plonk-sim: cannot write %s: %s\n", o.Csv.c_str(), error.c_str());
         return 1;
     }
     return 0;

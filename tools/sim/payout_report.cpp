@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace plonk::sim {
 
@@ -73,33 +71,38 @@ Ratio Ratio_Of_Sums(std::span<const double> a, std::span<const double> b) {
     return r;
 }
 
-Payout_Summary Summarize(std::span<const Game_Record> games, long chain) {
-    Payout_Summary s;
-    s.Games = static_cast<long>(games.size());
-    s.Net = Net_Ranges();
-    std::vector<double> won, spent;
-    double net = 0;
-    for (long g = 0; g < s.Games; ++g) {
-        const Game_Record& r = games[static_cast<size_t>(g)];
-        if (g % chain == 0) won.push_back(0), spent.push_back(0);
-        won.back() += r.Won;
-        spent.back() += r.Spent;
-        s.Won += r.Won;
-        s.Spent += r.Spent;
-        s.Winning_Games += r.Won > 0;
-        const long n = static_cast<long>(r.Won) - r.Spent;
-        net += static_cast<double>(n);
-        for (Net_Bin& b : s.Net)
-            if (n >= b.Low && n < b.High) ++b.Games;
-        for (int k = 0; k < Gift_Count; ++k) s.Gifts[k] += r.Gifts[k];
-        s.Extra_Asked += r.Extra_Asked;
-        s.Extra_Won += r.Balls - 5;
-        s.Star_Starts += r.Star_Start;
-    }
-    s.Chains = static_cast<long>(won.size());
-    s.Return = Ratio_Of_Sums(won, spent);
-    s.Mean_Net = s.Games > 0 ? net / static_cast<double>(s.Games) : 0;
+Payout_Tally::Payout_Tally(long chain) : chain_(chain) { s_.Net = Net_Ranges(); }
+
+void Payout_Tally::Add(const Game_Record& r) {
+    if (s_.Games % chain_ == 0) won_.push_back(0), spent_.push_back(0);
+    ++s_.Games;
+    won_.back() += r.Won;
+    spent_.back() += r.Spent;
+    s_.Won += r.Won;
+    s_.Spent += r.Spent;
+    s_.Winning_Games += r.Won > 0;
+    const long n = static_cast<long>(r.Won) - r.Spent;
+    net_ += static_cast<double>(n);
+    for (Net_Bin& b : s_.Net)
+        if (n >= b.Low && n < b.High) ++b.Games;
+    for (int k = 0; k < Gift_Count; ++k) s_.Gifts[k] += r.Gifts[k];
+    s_.Extra_Asked += r.Extra_Asked;
+    s_.Extra_Won += r.Balls - 5;
+    s_.Star_Starts += r.Star_Start;
+}
+
+Payout_Summary Payout_Tally::Summary() const {
+    Payout_Summary s = s_;
+    s.Chains = static_cast<long>(won_.size());
+    s.Return = Ratio_Of_Sums(won_, spent_);
+    s.Mean_Net = s.Games > 0 ? net_ / static_cast<double>(s.Games) : 0;
     return s;
+}
+
+Payout_Summary Summarize(std::span<const Game_Record> games, long chain) {
+    Payout_Tally tally(chain);
+    for (const Game_Record& r : games) tally.Add(r);
+    return tally.Summary();
 }
 
 std::string Report_Text(const Payout_Summary& s) {
@@ -149,41 +152,22 @@ std::string Report_Text(const Payout_Summary& s) {
     return out;
 }
 
-bool Write_Rows(const std::string& path, std::span<const Game_Record> games, std::string* error) {
-    // Written beside the file and put in its place at once.
-    const std::string part = path + ".part";
-    {
-        std::ofstream out(part, std::ios::trunc);
-        out << "game,spent,won,net,balls,extra_asked,star_start";
-        for (const char* name : Gift_Names) {
-            std::string column = name;
-            std::replace(column.begin(), column.end(), ' ', '_');
-            out << ",gave_" << column;
-        }
-        out << '\n';
-        long g = 0;
-        for (const Game_Record& r : games) {
-            out << ++g << ',' << r.Spent << ',' << r.Won << ',' << (static_cast<long>(r.Won) - r.Spent) << ','
-                << int{r.Balls} << ',' << r.Extra_Asked << ',' << int{r.Star_Start};
-            for (uint16_t n : r.Gifts) out << ',' << n;
-            out << '\n';
-        }
-        out.flush();
-        if (!out) {
-            *error = "cannot write " + part;
-            std::error_code ec;
-            std::filesystem::remove(part, ec);
-            return false;
-        }
+std::string Rows_Header() {
+    std::string line = "game,spent,won,net,balls,extra_asked,star_start";
+    for (const char* name : Gift_Names) {
+        std::string column = name;
+        std::replace(column.begin(), column.end(), ' ', '_');
+        line += ",gave_" + column;
     }
-    std::error_code ec;
-    std::filesystem::rename(part, path, ec);
-    if (ec) {
-        *error = "cannot replace " + path + ": " + ec.message();
-        std::filesystem::remove(part, ec);
-        return false;
-    }
-    return true;
+    return line + "\n";
+}
+
+std::string Row_Text(long number, const Game_Record& r) {
+    std::string line =
+        Line("%ld,%d,%d,%ld,%d,%d,%d", number, r.Spent, r.Won, static_cast<long>(r.Won) - r.Spent,
+             int{r.Balls}, int{r.Extra_Asked}, int{r.Star_Start});
+    for (uint16_t n : r.Gifts) line += "," + std::to_string(n);
+    return line + "\n";
 }
 
 }  // namespace plonk::sim

@@ -44,14 +44,29 @@ struct Payout_Summary {
     long Star_Starts = 0;
 };
 
+// The summary counted game by game, the games in order, played in chains of `chain`
+// games; only the sums of each chain are kept.
+class Payout_Tally {
+public:
+    explicit Payout_Tally(long chain);
+    void Add(const Game_Record& r);
+    Payout_Summary Summary() const;
+
+private:
+    long chain_;
+    Payout_Summary s_;
+    std::vector<double> won_, spent_;  // by chain
+    double net_ = 0;
+};
+
 // The summary of the games, in order, played in chains of `chain` games.
 Payout_Summary Summarize(std::span<const Game_Record> games, long chain);
 
 // The report as text, line by line.
 std::string Report_Text(const Payout_Summary& s);
 
-// Writes one row per game to `path`, replacing it at once when done; false, with the
-// reason, when it cannot.
-bool Write_Rows(const std::string& path, std::span<const Game_Record> games, std::string* error);
+// The rows of the games, one line each after a line that names the columns.
+std::string Rows_Header();
+std::string Row_Text(long number, const Game_Record& r);  // the game's number counts from 1
 
 }  // namespace plonk::sim
