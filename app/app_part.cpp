@@ -93,4 +93,9 @@ Control* App_Part::Find_Control(const std::string& name) {
     return it == by_name_.end() ? nullptr : it->second;
 }
 
+const Control* App_Part::Find_Control(const std::string& name) const {
+    auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : it->second;
+}
+
 }  // namespace plonk

@@ -98,12 +98,16 @@ public:
     // The start speed the two speed buttons step through, slowest to fastest.
     static constexpr Integer Start_Speed_Min = 38, Start_Speed_Max = 100;
 
-    // The control that has the keyboard focus ("Command2" after almost every action).
-    std::string Focus = "Command2";
+    // The caption-less button that takes the typed keys between actions, so that they
+    // keep reaching the key handler.
+    static constexpr const char* Key_Sink = "Command2";
+    // The control that has the keyboard focus (the key sink after almost every action).
+    std::string Focus = Key_Sink;
 
     // Every control by name ("Knop_Bal", "Lites(12)"), in the window's order.
     const std::vector<Control*>& All_Controls() const { return all_controls_; }
     Control* Find_Control(const std::string& name);
+    const Control* Find_Control(const std::string& name) const;
 
     // ------------------------------------------------ the window's own rules
     void Init_App_Folder();
@@ -139,6 +143,12 @@ public:
     void Load_Picture(Control& c, const std::string& file_name);
     // Give a control the keyboard focus.
     void Set_Focus(const std::string& name) { Focus = name; }
+    // The end of an action: the buttons follow the state, and the keys go to the key
+    // sink.
+    void Set_Keys_And_Focus() {
+        Set_Keys();
+        Set_Focus(Key_Sink);
+    }
     // Repaint the whole window.
     void Refresh() {
         if (!Ended) Tk.Screen.Refresh();

@@ -9,14 +9,7 @@
 
 namespace plonk {
 
-class Quiet_Roles : public role::Screen,
-                    public role::Pacing,
-                    public role::Speaker,
-                    public role::Dialogs,
-                    public role::Keyboard,
-                    public role::Clock,
-                    public role::Reports,
-                    public role::Files {
+class Quiet_Roles : public role::All_Roles {
 public:
     void Refresh() override {}
     std::string Picture_Problem(const std::string&) override { return {}; }

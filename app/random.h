@@ -18,7 +18,6 @@ public:
     void Fix_Seed(uint64_t seed);
     // Make the next draws return exactly these values.
     void Queue(double value) { queued_.push_back(value); }
-    bool Fixed() const { return fixed_; }
     size_t Queued() const { return queued_.size(); }
 
 private:

@@ -34,8 +34,7 @@ void Step_Start_Speed(App_Part& h, int step) {
     }
     // 3. Heard also at the limit.
     h.Speel(Sound::Buttons);
-    h.Set_Keys();
-    h.Set_Focus("Command2");
+    h.Set_Keys_And_Focus();
 }
 
 }  // namespace
@@ -47,8 +46,7 @@ void App_Part::Knop_KrachtOmlaag_Click() { Step_Start_Speed(*this, -1); }
 
 void App_Part::Slider1_Change() {
     Ball_Speed = To_Integer(Slider1.Value);
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void App_Part::Slider1_MouseUp(int Button, int, float, float) {
@@ -75,8 +73,7 @@ void App_Part::Mnu_BallSpeedOffsetDec_Click() { Ball_Speed_Offset = Add16(Ball_S
 
 void App_Part::Option1_Click() {
     // The sound player reads the box at every request.
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 }  // namespace plonk

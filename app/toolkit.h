@@ -113,6 +113,16 @@ public:
     virtual std::string Program_Folder() = 0;
 };
 
+// Every role at once, for a front end that plays them all.
+class All_Roles : public Screen,
+                  public Pacing,
+                  public Speaker,
+                  public Dialogs,
+                  public Keyboard,
+                  public Clock,
+                  public Reports,
+                  public Files {};
+
 }  // namespace role
 
 // The roles the machine reaches the outside through, one object each.

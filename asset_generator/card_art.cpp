@@ -1,11 +1,15 @@
 // The card on the game screen: the main and the extra card of five by five lamps,
 // the colour zones drawn as bands along their tracks behind the lamps, and the
 // marks of the bonus patterns, the corners and the star cells.
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "asset_generator/art.h"
 #include "asset_generator/pixel_font.h"
+#include "card/card_masks.h"
+#include "card/win_kinds.h"
 
 namespace plonk::assets {
 
@@ -21,23 +25,37 @@ struct Track {
     int Colour;
 };
 
-// The tracks of one card whose leftmost column is `c0`: rows A, C, E and columns
-// c0, c0+2, c0+4 in the first colour; rows B, D, columns c0+1, c0+3 and both
-// diagonals in the second.
-std::vector<Track> Card_Tracks(int c0, int first, int second) {
+// The colour each zone is drawn in.
+constexpr int kZone_Colour[card::Zone_Count] = {qb::Yellow, qb::Red, qb::White, qb::Lime};
+
+// The tracks of the two zones of the card whose leftmost column is `c0`, as the card
+// paints them: the lines from A to E, then the columns from left to right, then the
+// diagonal and the anti-diagonal.
+std::vector<Track> Card_Tracks(int c0) {
+    std::vector<std::pair<card::Track, int>> zone_tracks;
+    for (int z = 0; z < card::Zone_Count; ++z)
+        for (const card::Track& t : card::Zone_Tracks(static_cast<card::Zone>(z)))
+            if ((t.First % card::Columns >= 5) == (c0 >= 5)) zone_tracks.push_back({t, kZone_Colour[z]});
+    std::sort(zone_tracks.begin(), zone_tracks.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.Direction, a.first.First) < std::pair(b.first.Direction, b.first.First);
+    });
     std::vector<Track> tracks;
-    for (int line = 0; line <= 4; ++line)
-        tracks.push_back({{line, c0}, {line, c0 + 4}, line % 2 == 0 ? first : second});
-    for (int col = 0; col <= 4; ++col)
-        tracks.push_back({{0, c0 + col}, {4, c0 + col}, col % 2 == 0 ? first : second});
-    tracks.push_back({{0, c0}, {4, c0 + 4}, second});
-    tracks.push_back({{0, c0 + 4}, {4, c0}, second});
+    for (const auto& [t, colour] : zone_tracks) {
+        const int last = t.First + 4 * card::Direction_Step[t.Direction];
+        tracks.push_back({{t.First / card::Columns, t.First % card::Columns},
+                          {last / card::Columns, last % card::Columns},
+                          colour});
+    }
     return tracks;
 }
 
-const Cell kBonusCells[] = {{0, 2}, {2, 0}, {2, 2}, {2, 4}, {4, 2}, {0, 5}, {0, 9}, {2, 7}, {4, 5}, {4, 9}};
-const Cell kCornerCells[] = {{0, 0}, {0, 4}, {4, 0}, {4, 4}};
-const Cell kStarCells[] = {{0, 7}, {2, 5}, {2, 9}, {4, 7}};
+// The cells of a cell mask, in the card's order.
+std::vector<Cell> Cells_Of(uint64_t mask) {
+    std::vector<Cell> cells;
+    for (int i = 0; i < card::Lines * card::Columns; ++i)
+        if (mask >> i & 1u) cells.push_back({i / card::Columns, i % card::Columns});
+    return cells;
+}
 
 class Card_Painter {
 public:
@@ -57,14 +75,14 @@ public:
         y1 = bottom_right.Top + bottom_right.Height + 3;
     }
 
-    void Card(int c0, int first, int second, const std::string& title, int title_colour) {
+    void Card(int c0, const std::string& title, int title_colour) {
         int x0, y0, x1, y1;
         Card_Frame(c0, x0, y0, x1, y1);
         screen_.Fill_Rect(x0, y0, x1, y1, Qb(qb::Black));
         Draw_Text_Centred(screen_, x0, 0, x1, y0 - 1, title, Qb(title_colour), {Font::Normal, true});
         // Straight tracks as bands through the lamp centres, from frame to frame;
         // the diagonals as thinner lines from corner to corner.
-        for (const Track& t : Card_Tracks(c0, first, second)) {
+        for (const Track& t : Card_Tracks(c0)) {
             const Colour c = Qb(t.Colour);
             if (t.First.Line == t.Last.Line) {
                 const int y = Centre_Y(t.First);
@@ -122,11 +140,11 @@ private:
 
 void Paint_Card(Canvas& screen, const Hoofdvenster& machine) {
     Card_Painter p(screen, machine);
-    p.Card(0, qb::Yellow, qb::Red, "MAIN CARD", qb::Yellow);
-    p.Card(5, qb::White, qb::Lime, "EXTRA CARD", qb::Lime);
-    for (const Cell& c : kStarCells) p.Star(c);
-    for (const Cell& c : kCornerCells) p.Circle(c, qb::Red);
-    for (const Cell& c : kBonusCells) p.Circle(c, qb::Magenta);
+    p.Card(0, "MAIN CARD", qb::Yellow);
+    p.Card(5, "EXTRA CARD", qb::Lime);
+    for (const Cell& c : Cells_Of(card::Star_Cells)) p.Star(c);
+    for (const Cell& c : Cells_Of(card::Corner_Cells)) p.Circle(c, qb::Red);
+    for (const Cell& c : Cells_Of(Main_Bonus_Cells | Extra_Bonus_Cells)) p.Circle(c, qb::Magenta);
     p.Card_Edge(0);
     p.Card_Edge(5);
     p.Line_Letters();

@@ -165,6 +165,15 @@ constexpr std::array<Track, 6> Zone_Tracks(bool odd) {
     return tracks;
 }
 
+// The six tracks of a zone on its own card: yellow and red on the main card, white
+// and green on the extra card.
+constexpr std::array<Track, 6> Zone_Tracks(Zone zone) {
+    std::array<Track, 6> tracks = Zone_Tracks(zone == Zone::Yellow || zone == Zone::White);
+    if (zone == Zone::White || zone == Zone::Green)
+        for (Track& t : tracks) t.First += 5;
+    return tracks;
+}
+
 // The zone of these tracks moved `column_shift` columns to the right.
 constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_shift) {
     Zone_Shape z{};
@@ -179,10 +188,10 @@ constexpr Zone_Shape Make_Shape(const std::array<Track, 6>& tracks, int column_s
 }
 
 inline constexpr Zone_Shape Zone_Shapes[Zone_Count] = {
-    Make_Shape(Zone_Tracks(true), 0),   // yellow
-    Make_Shape(Zone_Tracks(false), 0),  // red
-    Make_Shape(Zone_Tracks(true), 5),   // white
-    Make_Shape(Zone_Tracks(false), 5),  // green
+    Make_Shape(Zone_Tracks(Zone::Yellow), 0),
+    Make_Shape(Zone_Tracks(Zone::Red), 0),
+    Make_Shape(Zone_Tracks(Zone::White), 0),
+    Make_Shape(Zone_Tracks(Zone::Green), 0),
 };
 
 // Red's four corners A0, A4, E0, E4 and green's four stars A7, C5, C9, E7: with

@@ -9,14 +9,26 @@ namespace plonk {
 
 namespace card {
 
-bool Line_Moveable(const Card_Part& m, int line) {
-    const int last_ball = m.Fifth_Ball ? 5 : 4;
-    return m.Line_Level > line + 5 && m.Balls_Played < last_ball;
+bool Before_Freeze(const Card_Part& m) { return m.Balls_Played <= (m.Fifth_Ball ? 4 : 3); }
+
+bool Last_Ball_Before_Freeze(const Card_Part& m) { return m.Balls_Played == (m.Fifth_Ball ? 4 : 3); }
+
+bool Line_May_Move(const Card_Part& m, int line, Line_Move who) {
+    if (!(m.Line_Level > line + 5 && Before_Freeze(m))) return false;
+    switch (who) {
+        case Line_Move::Click:
+            return true;
+        case Line_Move::Button:
+            return m.Balls_Played >= 1;
+        case Line_Move::Search:
+            return m.Line_Level >= 7 && m.Line_Level <= 10;
+    }
+    return false;
 }
 
 void Click_Line(Card_Part& m, int line) {
     // 1. A line that may not move stays as it is, silently.
-    if (Line_Moveable(m, line)) {
+    if (Line_May_Move(m, line, Line_Move::Click)) {
         // 2. One step in the line's direction; at an end (0 or 2) the direction turns,
         //    so the line goes 1, 2, 1, 0, 1, 2, ...
         m.Line_Pos(line) = To_Integer(m.Line_Pos(line) + m.Line_Dir(line));
@@ -27,8 +39,7 @@ void Click_Line(Card_Part& m, int line) {
         m.Speel(Sound::Lines);
     }
     // 5. Either way the buttons follow the state and the keys go to Command2.
-    m.Set_Keys();
-    m.Set_Focus("Command2");
+    m.Set_Keys_And_Focus();
 }
 
 void Set_Lines_To(Card_Part& m, int code) {
@@ -59,8 +70,7 @@ void Card_Part::Command1_Click() {
     // 1..2. Set the lines to the tip's setting, if there is one.
     if (Tip_Line_Set >= 0) card::Set_Lines_To(*this, Tip_Line_Set);
     // 3. The buttons follow the state and the keys go to Command2.
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void Card_Part::Auto_Lines(Integer& LineSet) {

@@ -7,9 +7,21 @@ class Card_Part;
 
 namespace plonk::card {
 
-// A line moves only while the line feature has reached it (`Line_Level` > line + 5)
-// and before the 4th ball is played (before the 5th with `Fifth_Ball`).
-bool Line_Moveable(const Card_Part& m, int line);
+// The lines freeze once the 4th ball is played (the 5th with `Fifth_Ball`): until
+// then they may move before the coming ball.
+bool Before_Freeze(const Card_Part& m);
+// The ball just played is the last before the lines freeze.
+bool Last_Ball_Before_Freeze(const Card_Part& m);
+
+// Who asks whether a line may move. Each needs the line level to have reached the
+// line (`Line_Level` > line + 5) and the lines not to be frozen, and then:
+enum class Line_Move {
+    Click,   // a click on the line's button moves it: nothing more
+    Button,  // the line's button is enabled: from the first ball played on
+    Search,  // the tips and the automatic scan try the line: only at line levels 7..10,
+             // so at level 6 the search leaves line A at rest
+};
+bool Line_May_Move(const Card_Part& m, int line, Line_Move who);
 
 // The click of a line's button: one step of the line when it is moveable, then the
 // button states and the focus.

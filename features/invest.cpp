@@ -128,8 +128,7 @@ void Features_Part::Knop_P_Click() {
     Report({.Kind = Game_Event_Kind::Points_Inserted, .Points = Points_Per_Insert});
     // 3. Sound, buttons, focus.
     Speel(Sound::Buttons);
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void Features_Part::Invest_Points() {
@@ -138,8 +137,7 @@ void Features_Part::Invest_Points() {
     //    stars are lit, without a charge.
     if (Main_Score <= 0 ||
         (!Game_Over && Everything_Bought(*this) && (Star_Game_Rest != 0 || Two_Stars_Feature))) {
-        Set_Keys();
-        Set_Focus("Command2");
+        Set_Keys_And_Focus();
         return;
     }
     // 3. A game that runs but is closed for investing buys nothing.
@@ -160,8 +158,7 @@ void Features_Part::Invest_Points() {
     // 8. While the button is held its release does this.
     if (!F1_Held) {
         Refresh();
-        Set_Keys();
-        Set_Focus("Command2");
+        Set_Keys_And_Focus();
     }
 }
 
@@ -193,8 +190,7 @@ void Features_Part::Request_Extra_Ball() {
     // 6. While the button is held its release does this.
     if (!F2_Held) {
         Refresh();
-        Set_Keys();
-        Set_Focus("Command2");
+        Set_Keys_And_Focus();
     }
 }
 

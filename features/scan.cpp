@@ -68,7 +68,7 @@ void Features_Part::Knop_S_Click() {
     }
     // 9. The buttons, and the focus back unless a spending button is held.
     Set_Keys();
-    if (!F1_Held && !F2_Held) Set_Focus("Command2");
+    if (!F1_Held && !F2_Held) Set_Focus(Key_Sink);
 }
 
 void Features_Part::Auto_Scan() {
@@ -109,8 +109,7 @@ void Features_Part::Knop_2_Click() {
     }
     // 2. In every case: repaint, the buttons, the focus.
     Refresh();
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 }  // namespace plonk

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "card/card_masks.h"
+#include "card/lines.h"
 #include "card/zone_rows.h"
 #include "features/tip_scoring.h"
 
@@ -107,7 +108,7 @@ void Features_Part::Set_Tip() {
     });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting is offered.
-    const Tip_Result result = Score_Tips(values, tried, Last_Ball_Before_Freeze(*this));
+    const Tip_Result result = Score_Tips(values, tried, card::Last_Ball_Before_Freeze(*this));
     Tip_Line_Set = result.Line_Set;
     Command1.Enabled = result.Set_Lines;
     // 9. The markers over the best three holes that score.

@@ -1,5 +1,7 @@
 #include "features/zones.h"
 
+#include "card/lines.h"
+
 namespace plonk {
 
 Integer Increment_Points(const Features_Part& h, Integer level, Integer count, bool& got3, bool& got4,
@@ -36,14 +38,6 @@ bool Bonus_Won(const Features_Part& h, Win_Kind kind, uint64_t lit) {
     return Bonus_Open(h, kind) && (lit & cells) == cells;
 }
 
-bool Lines_Movable(const Features_Part& h) {
-    return h.Fifth_Ball ? h.Balls_Played <= 4 : h.Balls_Played <= 3;
-}
-
-bool Last_Ball_Before_Freeze(const Features_Part& h) {
-    return h.Fifth_Ball ? h.Balls_Played == 4 : h.Balls_Played == 3;
-}
-
 int Line_Ranges::Settings() const {
     int n = 1;
     for (int l = 0; l < 5; ++l) n *= High[l] - Low[l] + 1;
@@ -52,17 +46,17 @@ int Line_Ranges::Settings() const {
 
 Line_Ranges Search_Ranges(const Features_Part& h) {
     Line_Ranges r{};
-    if (!Lines_Movable(h)) {
+    if (!card::Before_Freeze(h)) {
         // 1. The lines are frozen: only the present setting.
         for (int l = 0; l < 5; ++l) r.Low[l] = r.High[l] = h.Line_Pos(l);
         return r;
     }
     // 2. Level 7 frees lines A and B, 8 also C, 9 also D, 10 all five; every other
     //    line, and every line at any other level, is held at its rest position.
-    const int free_lines = (h.Line_Level >= 7 && h.Line_Level <= 10) ? h.Line_Level - 5 : 0;
     for (int l = 0; l < 5; ++l) {
-        r.Low[l] = l < free_lines ? 0 : 1;
-        r.High[l] = l < free_lines ? 2 : 1;
+        const bool free = card::Line_May_Move(h, l, card::Line_Move::Search);
+        r.Low[l] = free ? 0 : 1;
+        r.High[l] = free ? 2 : 1;
     }
     return r;
 }

@@ -52,9 +52,4 @@ void For_Each_Setting(const Line_Ranges& r, Visit&& visit) {
                         visit(static_cast<const card::Line_Positions&>(pos), card::Line_Set_Code(pos));
 }
 
-// The lines may still be moved before the coming ball.
-bool Lines_Movable(const Features_Part& h);
-// This is the last ball before the lines freeze.
-bool Last_Ball_Before_Freeze(const Features_Part& h);
-
 }  // namespace plonk

@@ -13,14 +13,7 @@
 
 namespace plonk {
 
-class Headless_Toolkit : public role::Screen,
-                         public role::Pacing,
-                         public role::Speaker,
-                         public role::Dialogs,
-                         public role::Keyboard,
-                         public role::Clock,
-                         public role::Reports,
-                         public role::Files {
+class Headless_Toolkit : public role::All_Roles {
 public:
     Headless_Toolkit();
 

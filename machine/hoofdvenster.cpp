@@ -2,13 +2,21 @@
 #include "machine/hoofdvenster.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <utility>
+
+#include "machine/procedures.h"
 
 namespace plonk {
 
 Hoofdvenster::Hoofdvenster(Toolkit toolkit, std::string settings_path)
     : Features_Part(toolkit, std::move(settings_path)) {
     Build_Controls();
+    // Every window event must name a control of the machine and run the procedure
+    // named after it: a machine that does not fit its events is not made at all.
+    if (const std::string faults = Event_Faults(*this, Window_Events()); !faults.empty())
+        throw std::logic_error("the machine's window events do not fit it:\n" + faults);
 }
 
 void Hoofdvenster::Form_Load() {
@@ -49,8 +57,7 @@ void Hoofdvenster::Form_Load() {
     Reset_Game();
     Star_Game_Rest = 2;
     Timer1.Enabled = !Ended;
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void Hoofdvenster::Knop_Sluiten_Click() {

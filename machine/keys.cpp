@@ -1,6 +1,8 @@
 // Button states, the keyboard, the two held buttons and the tips and scan boxes.
 #include <cstdint>
 
+#include "card/card_table.h"
+#include "card/lines.h"
 #include "machine/hoofdvenster.h"
 #include "machine/key_table.h"
 
@@ -16,13 +18,9 @@ void Hoofdvenster::Set_Keys() {
     Knop_F2.Enabled = Balls_Played >= 5 && Balls_Played <= 9;
     // 4. Lines move before the fourth ball, or before the fifth with the fifth-ball
     //    feature; each line needs its own line level.
-    const int last_ball = Fifth_Ball ? 4 : 3;
-    const bool lines_movable = Balls_Played >= 1 && Balls_Played <= last_ball;
-    Knop_A.Enabled = lines_movable && Line_Level > 5;
-    Knop_B.Enabled = lines_movable && Line_Level > 6;
-    Knop_C.Enabled = lines_movable && Line_Level > 7;
-    Knop_D.Enabled = lines_movable && Line_Level > 8;
-    Knop_E.Enabled = lines_movable && Line_Level > 9;
+    Control* const line_buttons[] = {&Knop_A, &Knop_B, &Knop_C, &Knop_D, &Knop_E};
+    for (int line = 0; line < card::Lines; ++line)
+        line_buttons[line]->Enabled = card::Line_May_Move(*this, line, card::Line_Move::Button);
     // 5. Scanning from the fourth ball on; the green double also needs four flags.
     Knop_S.Enabled = Balls_Played > 3;
     Knop_2.Enabled = Balls_Played > 3 && four_flags;
@@ -106,8 +104,7 @@ void Hoofdvenster::Release_Held(bool& held) {
     Timer2.Enabled = false;
     held = false;
     Refresh();
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void Hoofdvenster::Knop_F1_MouseUp(int, int, float, float) { Release_Held(F1_Held); }
@@ -118,15 +115,13 @@ void Hoofdvenster::Knop_F2_LostFocus() { Release_Held(F2_Held); }
 void Hoofdvenster::Check1_Click() {
     Set_Tip();
     Refresh();
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 void Hoofdvenster::Check2_Click() {
     Auto_Scan();
     Refresh();
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 }  // namespace plonk

@@ -40,7 +40,6 @@ public:
     std::array<Arg, Most> Args{};
 
     Integer Int(int k) const { return static_cast<Integer>(Args[At(k)].Whole); }
-    Long Lng(int k) const { return static_cast<Long>(Args[At(k)].Whole); }
     double Real(int k) const { return Args[At(k)].Real; }
     Integer& Int_Var(int k);
     Long& Lng_Var(int k);
@@ -79,11 +78,6 @@ const Procedure* Find_Procedure(std::string_view name);
 // ("Knop_Bal" + Click is "Knop_Bal_Click"; the form's key press is "Form_KeyPress").
 enum class Event_Kind { Click, Mouse_Down, Mouse_Up, Lost_Focus, Change, Timer, Key_Press, Query_Unload };
 
-struct Window_Event {
-    const char* Control;  // "Form" for the window itself
-    Event_Kind Kind;
-};
-
 // What the toolkit tells about an event. `Key` is the typed character's code and
 // `Cancel` the close request's answer; the handlers may change both.
 struct Event_Args {
@@ -93,15 +87,29 @@ struct Event_Args {
     Integer Cancel = 0;
 };
 
+struct Window_Event {
+    const char* Control;  // "Form" for the window itself
+    Event_Kind Kind;
+    // The event's procedure, bound when the program is built.
+    void (*Run)(Hoofdvenster& m, Event_Args& args);
+};
+
 std::span<const Window_Event> Window_Events();
 // The procedure's name for an event ("Knop_F1_MouseDown").
 std::string Event_Procedure(const Window_Event& e);
+// The event of that control, or nullptr when it has none.
+const Window_Event* Find_Event(std::string_view control, Event_Kind kind);
 bool Has_Event(std::string_view control, Event_Kind kind);
-// Runs the event of that control; false when the control has no such event.
-bool Fire(Hoofdvenster& m, std::string_view control, Event_Kind kind, Event_Args& args);
-inline bool Fire(Hoofdvenster& m, std::string_view control, Event_Kind kind) {
+// What is wrong with the events: one line for each event whose control the machine
+// does not have or whose procedure is not the one named after it. Empty when all is
+// well; the machine checks it as it is made.
+std::string Event_Faults(const Hoofdvenster& m, std::span<const Window_Event> events);
+// Runs the event of that control; an event the machine does not have is a fault of
+// the caller and throws std::invalid_argument naming it.
+void Fire(Hoofdvenster& m, std::string_view control, Event_Kind kind, Event_Args& args);
+inline void Fire(Hoofdvenster& m, std::string_view control, Event_Kind kind) {
     Event_Args args;
-    return Fire(m, control, kind, args);
+    Fire(m, control, kind, args);
 }
 
 }  // namespace plonk

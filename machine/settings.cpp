@@ -19,16 +19,44 @@ Long Hoofdvenster::Read_Setting(const char* section, const char* key, const char
     return static_cast<Long>(value);
 }
 
+namespace {
+
+// One value of the machine in the settings file: where it lies, what it reads as when
+// it is missing, and the field it fills (a Long or an Integer).
+struct Setting {
+    const char* Section;
+    const char* Key;
+    const char* Default;
+    Long Hoofdvenster::*Long_Field = nullptr;
+    Integer Hoofdvenster::*Integer_Field = nullptr;
+};
+
+using H = Hoofdvenster;
+// Every value, in the order they are written: first the settings, then the three
+// running totals that a close keeps when asked to.
+constexpr Setting kSettings[] = {
+    {"Bonus", "Main", "1000", &H::Main_Bonus},
+    {"Bonus", "Extra", "1000", &H::Extra_Bonus},
+    {"Score", "Vlaggen", "0", nullptr, &H::Flags_Count},
+    {"Score", "Faktor", "15", nullptr, &H::Invest_Range},
+    {"Speed", "Value", "50", nullptr, &H::Ball_Speed},
+    {"Speed_Offset", "Value", "1", nullptr, &H::Ball_Speed_Offset},
+    {"Score", "Main", "0", &H::Main_Score},
+    {"Score", "Stake", "0", &H::Stake_Score},
+    {"Score", "Saldo", "0", &H::Saldo_Score},
+};
+constexpr size_t kFirst_Total = 6;  // where the running totals begin
+
+}  // namespace
+
 void Hoofdvenster::Haal_Parameters() {
-    Main_Bonus = Read_Setting("Bonus", "Main", "1000", false);
-    Extra_Bonus = Read_Setting("Bonus", "Extra", "1000", false);
-    Flags_Count = static_cast<Integer>(Read_Setting("Score", "Vlaggen", "0", true));
-    Invest_Range = static_cast<Integer>(Read_Setting("Score", "Faktor", "15", true));
-    Ball_Speed = static_cast<Integer>(Read_Setting("Speed", "Value", "50", true));
-    Ball_Speed_Offset = static_cast<Integer>(Read_Setting("Speed_Offset", "Value", "1", true));
-    Main_Score = Read_Setting("Score", "Main", "0", false);
-    Stake_Score = Read_Setting("Score", "Stake", "0", false);
-    Saldo_Score = Read_Setting("Score", "Saldo", "0", false);
+    for (const Setting& s : kSettings) {
+        const Long value = Read_Setting(s.Section, s.Key, s.Default, s.Integer_Field != nullptr);
+        if (s.Integer_Field)
+            this->*s.Integer_Field = static_cast<Integer>(value);
+        else
+            this->*s.Long_Field = value;
+    }
 }
 
 void Hoofdvenster::Write_Setting(const char* section, const char* key, long long value) {
@@ -46,18 +74,16 @@ void Hoofdvenster::Commit_Settings() {
 }
 
 void Hoofdvenster::Schrijf_Parameters() {
-    Write_Setting("Bonus", "Main", Main_Bonus);
-    Write_Setting("Bonus", "Extra", Extra_Bonus);
-    Write_Setting("Score", "Vlaggen", Flags_Count);
-    Write_Setting("Score", "Faktor", Invest_Range);
-    Write_Setting("Speed", "Value", Ball_Speed);
-    Write_Setting("Speed_Offset", "Value", Ball_Speed_Offset);
+    for (size_t i = 0; i < kFirst_Total; ++i) {
+        const Setting& s = kSettings[i];
+        Write_Setting(s.Section, s.Key, s.Integer_Field ? this->*s.Integer_Field : this->*s.Long_Field);
+    }
 }
 
 void Hoofdvenster::Save_Score(Long& ms, Long& st, Long& sd) {
-    Write_Setting("Score", "Main", ms);
-    Write_Setting("Score", "Stake", st);
-    Write_Setting("Score", "Saldo", sd);
+    const Long totals[] = {ms, st, sd};
+    for (size_t i = 0; i < 3; ++i)
+        Write_Setting(kSettings[kFirst_Total + i].Section, kSettings[kFirst_Total + i].Key, totals[i]);
 }
 
 }  // namespace plonk

@@ -100,7 +100,7 @@ void Hoofdvenster::Build_Controls() {
         {&Slider1, "Slider1", K::Slider, "", 5040, 7440, 3735, 255, "Average ball speed regulator - rightclick for more options"},
         {&Label1, "Label1", K::Label, "", 5160, 7680, 3495, 255, "", "", "Slow ----------------------Ball speed------------------------Fast"},
         {&Knop_Sluiten, "Knop_Sluiten", K::Button, "", 8880, 7440, 855, 495, "", "", "&Close"},
-        {&Command2, "Command2", K::Button, "", 9120, 7560, 375, 255},
+        {&Command2, Key_Sink, K::Button, "", 9120, 7560, 375, 255},
         {&Timer1, "Timer1", K::Timer, "", 0, 0, 0, 0},
         {&Timer2, "Timer2", K::Timer, "", 0, 0, 0, 0},
         {&dummie01, "dummie01", K::Menu, "", 0, 0, 0, 0, "", "", "&Ball speed offset"},

@@ -68,8 +68,7 @@ void Playfield_Part::Knop_Bal_Click() {
         }
     }
     // Without a shot the game's state stays as it was: only the buttons and the focus.
-    Set_Keys();
-    Set_Focus("Command2");
+    Set_Keys_And_Focus();
 }
 
 }  // namespace plonk

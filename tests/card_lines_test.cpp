@@ -140,7 +140,7 @@ TEST_F(Lines, LinesFreezeAtTheFourthOrFifthBall) {
         m->Line_Dir(0) = 1;
         m->Knop_A_Click();
         EXPECT_EQ(m->Line_Pos(0), c.moves ? 2 : 1) << c.fifth << " " << c.balls;
-        EXPECT_EQ(card::Line_Moveable(*m.M, 0), c.moves);
+        EXPECT_EQ(card::Line_May_Move(*m.M, 0, card::Line_Move::Click), c.moves);
     }
 }
 

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "machine/procedures.h"
 #include "support/game_setup.h"
+#include "support/machine.h"
 
 namespace plonk::test {
 namespace {
@@ -353,6 +356,30 @@ TEST(ControlsButtons, PlusAndMinusKeysMoveTheStartSpeed) {
     EXPECT_EQ(m->Pic_Kracht.Lines,
               (std::vector<Drawn_Line>{{0, 15, 10, 15, 0xFF0000}, {0, 14, 10, 14, 0x0000FF}}));
     EXPECT_EQ(m.Tk.Count("sleep 200"), 0);
+}
+
+}  // namespace
+}  // namespace plonk::test
+
+namespace plonk::test {
+namespace {
+
+// Every event names a control of the machine and runs the procedure named after it;
+// an event whose control or procedure is missing is told, and firing an event the
+// machine does not have fails loudly.
+TEST(ControlsButtons, EveryEventHasItsControlAndItsProcedure) {
+    Machine m;
+    EXPECT_EQ(Event_Faults(*m.M, Window_Events()), "");
+    const Window_Event strays[] = {
+        {"Knop_Z", Event_Kind::Click, Window_Events()[0].Run},
+        {"Knop_Bal", Event_Kind::Timer, Window_Events()[0].Run},
+        {"Knop_Bal", Event_Kind::Click, nullptr},
+    };
+    const std::string faults = Event_Faults(*m.M, strays);
+    EXPECT_NE(faults.find("Knop_Z_Click: the machine has no control Knop_Z"), std::string::npos) << faults;
+    EXPECT_NE(faults.find("Knop_Bal_Timer: the machine has no such procedure"), std::string::npos) << faults;
+    EXPECT_NE(faults.find("Knop_Bal_Click: no procedure runs it"), std::string::npos) << faults;
+    EXPECT_THROW(Fire(*m.M, "Knop_Bal", Event_Kind::Timer), std::invalid_argument);
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ void Main_Window::Build_Widgets() {
     }
 
     // The caption-less focus keeper lies under the "&Close" button it overlaps.
-    if (QWidget* keeper = Widget_For("Command2"))
+    if (QWidget* keeper = Widget_For(App_Part::Key_Sink))
         if (QWidget* close = Widget_For("Knop_Sluiten")) keeper->stackUnder(close);
 
     menu_ = new QMenu(Text(m_->dummie01.Caption), this);
@@ -169,9 +169,13 @@ void Main_Window::Sync() {
     syncing_ = false;
 }
 
+QRect Main_Window::Face_Place(const Control& c) {
+    return QRect(Pixels(c.Left), Pixels(c.Top), Pixels(c.Width), Pixels(c.Height));
+}
+
 QRect Main_Window::Place(const Control& c) const {
-    return QRect(Pixels(c.Left) * zoom_, Pixels(c.Top) * zoom_, Pixels(c.Width) * zoom_,
-                 Pixels(c.Height) * zoom_);
+    const QRect p = Face_Place(c);
+    return QRect(p.x() * zoom_, p.y() * zoom_, p.width() * zoom_, p.height() * zoom_);
 }
 
 void Main_Window::Fit_Captions() {

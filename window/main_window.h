@@ -45,15 +45,7 @@ struct Window_Options {
     std::unique_ptr<Sound_Output> Sound;
 };
 
-class Main_Window : public QWidget,
-                    public role::Screen,
-                    public role::Pacing,
-                    public role::Speaker,
-                    public role::Dialogs,
-                    public role::Keyboard,
-                    public role::Clock,
-                    public role::Reports,
-                    public role::Files {
+class Main_Window : public QWidget, public role::All_Roles {
 public:
     static constexpr int kTwips_Per_Pixel = 15;
     // The face's own size and caption font, at zoom 1.
@@ -70,6 +62,8 @@ public:
     Hoofdvenster& Machine() { return *m_; }
     bool Ended() const { return ended_; }
     int Exit_Status() const { return status_; }
+    // Where a control of the window lies on the face at its own size, in pixels.
+    static QRect Face_Place(const Control& c);
     // The widget showing a control on the window, or nullptr.
     QWidget* Widget_For(const std::string& name) const;
     Screen_Widget* Screen() const { return screen_; }

@@ -41,7 +41,6 @@ public:
     // Follow what the machine reports: the row being paid is marked on the card at
     // once, and unmarked when its count-up is over.
     void Follow(const Game_Event& e);
-    const Row_Mark& Mark() const { return mark_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

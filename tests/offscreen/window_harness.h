@@ -106,10 +106,4 @@ struct Window_Under_Test {
     }
 };
 
-// A control's place on the window in pixels.
-inline QRect Pixel_Place(const Control& c) {
-    auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
-    return QRect(px(c.Left), px(c.Top), px(c.Width), px(c.Height));
-}
-
 }  // namespace plonk::test

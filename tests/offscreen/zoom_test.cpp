@@ -28,7 +28,7 @@ TEST(Zoom, EveryControlLiesAndIsFoundAtItsEnlargedPlace) {
                 EXPECT_EQ(screen->Control_At(in_block), hit) << hit->Name;
         for (const Control* c : t.M().All_Controls())
             if (QWidget* w = t.W->Widget_For(c->Name)) {
-                const QRect p = Pixel_Place(*c);
+                const QRect p = Main_Window::Face_Place(*c);
                 EXPECT_EQ(w->geometry(), QRect(p.topLeft() * zoom, p.size() * zoom)) << c->Name;
             }
     }
