@@ -34,15 +34,27 @@ void Shoot_10000_Balls(benchmark::State& state) {
 }
 BENCHMARK(Shoot_10000_Balls)->Unit(benchmark::kMillisecond);
 
-// The same kind of shots taken from a table of flights already flown: one round of
-// 10,000 shots fills it, the rounds timed take every flight from it.
+// Flying every flight of the board once, on one thread, to make the complete table.
+void Make_The_Whole_Table(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    for (auto _ : state) {
+        const auto table = plonk::Flight_Table::Make(m, 1);
+        state.counters["flights"] = static_cast<double>(table->Flights());
+        state.counters["MiB"] = static_cast<double>(table->Bytes()) / (1 << 20);
+    }
+}
+BENCHMARK(Make_The_Whole_Table)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same kind of shots taken from the complete table of flights.
 void Take_10000_Balls_From_The_Table(benchmark::State& state) {
     plonk::Headless_Toolkit tk;
     tk.Log_Limit = 0;
     plonk::Hoofdvenster m(tk, Settings_File());
     plonk::Load_Board(m);
-    plonk::Flight_Table table(m);
-    tk.Flights = &table;
+    const auto table = plonk::Flight_Table::Make(m, 2);
+    tk.Flights = table.get();
     auto round = [&m] {
         m.Rng.Fix_Seed(1);
         for (int b = 0; b < 10000; ++b) {
@@ -52,7 +64,6 @@ void Take_10000_Balls_From_The_Table(benchmark::State& state) {
             benchmark::DoNotOptimize(plonk::Fly_Shot(m, f));
         }
     };
-    round();
     for (auto _ : state) round();
     state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
 }
