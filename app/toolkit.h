@@ -31,6 +31,9 @@ public:
     // picture cannot be loaded.
     virtual std::string Picture_Problem(const std::string& path) = 0;
     bool Can_Load_Picture(const std::string& path) { return Picture_Problem(path).empty(); }
+    // Whether pictures are looked at at all: a front end that shows none answers no,
+    // and every picture then counts as loadable without being asked about.
+    virtual bool Checks_Pictures() { return true; }
     static constexpr const char* Picture_Missing = "File not found";
 };
 

@@ -113,8 +113,13 @@ Cell_List::Cell_List(uint64_t cells) {
 
 Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos) {
     Zone_Reaches r;
-    for (int z = 0; z < Zone_Count; ++z)
-        for (const Zone_Row& row : Zone_Rows[z]) r.Of[z].Add(cells.Unlit(row.Cells, pos), row.Length);
+    for (const Group& gr : Groups().Groups)
+        for (const Row_Cells& row : gr.Rows) {
+            uint32_t unlit = 0;
+            for (int i = 0; i < row.Length; ++i)
+                unlit |= cells.Of[row.Line[i]][pos[row.Line[i]]][row.Column[i]];
+            r.Of[static_cast<size_t>(row.Zone)].Add(unlit, row.Length);
+        }
     return r;
 }
 

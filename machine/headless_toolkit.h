@@ -41,6 +41,7 @@ public:
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
     std::string Picture_Problem(const std::string& path) override;
+    bool Checks_Pictures() override { return Check_Pictures; }
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
