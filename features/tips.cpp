@@ -40,10 +40,13 @@ Trial_Rules Read_Rules(const Features_Part& h, Tip_Values& values) {
             const card::Paid_Marks marks = Marks_Now(h, k);
             const uint64_t pattern = Pattern_Now(h, k);
             t.Rows[t.Row_Count++] = {k.Kind, k.Zone, marks, pattern != 0, card::Cell_List(pattern)};
-            for (int count = 3; count <= 5; ++count) {
+            // Before a game the levels are 0, where the odds table has nothing: no row
+            // is lit then that could pay.
+            const Integer level = h.*k.Level;
+            for (int count = 3; count <= 5 && level >= 1 && level <= 9; ++count) {
                 bool got3 = marks.Got3, got4 = marks.Got4, got5 = marks.Got5;
                 values.Set_Amount(k.Kind, count,
-                                  Increment_Points(h, h.*k.Level, To_Integer(count), got3, got4, got5));
+                                  Increment_Points(h, level, To_Integer(count), got3, got4, got5));
             }
         }
         // An open card bonus is worth its counter, held within 16 bits.

@@ -1,17 +1,11 @@
 #include "playfield/flight_table.h"
 
 #include "app/file_read.h"
+#include "playfield/shot_odds.h"
 
 namespace plonk {
 
 namespace {
-
-// The taken holes of the machine: bit n when hole n holds a ball.
-uint32_t Taken_Holes(const Playfield_Part& m) {
-    uint32_t taken = 0;
-    for (int n = 1; n <= board::Hole_Count; ++n) taken |= static_cast<uint32_t>(m.Hole_State(n) != 0) << n;
-    return taken;
-}
 
 // The start of the ball that Start_Ball has put on the lane, or -1 when it stands
 // where no shot puts it.

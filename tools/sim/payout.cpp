@@ -126,8 +126,12 @@ std::string Policy_Text(const Payout_Options& o) {
                         : o.Extra == Extra_Policy::Always
                             ? "always"
                             : "up to " + std::to_string(o.Extra_Tries) + " tries";
+    // A start speed other than a random one is told.
+    const std::string speed = o.Speed == 0  ? ""
+                              : o.Speed < 0 ? ", start speed best"
+                                            : ", start speed " + std::to_string(o.Speed);
     return "invest " + std::to_string(o.Invest) + ", extra balls " + extra + ", lines " +
-           lines[static_cast<int>(o.Lines)];
+           lines[static_cast<int>(o.Lines)] + speed;
 }
 
 // A fresh temporary folder, removed with the object; its path empty, with the
