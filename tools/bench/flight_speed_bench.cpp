@@ -1,5 +1,6 @@
 // plonk-bench-flight: the speed of the ball's flight without waits.
-//   plonk-bench-flight [benchmark options]   flight steps per second over 10,000 balls
+//   plonk-bench-flight [benchmark options]   flight steps per second over 10,000 balls, the
+//                                            whole flight table made, the odds of a ball
 //   plonk-bench-flight holes [N] [SEED]      where N balls end, as a table
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "features/next_ball.h"
 #include "machine/headless_toolkit.h"
 #include "machine/hoofdvenster.h"
 #include "playfield/flight_table.h"
@@ -68,6 +70,23 @@ void Take_10000_Balls_From_The_Table(benchmark::State& state) {
     state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(Take_10000_Balls_From_The_Table)->Unit(benchmark::kMillisecond);
+
+// The odds of the next ball at all 63 start speeds with what each is worth, after a
+// ball of a game under way: the chances from the table, the tips' hole scores.
+void Odds_Of_Every_Start_Speed(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    tk.Log_Limit = 0;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    const auto table = plonk::Flight_Table::Make(m, 2);
+    m.Yellow_Level = m.Red_Level = m.White_Level = m.Green_Level = 9;
+    m.Line_Level = 10;
+    m.Fifth_Ball = true;
+    for (int hole : {3, 9, 14, 20}) m.Hole_State(hole) = 1;
+    m.Balls_Played = 4;
+    for (auto _ : state) benchmark::DoNotOptimize(plonk::Next_Ball_Advice(m, *table).Best_Speed);
+}
+BENCHMARK(Odds_Of_Every_Start_Speed)->Unit(benchmark::kMicrosecond);
 
 int Holes(long balls, uint64_t seed) {
     plonk::Headless_Toolkit tk;
