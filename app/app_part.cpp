@@ -51,6 +51,10 @@ void App_Part::Load_Picture(Control& c, const std::string& file_name) {
     const bool same = c.Picture.size() == folder + file_name.size() &&
                       Same_Characters(c.Picture.data() + folder, file_name.data(), file_name.size()) &&
                       Same_Characters(c.Picture.data(), App_Folder.data(), folder);
+    if (same && !Tk.Screen.Checks_Pictures()) {
+        c.Lines.clear();
+        return;
+    }
     if (!same) picture_path_.assign(App_Folder).append(file_name);
     const std::string& path = same ? c.Picture : picture_path_;
     const std::string problem = Tk.Screen.Picture_Problem(path);

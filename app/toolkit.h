@@ -31,6 +31,9 @@ public:
     // picture cannot be loaded.
     virtual std::string Picture_Problem(const std::string& path) = 0;
     bool Can_Load_Picture(const std::string& path) { return Picture_Problem(path).empty(); }
+    // Whether pictures are looked at at all: a front end that shows none answers no,
+    // and every picture then counts as loadable without being asked about.
+    virtual bool Checks_Pictures() { return true; }
     static constexpr const char* Picture_Missing = "File not found";
 };
 
@@ -43,11 +46,17 @@ public:
     // The ball's step wait: show the ball where it now stands, then wait `rounds`
     // rounds of `iterations` counting steps (no wait when either is 0 or less).
     virtual void Flight_Step(int rounds, long iterations) = 0;
-    // A table of flights already flown, offered by a front end that needs to see no
-    // single flight step and never holds the space bar down during a flight: the
-    // machine then takes a flight from it, with its sounds, and shows no step. None
-    // (the default): every step is shown and waited for, and the space bar read.
-    virtual Flight_Table* Known_Flights() { return nullptr; }
+    // Whether the player is shown each counted step of the machine: a win counted
+    // onto the counters point by point, each point drawn and heard. A front end
+    // that shows nothing between its requests says no, and the machine then counts
+    // a win in one step: the same sounds, in the same number, the same counters and
+    // the same reports, with one redraw.
+    virtual bool Shows_Steps() { return true; }
+    // The table of every flight, offered by a front end that needs to see no single
+    // flight step and never holds the space bar down during a flight: the machine
+    // then takes a flight from it, with its sounds, and shows no step. None (the
+    // default): every step is shown and waited for, and the space bar read.
+    virtual const Flight_Table* Known_Flights() { return nullptr; }
 };
 
 // The sound output: readiness, loading a wave file (a negative handle when it

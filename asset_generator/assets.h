@@ -4,6 +4,7 @@
 #include <string>
 
 #include "asset_generator/canvas.h"
+#include "playfield/playfield_part.h"
 
 namespace plonk::assets {
 
@@ -13,6 +14,10 @@ void Draw_Playfield_Half(Canvas& scherm);
 
 // Writes the zone map "Veld.bmp" to `path`; false when it cannot be written.
 bool Write_Zone_Map(const std::string& path);
+
+// Writes the table of every flight without the space bar on the board the zone map
+// draws (Flights.bin), using `machine` to fly them; false when it cannot be written.
+bool Write_Flight_Table(const std::string& folder, Playfield_Part& machine);
 
 // Writes the twelve wave files into `folder`; false when one cannot be written.
 bool Write_Sounds(const std::string& folder);

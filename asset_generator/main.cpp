@@ -1,4 +1,5 @@
-// plonk-assets FOLDER: writes every picture, sound and the zone map into FOLDER.
+// plonk-assets FOLDER: writes every picture, sound, the zone map and the flight
+// table into FOLDER.
 // Exits with status 1 when any file cannot be written.
 #include <cstdio>
 #include <filesystem>
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     ok &= Write_Button_Faces(folder);
     ok &= Write_Indicator_Pictures(folder);
     ok &= Write_Icons(folder);
+    ok &= Write_Flight_Table(folder, machine);
     if (!ok) std::fprintf(stderr, "plonk-assets: not every file could be written into %s\n", folder.c_str());
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "features/tip_scoring.h"
 
 #include <algorithm>
+#include <bit>
 #include <span>
 
 namespace plonk {
@@ -13,6 +14,13 @@ Integer Sum_Of_Kinds(const Tip_Values& values, int hole, int code) {
     Integer s = 0;
     for (const Win_Kind_Rule& k : Win_Kinds) s = Add16(s, values(hole, code, k.Kind));
     return s;
+}
+
+// How many holes a mask holds, without a call into the compiler's library.
+int Holes_In(uint32_t holes) {
+    holes = holes - ((holes >> 1) & 0x55555555u);
+    holes = (holes & 0x33333333u) + ((holes >> 2) & 0x33333333u);
+    return static_cast<int>((((holes + (holes >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
 }
 
 // Rank the holes: a strictly higher score pushes the lower places down, so on equal
@@ -54,8 +62,10 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         long best_total = 0;
         for (int c : valued_codes) {
             long total = 0;
-            for (int hole = 1; hole <= 25; ++hole)
-                for (const Win_Kind_Rule& k : Win_Kinds) total += values(hole, c, k.Kind);
+            for (const Win_Kind_Rule& k : Win_Kinds)
+                for (int count = 3; count <= 5; ++count)
+                    if (const uint32_t holes = values.Holes(c, k.Kind, count))
+                        total += long{values.Amount(k.Kind, count)} * Holes_In(holes);
             if (total > best_total) {
                 best_total = total;
                 last = c;
@@ -65,14 +75,24 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         r.Set_Lines = true;
         for (int hole = 1; hole <= 25; ++hole) r.Hole_Score[hole] = Sum_Of_Kinds(values, hole, last);
     } else if (n > 1) {
-        // 3. Earlier balls: each kind counts at its own best setting.
+        // 3. Earlier balls: each kind counts at its own best setting, the best of the
+        //    amounts a hole's ball makes at any setting (nothing counts as 0).
+        std::array<std::array<Integer, Win_Kind_Count>, 26> best{};
+        for (const Win_Kind_Rule& k : Win_Kinds) {
+            const size_t kind = static_cast<size_t>(k.Kind) - 1;
+            for (int count = 3; count <= 5; ++count) {
+                uint32_t anywhere = 0;
+                for (int c : valued_codes) anywhere |= values.Holes(c, k.Kind, count);
+                const Integer amount = values.Amount(k.Kind, count);
+                for (; anywhere != 0; anywhere &= anywhere - 1) {
+                    Integer& b = best[static_cast<size_t>(std::countr_zero(anywhere))][kind];
+                    b = std::max(b, amount);
+                }
+            }
+        }
         for (int hole = 1; hole <= 25; ++hole) {
             Integer score = 0;
-            for (const Win_Kind_Rule& k : Win_Kinds) {
-                Integer best = 0;
-                for (int c : valued_codes) best = std::max(best, values(hole, c, k.Kind));
-                score = Add16(score, best);
-            }
+            for (const Integer b : best[static_cast<size_t>(hole)]) score = Add16(score, b);
             r.Hole_Score[hole] = score;
         }
     } else {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "features/zones.h"
@@ -11,34 +12,52 @@ namespace plonk {
 
 constexpr int Line_Set_Codes = 243;
 
-// value(hole, code, kind): the points that a ball in the hole would pay in that kind
-// with the lines at that line-set code; 0 when nothing. Only the codes that were
-// given a value take room, so a search over one setting stays small.
+// What a trial ball pays in each kind at each line-set code. In a kind a ball pays
+// one of three amounts (a row of 3, 4 or 5 by the increment rule; a card bonus its
+// counter, as a "5"), the same at every code; at each code the table holds, per kind
+// and amount, the holes whose ball would pay it (a hole in at most one of them).
+// value(hole, code, kind) is then the amount of the hole's set, or 0.
 class Tip_Values {
 public:
     Tip_Values() { slot_.fill(-1); }
-    Integer& operator()(int hole, int code, Win_Kind kind) {
+    // The amount a ball pays in `kind` when it makes `count` (3, 4 or 5).
+    void Set_Amount(Win_Kind kind, int count, Integer points) { amount_[Kind(kind)][Count(count)] = points; }
+    Integer Amount(Win_Kind kind, int count) const { return amount_[Kind(kind)][Count(count)]; }
+    // At `code`, per kind and count (index count - 3), the holes whose ball makes it.
+    using By_Count = std::array<uint32_t, 3>;
+    std::array<By_Count, Win_Kind_Count>& At(int code) {
         if (slot_[Code(code)] < 0) {
-            slot_[Code(code)] = static_cast<int16_t>(v_.size() / Slot_Size);
-            v_.resize(v_.size() + Slot_Size, 0);
+            if (codes_.empty()) codes_.reserve(Line_Set_Codes);
+            slot_[Code(code)] = static_cast<int16_t>(codes_.size());
+            codes_.emplace_back();
         }
-        return v_[Index(hole, code, kind)];
+        return codes_[static_cast<size_t>(slot_[Code(code)])];
+    }
+    // At `code`, a ball in each of `holes` makes `count` in `kind`.
+    void Pay(int code, Win_Kind kind, int count, uint32_t holes) {
+        if (holes != 0) At(code)[Kind(kind)][Count(count)] |= holes;
+    }
+    // The holes whose ball makes `count` in `kind` at `code`.
+    uint32_t Holes(int code, Win_Kind kind, int count) const {
+        return slot_[Code(code)] < 0
+                   ? 0u
+                   : codes_[static_cast<size_t>(slot_[Code(code)])][Kind(kind)][Count(count)];
     }
     Integer operator()(int hole, int code, Win_Kind kind) const {
-        return slot_[Code(code)] < 0 ? Integer{0} : v_[Index(hole, code, kind)];
+        for (int count = 5; count >= 3; --count)
+            if (Holes(code, kind, count) >> hole & 1u) return Amount(kind, count);
+        return 0;
     }
-    // Whether any value of the code was given: every value of another code is 0.
+    // Whether any hole may pay anything at the code.
     bool Has(int code) const { return slot_[Code(code)] >= 0; }
+    static size_t Kind(Win_Kind kind) { return static_cast<size_t>(kind) - 1; }
 
 private:
-    static constexpr size_t Slot_Size = 26 * 8;
     static size_t Code(int code) { return static_cast<size_t>(code); }
-    size_t Index(int hole, int code, Win_Kind kind) const {
-        return static_cast<size_t>(slot_[Code(code)]) * Slot_Size + static_cast<size_t>(hole) * 8 +
-               static_cast<size_t>(kind);
-    }
+    static size_t Count(int count) { return static_cast<size_t>(count - 3); }
     std::array<int16_t, Line_Set_Codes> slot_;
-    std::vector<Integer> v_;
+    std::vector<std::array<By_Count, Win_Kind_Count>> codes_;
+    std::array<std::array<Integer, 3>, Win_Kind_Count> amount_{};
 };
 
 struct Tip_Place {
@@ -52,6 +71,12 @@ struct Tip_Result {
     Integer Line_Set = -1;
     bool Set_Lines = false;  // "Set Lines" is offered
 };
+
+// The tips for the record as it stands: every setting the lines may take for the
+// coming ball tried with a trial ball in every free hole, the holes scored and
+// ranked. Nothing in the record or the controls changes, and whether the tips are
+// shown does not matter.
+Tip_Result Calculate_Tips(const Features_Part& h);
 
 // Score the holes from the values of the tried codes and rank them. `last_ball`: the
 // coming ball is the last one before the lines freeze.

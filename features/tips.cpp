@@ -1,11 +1,12 @@
-// Tips: the best holes and the best line setting. Every trial works on bit masks of
-// the card, so the search writes nothing into the record and touches no control.
+// Tips: the best holes and the best line setting. Every trial works on hole masks of
+// the card's cells, so the search writes nothing into the record and touches no
+// control.
 #include <algorithm>
 #include <array>
 
 #include "card/card_masks.h"
 #include "card/lines.h"
-#include "card/zone_rows.h"
+#include "card/setting_reach.h"
 #include "features/tip_scoring.h"
 
 namespace plonk {
@@ -13,20 +14,19 @@ namespace plonk {
 namespace {
 
 // What the trials need of the record, read once: for each row kind in force its
-// zone, level, marks and pattern; and for each card bonus whether it is open, its
-// cells and its points.
+// zone, marks and pattern; for each open card bonus its cells. What a ball pays in
+// each kind, by the length of the row it makes, goes into the values.
 struct Trial_Rules {
     struct Row {
         Win_Kind Kind;
         card::Zone Zone;
-        Integer Level;
         card::Paid_Marks Marks;
-        uint64_t Pattern;
+        bool Has_Pattern;
+        card::Cell_List Pattern;
     };
     struct Bonus {
         Win_Kind Kind;
-        uint64_t Cells;
-        Integer Points;
+        card::Cell_List Cells;
     };
     std::array<Row, Win_Kind_Count> Rows{};
     int Row_Count = 0;
@@ -34,55 +34,87 @@ struct Trial_Rules {
     int Bonus_Count = 0;
 };
 
-Trial_Rules Read_Rules(const Features_Part& h) {
+Trial_Rules Read_Rules(const Features_Part& h, Tip_Values& values) {
     Trial_Rules t;
     for (const Win_Kind_Rule& k : Win_Kinds) {
         if (k.Is_Row() && In_Force(h, k)) {
-            t.Rows[t.Row_Count++] = {k.Kind, k.Zone, h.*k.Level, Marks_Now(h, k), Pattern_Now(h, k)};
+            const card::Paid_Marks marks = Marks_Now(h, k);
+            const uint64_t pattern = Pattern_Now(h, k);
+            t.Rows[t.Row_Count++] = {k.Kind, k.Zone, marks, pattern != 0, card::Cell_List(pattern)};
+            // Before a game the levels are 0, where the odds table has nothing: no row
+            // is lit then that could pay.
+            const Integer level = h.*k.Level;
+            for (int count = 3; count <= 5 && level >= 1 && level <= 9; ++count) {
+                bool got3 = marks.Got3, got4 = marks.Got4, got5 = marks.Got5;
+                values.Set_Amount(k.Kind, count,
+                                  Increment_Points(h, level, To_Integer(count), got3, got4, got5));
+            }
         }
         // An open card bonus is worth its counter, held within 16 bits.
-        if (!k.Is_Row() && Bonus_Open(h, k.Kind))
-            t.Bonuses[t.Bonus_Count++] = {k.Kind, k.Pattern, Saturate16(h.*k.Counter)};
+        if (!k.Is_Row() && Bonus_Open(h, k.Kind)) {
+            t.Bonuses[t.Bonus_Count++] = {k.Kind, card::Cell_List(k.Pattern)};
+            values.Set_Amount(k.Kind, 5, Saturate16(h.*k.Counter));
+        }
     }
     return t;
 }
 
-// The trials of one setting: with the lit cells `lit`, a trial ball in every unlit
-// hole, what each kind would pay, the paid marks as they were before the trial.
-void Trials(const Features_Part& h, const Trial_Rules& t, const card::Line_Positions& pos, uint64_t lit,
-            Tip_Values& values, int code) {
-    // 1. What one more ball could complete in each kind's zone and pattern.
-    const card::Cell_Holes shown = card::Holes_Shown(pos);
-    std::array<card::Row_Reach, card::Zone_Count> zones;
-    std::array<bool, card::Zone_Count> zone_done{};
-    std::array<card::Row_Reach, Win_Kind_Count> patterns{};
+// The trials of one setting: a trial ball in every free hole, what each kind would
+// pay by the longest row it makes not paid yet (the paid marks as they were before
+// the trial), and the card bonuses it would complete.
+void Trials(const Trial_Rules& t, const card::Cell_Masks& cells, const card::Zone_Reaches& zones,
+            const card::Line_Positions& pos, uint32_t free, Tip_Values& values, int code) {
+    auto& paid = values.At(code);
     for (int i = 0; i < t.Row_Count; ++i) {
-        const Trial_Rules::Row& r = t.Rows[i];
-        const int z = static_cast<int>(r.Zone);
-        if (!zone_done[z]) zones[z] = card::Zone_Reach(r.Zone, lit, shown), zone_done[z] = true;
-        if (r.Pattern != 0) patterns[i].Add(lit, shown, r.Pattern, 5);
+        const Trial_Rules::Row& row = t.Rows[i];
+        // A paid five pays nothing more; a paid four only a five; a paid three no three.
+        if (row.Marks.Got5) continue;
+        card::Hole_Reach r = zones.Of[static_cast<size_t>(row.Zone)];
+        if (row.Has_Pattern) r.Add(row.Pattern.Unlit(cells, pos), 5);
+        const std::array<uint32_t, 3> makes = r.Exactly(free);
+        auto& kind = paid[Tip_Values::Kind(row.Kind)];
+        kind[2] |= makes[2];
+        if (!row.Marks.Got4) kind[1] |= makes[1];
+        if (!row.Marks.Got4 && !row.Marks.Got3) kind[0] |= makes[0];
     }
-    // 2. Each trial ball.
-    for (int hole = 1; hole <= 25; ++hole) {
-        if (h.Hole_State(hole) != 0) continue;
-        for (int i = 0; i < t.Row_Count; ++i) {
-            const Trial_Rules::Row& r = t.Rows[i];
-            const int longest =
-                std::max(zones[static_cast<int>(r.Zone)].Longest_With(hole), patterns[i].Longest_With(hole));
-            const int count = card::Zone_Answer(longest, r.Marks);
-            if (count == 0) continue;
-            bool got3 = r.Marks.Got3, got4 = r.Marks.Got4, got5 = r.Marks.Got5;
-            values(hole, code, r.Kind) = Increment_Points(h, r.Level, To_Integer(count), got3, got4, got5);
-        }
-        const uint64_t trial_lit = lit | card::Hole_Cells(hole, pos);
-        for (int i = 0; i < t.Bonus_Count; ++i) {
-            const Trial_Rules::Bonus& b = t.Bonuses[i];
-            if ((trial_lit & b.Cells) == b.Cells) values(hole, code, b.Kind) = b.Points;
-        }
+    for (int i = 0; i < t.Bonus_Count; ++i) {
+        const uint32_t unlit = t.Bonuses[i].Cells.Unlit(cells, pos);
+        // Complete already: every free hole; else the one hole that completes it.
+        const uint32_t makes = unlit == 0 ? free : (unlit & (unlit - 1)) == 0 ? unlit & free : 0u;
+        paid[Tip_Values::Kind(t.Bonuses[i].Kind)][2] |= makes;
     }
 }
 
 }  // namespace
+
+Tip_Result Calculate_Tips(const Features_Part& h) {
+    // 3..4. An empty table; the settings to try, as the automatic scan tries them.
+    Tip_Values values;
+    std::array<bool, Line_Set_Codes> tried{};
+    const Trial_Rules rules = Read_Rules(h, values);
+    const Line_Ranges r = Search_Ranges(h);
+    uint32_t free = 0;
+    for (int hole = 1; hole <= 25; ++hole) free |= static_cast<uint32_t>(h.Hole_State(hole) == 0) << hole;
+    const card::Cell_Masks cells(card::Hole_Bits(h));
+    // 5. Every setting, line A outermost and line E innermost, and in each a trial
+    //    ball in every free hole. Over many settings every zone's rows are answered
+    //    once per setting of the lines they cross.
+    if (r.Settings() <= Line_Set_Codes / 27) {
+        For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
+            tried[code] = true;
+            Trials(rules, cells, card::Zone_Reach_At(cells, pos), pos, free, values, code);
+        });
+    } else {
+        const card::Zone_Reach_Table table(cells);
+        For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
+            tried[code] = true;
+            Trials(rules, cells, table.At(code), pos, free, values, code);
+        });
+    }
+    // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
+    //       best setting.
+    return Score_Tips(values, tried, card::Last_Ball_Before_Freeze(h));
+}
 
 void Features_Part::Set_Tip() {
     // 1. Tips off, or no ball left: no markers and nothing to set the lines to.
@@ -94,21 +126,8 @@ void Features_Part::Set_Tip() {
     // 2. "One moment please ..."
     Calc_Tip.Visible = true;
     Refresh();
-    // 3..4. An empty table; the settings to try, as the automatic scan tries them.
-    Tip_Values values;
-    std::array<bool, Line_Set_Codes> tried{};
-    const Trial_Rules rules = Read_Rules(*this);
-    const Line_Ranges r = Search_Ranges(*this);
-    // 5. Every setting, line A outermost and line E innermost, and in each a trial
-    //    ball in every unlit hole.
-    const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
-    For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
-        tried[code] = true;
-        Trials(*this, rules, pos, card::Lit_Cells(rings, pos), values, code);
-    });
-    // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
-    //       best setting is offered.
-    const Tip_Result result = Score_Tips(values, tried, card::Last_Ball_Before_Freeze(*this));
+    // 3..8. The best holes and setting.
+    const Tip_Result result = Calculate_Tips(*this);
     Tip_Line_Set = result.Line_Set;
     Command1.Enabled = result.Set_Lines;
     // 9. The markers over the best three holes that score.

@@ -28,10 +28,13 @@ public:
     void Message(const std::string& text, const std::string& title) override;
     bool Space_Down() override { return Space; }
     // The table of flights, while the space bar stays up.
-    Flight_Table* Known_Flights() override { return Space || space_at_random_ ? nullptr : Flights; }
+    // Steps are shown only to a log or a trace, which then sees every one of them.
+    bool Shows_Steps() override { return Noting(); }
+    const Flight_Table* Known_Flights() override { return Space || space_at_random_ ? nullptr : Flights; }
     std::string Time_Text() override;
     uint64_t Clock_Seed() override;
     std::string Picture_Problem(const std::string& path) override;
+    bool Checks_Pictures() override { return Check_Pictures; }
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override { return Folder; }
     void End(int status) override;
@@ -40,11 +43,11 @@ public:
     // Scripted answers and settings.
     bool Sound_Available = true;
     bool Space = false;
-    std::deque<Answer> Answers;       // answers of the next message boxes; Yes when empty
-    std::string Clock;                // the time text; the real time when empty
-    std::string Folder;               // the program folder; this executable's when not set
-    bool Check_Pictures = true;       // when false every picture counts as loadable, unread
-    Flight_Table* Flights = nullptr;  // flights already flown, to take rather than step through
+    std::deque<Answer> Answers;             // answers of the next message boxes; Yes when empty
+    std::string Clock;                      // the time text; the real time when empty
+    std::string Folder;                     // the program folder; this executable's when not set
+    bool Check_Pictures = true;             // when false every picture counts as loadable, unread
+    const Flight_Table* Flights = nullptr;  // every flight, to take rather than step through
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
     // It holds at most `Log_Limit` entries: when full, the older half is dropped, so a

@@ -134,7 +134,10 @@ Zone_Result Hole_Zone(Playfield_Part& m, Flight& f, int x, int y) {
     if (n < 1 || n > board::Hole_Count) return Zone_Result::Fault;
     // 3. On the centre pixel the ball drops in.
     if (f.H == board::Hole_Centre && f.V == board::Hole_Centre) return Zone_Result::Ended;
-    f.Holes_Asked |= uint32_t{1} << n;
+    if (!(f.Holes_Asked >> n & 1)) {
+        f.Holes_Asked |= uint32_t{1} << n;
+        f.Ask_Order[f.Asks++] = static_cast<uint8_t>(n);
+    }
     if (m.Hole_State(n) == 0) {
         // 4. A free hole draws the ball to its centre.
         m.Ball_VX = Steer(f.H);

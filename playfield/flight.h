@@ -2,6 +2,9 @@
 // Knop_Bal_Click shoots the ball, runs it with Fly_Shot until it ends, then books it.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "playfield/board_layout.h"
 #include "playfield/playfield_part.h"
 
@@ -13,20 +16,22 @@ struct Flight {
     bool Lane_End_Passed = false;  // launch: the ball has been reversed at the lane end
     Integer Friction_Countdown = 250;
     Integer Gravity_Countdown = 25;
-    Integer Kick = 0;                    // rebound boost, 0..12
-    Integer Kick_Ticks = 0;              // steps since the kick started
-    Integer Latch = 0;                   // contact already handled: 0 none, 1 pin, 4 spring, 5 wall
-    long L = 0;                          // iterations of the wait after this step
-    Integer H = 0, V = 0;                // last hole-zone, drain, pin or spring offsets
-    double Hole = 0;                     // last hole number
-    Integer N = 0;                       // last surface angle
-    long Steps = 0;                      // steps run so far
-    int Mark_X = -1000, Mark_Y = -1000;  // field: the pixel where the ball last made progress,
-    long Mark_Step = 0;                  // and the step when it did
-    long Next_Look = 0;                  // field: the step when progress is looked at next
-    long Longest_Stall = 0;              // field: the most steps it went without progress
-    uint32_t Holes_Asked = 0;            // field: bit n when the ball met hole n's capture
-                                         // area and so asked whether the hole is taken
+    Integer Kick = 0;                     // rebound boost, 0..12
+    Integer Kick_Ticks = 0;               // steps since the kick started
+    Integer Latch = 0;                    // contact already handled: 0 none, 1 pin, 4 spring, 5 wall
+    long L = 0;                           // iterations of the wait after this step
+    Integer H = 0, V = 0;                 // last hole-zone, drain, pin or spring offsets
+    double Hole = 0;                      // last hole number
+    Integer N = 0;                        // last surface angle
+    long Steps = 0;                       // steps run so far
+    int Mark_X = -1000, Mark_Y = -1000;   // field: the pixel where the ball last made progress,
+    long Mark_Step = 0;                   // and the step when it did
+    long Next_Look = 0;                   // field: the step when progress is looked at next
+    long Longest_Stall = 0;               // field: the most steps it went without progress
+    uint32_t Holes_Asked = 0;             // field: bit n when the ball met hole n's capture
+                                          // area and so asked whether the hole is taken
+    uint8_t Asks = 0;                     // field: the holes asked about, in the order
+    std::array<uint8_t, 25> Ask_Order{};  // they were first asked
 };
 
 // How a flight ended. Lost: the ball left the field, met a zone its phase does not

@@ -57,6 +57,12 @@ public:
 
 protected:
     using App_Part::App_Part;
+
+private:
+    // The count-up of a win: `steps` steps of `points`, each shown and heard, or
+    // all at once when the front end shows no steps (Pacing::Shows_Steps).
+    void Count_Up(long long points, long long steps, Integer MXBon);
+    void Count_Steps(long long points, long long steps, Integer MXBon);
 };
 
 }  // namespace plonk

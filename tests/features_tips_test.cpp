@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <random>
 #include <string>
 
@@ -28,13 +29,31 @@ std::array<bool, Line_Set_Codes> Tried(std::initializer_list<int> codes) {
     return t;
 }
 
-TEST(Tip_Scoring, EqualScoresKeepTheLowerHoleAhead) {
+// Values where a ball in `hole` at `code` pays `points` in `kind`: each (kind,
+// points) an amount of its own count.
+struct Paid {
+    int hole, code, kind, points;
+};
+Tip_Values Values_Of(std::initializer_list<Paid> paid) {
     Tip_Values v;
-    v(9, 121, Win_Kind::Yellow) = 32;
-    v(4, 121, Win_Kind::Red) = 32;
-    v(17, 121, Win_Kind::White) = 32;
-    v(20, 121, Win_Kind::Green) = 16;
-    v(2, 121, Win_Kind::Green) = 8;
+    std::map<std::pair<int, int>, int> count_of;  // (kind, points) -> count
+    std::map<int, int> counts_used;               // kind -> counts given out
+    for (const Paid& p : paid) {
+        const Win_Kind kind = Win_Kind(p.kind);
+        auto [at, is_new] = count_of.try_emplace({p.kind, p.points}, 0);
+        if (is_new) {
+            at->second = 3 + counts_used[p.kind]++;
+            v.Set_Amount(kind, at->second, To_Integer(p.points));
+        }
+        v.Pay(p.code, kind, at->second, card::Hole_Bit(p.hole));
+    }
+    return v;
+}
+
+TEST(Tip_Scoring, EqualScoresKeepTheLowerHoleAhead) {
+    const int Y = 1, R = 2, W = 3, G = 4;
+    const Tip_Values v =
+        Values_Of({{9, 121, Y, 32}, {4, 121, R, 32}, {17, 121, W, 32}, {20, 121, G, 16}, {2, 121, G, 8}});
     const Tip_Result r = Score_Tips(v, Tried({121}), false);
     EXPECT_EQ(r.Top[0].Hole, 4);
     EXPECT_EQ(r.Top[1].Hole, 9);
@@ -47,7 +66,7 @@ TEST(Tip_Scoring, EqualScoresKeepTheLowerHoleAhead) {
 TEST(Tip_Scoring, LastBallTakesTheSettingWithTheLargestTotal) {
     struct Row {
         const char* name;
-        std::vector<std::tuple<int, int, int, int>> values;  // hole, code, kind, points
+        std::initializer_list<Paid> values;
         int line_set;
         int top_hole;
         int top_score;
@@ -56,10 +75,10 @@ TEST(Tip_Scoring, LastBallTakesTheSettingWithTheLargestTotal) {
         {"lowest code among equals", {{3, 10, 1, 32}, {5, 20, 1, 32}}, 10, 3, 32},
         {"nothing pays", {}, -1, 0, 0},
         {"kinds add up at the chosen code", {{7, 30, 1, 8}, {7, 30, 6, 1000}, {7, 10, 2, 600}}, 30, 7, 1008},
+        {"every hole of an amount counts", {{3, 10, 1, 32}, {4, 20, 1, 20}, {5, 20, 1, 20}}, 20, 4, 20},
     };
     for (const Row& r : rows) {
-        Tip_Values v;
-        for (auto [hole, code, kind, points] : r.values) v(hole, code, Win_Kind(kind)) = To_Integer(points);
+        const Tip_Values v = Values_Of(r.values);
         const Tip_Result t = Score_Tips(v, Tried({10, 20, 30}), true);
         SCOPED_TRACE(r.name);
         EXPECT_TRUE(t.Set_Lines);
@@ -70,12 +89,8 @@ TEST(Tip_Scoring, LastBallTakesTheSettingWithTheLargestTotal) {
 }
 
 TEST(Tip_Scoring, EarlierBallsCountEachKindAtItsOwnBestSetting) {
-    Tip_Values v;
-    v(5, 10, Win_Kind::Yellow) = 32;
-    v(5, 20, Win_Kind::Yellow) = 16;
-    v(5, 20, Win_Kind::Red) = 64;
-    v(5, 99, Win_Kind::White) = 500;  // not a tried code
-    const Tip_Result r = Score_Tips(v, Tried({10, 20}), false);
+    const Tip_Values v = Values_Of({{5, 10, 1, 32}, {5, 20, 1, 16}, {5, 20, 2, 64}, {5, 99, 3, 500}});
+    const Tip_Result r = Score_Tips(v, Tried({10, 20}), false);  // 99 is not a tried code
     EXPECT_EQ(r.Top[0].Hole, 5);
     EXPECT_EQ(r.Top[0].Score, 96);
     EXPECT_FALSE(r.Set_Lines);
@@ -83,10 +98,7 @@ TEST(Tip_Scoring, EarlierBallsCountEachKindAtItsOwnBestSetting) {
 }
 
 TEST(Tip_Scoring, HoleScoresStayWithinSixteenBits) {
-    Tip_Values v;
-    v(1, 121, Win_Kind::Main_Bonus) = 32000;
-    v(1, 121, Win_Kind::Extra_Bonus) = 32000;
-    v(1, 121, Win_Kind::Yellow) = 900;
+    const Tip_Values v = Values_Of({{1, 121, 6, 32000}, {1, 121, 7, 32000}, {1, 121, 1, 900}});
     const Tip_Result r = Score_Tips(v, Tried({121}), false);
     EXPECT_EQ(r.Top[0].Score, 32767);
 }

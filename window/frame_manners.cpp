@@ -7,6 +7,7 @@
 
 #include "window/game_frame.h"
 #include "window/game_options.h"
+#include "window/screen_widget.h"
 #include "window/window_icon.h"
 #include "window/window_place.h"
 
@@ -38,12 +39,31 @@ void Add_Zoom(Game_Frame& frame, const Game_Options& options) {
     frame.Face().Set_Zoom(kept);
 }
 
+// View > Show Odds, off unless kept on: the chances of the next ball over the
+// playfield, and the best start speed in the status line after every ball.
+void Add_Show_Odds(Game_Frame& frame, const Game_Options& options) {
+    QAction* item = frame.View_Menu()->addAction("Show &Odds");
+    item->setObjectName("Menu_Show_Odds");
+    item->setCheckable(true);
+    const bool kept = options.Flag(option_key::Show_Odds).value_or(false);
+    item->setChecked(kept);
+    frame.Face().Screen()->Odds().Set_On(kept);
+    QObject::connect(item, &QAction::toggled, &frame, [&frame, options](bool on) {
+        frame.Face().Screen()->Odds().Set_On(on);
+        frame.Face().Screen()->update();
+        std::string error;
+        options.Put({{option_key::Show_Odds, Game_Options::Of(on)}}, &error);
+    });
+}
+
 }  // namespace
 
 void Add_Desktop_Manners(Game_Frame& frame, const std::string& settings_path) {
     const Game_Options options(settings_path);
     frame.setWindowIcon(Game_Icon(frame.Face().Program_Folder()));
     Add_Zoom(frame, options);
+    frame.View_Menu()->addSeparator();
+    Add_Show_Odds(frame, options);
     Restore_Place(frame, options);
     // The place is kept once the game has ended, however it ended (its close box,
     // its "&Close" button, its menu).

@@ -10,6 +10,7 @@
 #include "window/frame_manners.h"
 #include "window/help_menu.h"
 #include "window/remembered_choices.h"
+#include "window/screen_widget.h"
 #include "window/statistics_menu.h"
 
 namespace plonk {
@@ -68,8 +69,14 @@ void Game_Frame::Build_Menus() {
 QString Game_Frame::Status_Text() const { return status_->text(); }
 
 void Game_Frame::Show_Status(const Game_Event& e) {
-    const std::string text = status_words_.After(e);
+    std::string text = status_words_.After(e);
     if (text.empty()) return;
+    // With the odds shown, every ball ends with the advice for the next one.
+    Screen_Widget& screen = *face_->Screen();
+    if ((e.Kind == Game_Event_Kind::Ball_Landed || e.Kind == Game_Event_Kind::Ball_Drained) &&
+        screen.Odds().On())
+        if (const Next_Ball* n = screen.Odds().Advice(face_->Machine()))
+            text += ". " + Advice_Words(*n, face_->Machine().Start_Speed);
     status_->setText(QString::fromStdString(text));
     // Painted at once: the machine may be in the middle of a count-up or a flight.
     status_->repaint();

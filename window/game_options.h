@@ -20,6 +20,7 @@ inline constexpr char Section[] = "Options";
 inline constexpr char Show_Tips[] = "Show_Tips";
 inline constexpr char Automatic_Scan[] = "Automatic_Scan";
 inline constexpr char Zoom[] = "Zoom";
+inline constexpr char Show_Odds[] = "Show_Odds";
 inline constexpr char Window_X[] = "Window_X";
 inline constexpr char Window_Y[] = "Window_Y";
 inline constexpr char Screen[] = "Screen";

@@ -5,6 +5,7 @@
 
 #include "app/picture_names.h"
 #include "card/lamp_picture.h"
+#include "features/next_ball.h"
 #include "features/prices.h"
 #include "features/star_prize.h"
 #include "machine/hoofdvenster.h"
@@ -214,6 +215,18 @@ std::string Bonuses(const Hoofdvenster& m) {
            ". Each bonus pays once a game, and its counter then starts again.</p>";
 }
 
+// The heat map of Show Odds, in the words the core gives it.
+std::string Odds_Map() {
+    std::string text = "<h3>Where the next ball will go</h3>";
+    const std::string plain = Odds_Help_Text();
+    for (size_t at = 0, end; at < plain.size(); at = end + 1) {
+        end = plain.find('\n', at);
+        if (end == std::string::npos) end = plain.size();
+        if (end > at) text += "<p>" + Escape(plain.substr(at, end - at)) + "</p>";
+    }
+    return text;
+}
+
 }  // namespace
 
 Screen_Area Card_Area(const Hoofdvenster& m) {
@@ -234,7 +247,7 @@ std::string Help_Html(const Hoofdvenster& m) {
            "bottom "
            "is given back and does not count.</p>" +
            Counters(m) + Investing(m) + Feature_Draw(m) + Zones(m) + Lines(m) + Patterns(m) + Extra_Balls(m) +
-           Star_Game(m) + Bonuses(m) + help::Keys_Section(m) + "</body></html>";
+           Star_Game(m) + Bonuses(m) + Odds_Map() + help::Keys_Section(m) + "</body></html>";
 }
 
 }  // namespace plonk

@@ -95,6 +95,8 @@ QRegion Screen_Widget::Changed_Region() {
         }
     }
     shown_ = std::move(now);
+    // The odds follow the holes and the start speed at once.
+    if (odds_.Changed(m_)) changed += odds_.Region(m_).translated(kBorder, kBorder);
     return changed;
 }
 
@@ -144,6 +146,8 @@ void Screen_Widget::Paint_Face(QPainter& p, const QRegion& part) {
     // 3. The row being paid, over the card.
     p.translate(area.topLeft());
     mark_.Paint(p, m_);
+    // 4. The odds of the next ball, when shown.
+    odds_.Paint(p, m_);
 }
 
 void Screen_Widget::Follow(const Game_Event& e) {
@@ -192,7 +196,10 @@ bool Screen_Widget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QPoint at(help->pos().x() / zoom_, help->pos().y() / zoom_);
-        const Screen_Tip tip = Screen_Tip_At(children_, at.x() - kBorder, at.y() - kBorder);
+        Screen_Tip tip = Screen_Tip_At(children_, at.x() - kBorder, at.y() - kBorder);
+        // Over a hole with the odds shown, the hole's chance.
+        if (std::string odds = odds_.Tip_At(m_, at.x() - kBorder, at.y() - kBorder); !odds.empty())
+            tip = {odds, at.x() - kBorder, at.y() - kBorder, 1, 1};
         if (!tip.Text.empty()) {
             const QRect place =
                 Widget_Part(QRect(tip.Left + kBorder, tip.Top + kBorder, tip.Width, tip.Height), zoom_);

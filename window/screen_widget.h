@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "window/odds_overlay.h"
 #include "window/picture_cache.h"
 #include "window/row_mark.h"
 
@@ -41,6 +42,8 @@ public:
     // Follow what the machine reports: the row being paid is marked on the card at
     // once, and unmarked when its count-up is over.
     void Follow(const Game_Event& e);
+    // Show Odds, drawn over the screen.
+    Odds_Overlay& Odds() { return odds_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +74,7 @@ private:
     std::map<std::string, std::vector<const Control*>> labels_;  // a panel's labels
     std::vector<Shown> shown_;                                   // self first, then children_
     Row_Mark mark_;
+    Odds_Overlay odds_;
     int zoom_ = 1;
     QImage face_;  // the screen at its own size
 };

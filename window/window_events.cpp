@@ -56,7 +56,8 @@ void Main_Window::Stop_On_Failure(const std::string& event, const std::string& w
 }
 
 bool Main_Window::Run_Event(const std::string& control, Event_Kind kind, Event_Args& args) {
-    return Run(Event_Procedure(Window_Event{control.c_str(), kind}), [&] { Fire(*m_, control, kind, args); });
+    return Run(Event_Procedure(Window_Event{control.c_str(), kind, nullptr}),
+               [&] { Fire(*m_, control, kind, args); });
 }
 
 bool Main_Window::Run_Event(const std::string& control, Event_Kind kind) {

@@ -1,5 +1,6 @@
 // plonk-bench-flight: the speed of the ball's flight without waits.
-//   plonk-bench-flight [benchmark options]   flight steps per second over 10,000 balls
+//   plonk-bench-flight [benchmark options]   flight steps per second over 10,000 balls, the
+//                                            whole flight table made, the odds of a ball
 //   plonk-bench-flight holes [N] [SEED]      where N balls end, as a table
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "features/next_ball.h"
 #include "machine/headless_toolkit.h"
 #include "machine/hoofdvenster.h"
 #include "playfield/flight_table.h"
@@ -34,15 +36,27 @@ void Shoot_10000_Balls(benchmark::State& state) {
 }
 BENCHMARK(Shoot_10000_Balls)->Unit(benchmark::kMillisecond);
 
-// The same kind of shots taken from a table of flights already flown: one round of
-// 10,000 shots fills it, the rounds timed take every flight from it.
+// Flying every flight of the board once, on one thread, to make the complete table.
+void Make_The_Whole_Table(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    for (auto _ : state) {
+        const auto table = plonk::Flight_Table::Make(m, 1);
+        state.counters["flights"] = static_cast<double>(table->Flights());
+        state.counters["MiB"] = static_cast<double>(table->Bytes()) / (1 << 20);
+    }
+}
+BENCHMARK(Make_The_Whole_Table)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same kind of shots taken from the complete table of flights.
 void Take_10000_Balls_From_The_Table(benchmark::State& state) {
     plonk::Headless_Toolkit tk;
     tk.Log_Limit = 0;
     plonk::Hoofdvenster m(tk, Settings_File());
     plonk::Load_Board(m);
-    plonk::Flight_Table table(m);
-    tk.Flights = &table;
+    const auto table = plonk::Flight_Table::Make(m, 2);
+    tk.Flights = table.get();
     auto round = [&m] {
         m.Rng.Fix_Seed(1);
         for (int b = 0; b < 10000; ++b) {
@@ -52,11 +66,27 @@ void Take_10000_Balls_From_The_Table(benchmark::State& state) {
             benchmark::DoNotOptimize(plonk::Fly_Shot(m, f));
         }
     };
-    round();
     for (auto _ : state) round();
     state.counters["balls"] = benchmark::Counter(10000.0 * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(Take_10000_Balls_From_The_Table)->Unit(benchmark::kMillisecond);
+
+// The odds of the next ball at all 63 start speeds with what each is worth, after a
+// ball of a game under way: the chances from the table, the tips' hole scores.
+void Odds_Of_Every_Start_Speed(benchmark::State& state) {
+    plonk::Headless_Toolkit tk;
+    tk.Log_Limit = 0;
+    plonk::Hoofdvenster m(tk, Settings_File());
+    plonk::Load_Board(m);
+    const auto table = plonk::Flight_Table::Make(m, 2);
+    m.Yellow_Level = m.Red_Level = m.White_Level = m.Green_Level = 9;
+    m.Line_Level = 10;
+    m.Fifth_Ball = true;
+    for (int hole : {3, 9, 14, 20}) m.Hole_State(hole) = 1;
+    m.Balls_Played = 4;
+    for (auto _ : state) benchmark::DoNotOptimize(plonk::Next_Ball_Advice(m, *table).Best_Speed);
+}
+BENCHMARK(Odds_Of_Every_Start_Speed)->Unit(benchmark::kMicrosecond);
 
 int Holes(long balls, uint64_t seed) {
     plonk::Headless_Toolkit tk;

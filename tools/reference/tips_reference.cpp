@@ -70,7 +70,7 @@ void Try_Kinds(Hoofdvenster& h, Arr3<Integer, 1, 25, 0, 242, 1, 7>& value, int h
 
 }  // namespace
 
-void Reference_Set_Tip(Hoofdvenster& h) {
+void Reference_Set_Tip(Hoofdvenster& h, std::array<Integer, 26>* hole_scores) {
     // 1.
     if (h.Check1.Value != 1 || h.Balls_Played == 10) {
         h.Command1.Enabled = false;
@@ -175,6 +175,7 @@ void Reference_Set_Tip(Hoofdvenster& h) {
             hole_score[hole] = To_Integer(s);
         }
     }
+    if (hole_scores) std::copy(std::begin(hole_score), std::end(hole_score), hole_scores->begin());
     // 8.
     for (int hole = 1; hole <= 25; ++hole) {
         const Integer s = hole_score[hole];

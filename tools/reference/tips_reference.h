@@ -3,10 +3,13 @@
 // paid marks set and restored. The fast calculation must give exactly the same.
 #pragma once
 
+#include <array>
+
 #include "machine/hoofdvenster.h"
 
 namespace plonk::reference {
 
-void Reference_Set_Tip(Hoofdvenster& h);
+// Also gives the holes' scores, when asked, once the tips are worked out.
+void Reference_Set_Tip(Hoofdvenster& h, std::array<Integer, 26>* hole_scores = nullptr);
 
 }  // namespace plonk::reference

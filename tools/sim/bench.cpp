@@ -117,6 +117,15 @@ void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
 
 }  // namespace
 
+std::unique_ptr<Flight_Table> Flight_Table_Of(const Playfield_Part& m) {
+    std::string why;
+    auto table = Read_Or_Make_Flight_Table(m.App_Folder + Flight_Table_File, m, 2, &why);
+    if (!why.empty())
+        std::fprintf(stderr, "plonk-sim: %s%s not taken (%s): every flight was flown first\n",
+                     m.App_Folder.c_str(), Flight_Table_File, why.c_str());
+    return table;
+}
+
 int Bench(int machines, int games) {
     Signature sig;
     Totals totals;
@@ -126,7 +135,7 @@ int Bench(int machines, int games) {
         std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
         return 2;
     }
-    // Every machine plays on the same board, so they share the flights they fly.
+    // Every machine plays on the same board, so they share its table of flights.
     std::unique_ptr<Flight_Table> flights;
     const auto t0 = std::chrono::steady_clock::now();
     for (int seed = 1; seed <= machines; ++seed) {
@@ -137,7 +146,7 @@ int Bench(int machines, int games) {
         m.Rng.Fix_Seed(static_cast<uint64_t>(seed));
         try {
             m.Form_Load();
-            if (!flights) flights = std::make_unique<Flight_Table>(m);
+            if (!flights) flights = Flight_Table_Of(m);
             if (flights->Fits(m)) tk.Flights = flights.get();
             if (!m.Ended) Play(m, games, sig, totals);
             if (m.Ended) {

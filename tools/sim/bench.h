@@ -3,9 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
+#include "playfield/flight_table.h"
+
 namespace plonk::sim {
+
+// The table of every flight on the board of the started machine `m`: read from the
+// program folder, or made anew (on two threads, saying so on standard error) when
+// the file there is missing, damaged or made for another board.
+std::unique_ptr<Flight_Table> Flight_Table_Of(const Playfield_Part& m);
 
 // Plays `games` games on each of `machines` machines seeded 1..machines; prints the
 // signature, the counts and the speed. Returns the exit status.

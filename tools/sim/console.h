@@ -2,6 +2,7 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,11 @@
 #include "machine/headless_toolkit.h"
 #include "machine/hoofdvenster.h"
 #include "machine/procedures.h"
+#include "playfield/flight_table.h"
+
+namespace plonk {
+struct Next_Ball;
+}
 
 namespace plonk::sim {
 
@@ -59,6 +65,7 @@ private:
     void Dump(const Words& w, const std::string& text);
     void Load(const Words& w, const std::string& text);
     void Trace(const Words& w, const std::string& text);
+    void Odds(const Words& w, const std::string& text);
     static const std::vector<Command>& Commands();
 
     // Parsing helpers that raise a console error on bad input.
@@ -79,10 +86,16 @@ private:
     Headless_Toolkit& tk_;
     std::ostream& out_;
     std::ostream& err_;
+    std::unique_ptr<Flight_Table> flights_;  // made at the first `odds`
     bool trace_ = false;
     int line_no_ = 0;
     int status_ = 0;
 };
+
+// The odds of the next ball as `odds` prints them: a line per start speed 38..100,
+// its speed, the drain's and the 25 holes' shares of its shots in percent (adding up
+// to 100.00), the points a landing ball is expected to bring, and " *" on the best.
+std::string Odds_Table_Text(const Next_Ball& n);
 
 // Words separated by blanks.
 std::vector<std::string> Split_Words(const std::string& text);

@@ -27,6 +27,7 @@ const std::vector<Console::Command>& Console::Commands() {
         {"dump", &Console::Dump},
         {"load", &Console::Load},
         {"trace", &Console::Trace},
+        {"odds", &Console::Odds},
     };
     return commands;
 }

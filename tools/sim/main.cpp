@@ -37,7 +37,8 @@ const char kUsage[] =
     "       plonk-sim bench [MACHINES] [GAMES]\n"
     "       plonk-sim holes [--balls N] [--seed S] [--taken N,N,..] [--kick P]\n"
     "       plonk-sim payout --games N [--threads T] [--seed S] [--invest K]\n"
-    "                        [--extra-balls never|always|N] [--lines none|auto|tips] [--csv FILE]\n"
+    "                        [--extra-balls never|always|N] [--lines none|auto|tips]\n"
+    "                        [--speed random|best|N] [--csv FILE]\n"
     "       plonk-sim --help\n";
 
 // A wrong command line: the usage on standard error, status 2.
@@ -221,6 +222,11 @@ bool Payout_Args(const Command_Line& line, plonk::sim::Payout_Options* o) {
                                            : Extra_Policy::Tries;
             if (o->Extra == Extra_Policy::Tries)
                 ok = Number_Arg(value, 1, 10000, &v), o->Extra_Tries = static_cast<int>(v);
+        } else if (name == "--speed") {
+            if (value == "random" || value == "best")
+                o->Speed = value == "best" ? -1 : 0;
+            else
+                ok = Number_Arg(value, 38, 100, &v), o->Speed = static_cast<int>(v);
         } else if (name == "--lines") {
             ok = value == "none" || value == "auto" || value == "tips";
             o->Lines = value == "none"   ? Lines_Policy::None
@@ -273,7 +279,8 @@ int main(int argc, char** argv) {
     if (command == "payout") {
         plonk::sim::Payout_Options options;
         if (!Parse(argc, argv,
-                   {"--games", "--threads", "--seed", "--invest", "--extra-balls", "--lines", "--csv"},
+                   {"--games", "--threads", "--seed", "--invest", "--extra-balls", "--lines", "--speed",
+                    "--csv"},
                    &line) ||
             !Payout_Args(line, &options))
             return Usage();

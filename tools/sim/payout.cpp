@@ -19,6 +19,7 @@
 #include "app/file_output.h"
 #include "machine/headless_toolkit.h"
 #include "playfield/flight_table.h"
+#include "tools/sim/bench.h"
 #include "tools/sim/payout_player.h"
 #include "tools/sim/payout_report.h"
 #include "tools/sim/temp_folder.h"
@@ -62,14 +63,14 @@ private:
 struct Run {
     const Payout_Options& Options;
     std::string Ini;  // a settings file in a folder of its own; never written
-    Flight_Table& Flights;
+    const Flight_Table& Flights;
     Game_Sink& Sink;
     long Chains = 0;
     std::atomic<long> Next_Chain{0};
     std::mutex Failure_Lock;
     std::string Failure;
 
-    Run(const Payout_Options& o, std::string ini, Flight_Table& flights, Game_Sink& sink)
+    Run(const Payout_Options& o, std::string ini, const Flight_Table& flights, Game_Sink& sink)
         : Options(o), Ini(std::move(ini)), Flights(flights), Sink(sink) {}
     void Fail(const std::string& why) {
         std::lock_guard hold(Failure_Lock);
@@ -82,7 +83,7 @@ struct Run {
 struct Seat {
     Player_Toolkit Tk;
     Hoofdvenster M;
-    Seat(const std::string& ini, Flight_Table* flights) : M(Tk, ini) {
+    Seat(const std::string& ini, const Flight_Table* flights) : M(Tk, ini) {
         Tk.Check_Pictures = false;
         Tk.Log_Limit = 0;
         Tk.Flights = flights;
@@ -125,8 +126,12 @@ std::string Policy_Text(const Payout_Options& o) {
                         : o.Extra == Extra_Policy::Always
                             ? "always"
                             : "up to " + std::to_string(o.Extra_Tries) + " tries";
+    // A start speed other than a random one is told.
+    const std::string speed = o.Speed == 0  ? ""
+                              : o.Speed < 0 ? ", start speed best"
+                                            : ", start speed " + std::to_string(o.Speed);
     return "invest " + std::to_string(o.Invest) + ", extra balls " + extra + ", lines " +
-           lines[static_cast<int>(o.Lines)];
+           lines[static_cast<int>(o.Lines)] + speed;
 }
 
 // A fresh temporary folder, removed with the object; its path empty, with the
@@ -161,9 +166,9 @@ int Payout(const Payout_Options& o) {
     const std::string ini = folder.Path + "/Plonk.ini";
     Seat board(ini, nullptr);
     board.M.Form_Load();
-    Flight_Table flights(board.M);
+    const std::unique_ptr<Flight_Table> flights = Flight_Table_Of(board.M);
     Game_Sink sink(o.Csv.empty() ? nullptr : &rows);
-    Run run(o, ini, flights, sink);
+    Run run(o, ini, *flights, sink);
     run.Chains = (o.Games + Games_Per_Chain - 1) / Games_Per_Chain;
     std::vector<std::thread> helpers;
     for (int t = 1; t < o.Threads; ++t) helpers.emplace_back(Work, std::ref(run));

@@ -22,6 +22,9 @@ struct Payout_Options {
     Extra_Policy Extra = Extra_Policy::Never;
     int Extra_Tries = 0;  // with Extra_Policy::Tries: requests at most, per game
     Lines_Policy Lines = Lines_Policy::Auto;
+    // The start speed of every shot: drawn at random (0), the best for the next ball
+    // (-1), or this one (38..100).
+    int Speed = 0;
     std::string Csv;  // one row per game, when not empty
 };
 

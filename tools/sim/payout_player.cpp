@@ -1,5 +1,7 @@
 #include "tools/sim/payout_player.h"
 
+#include "features/next_ball.h"
+
 namespace plonk::sim {
 
 namespace {
@@ -115,8 +117,13 @@ Game_Record Play_Game(Hoofdvenster& m, Player_Toolkit& tk, const Payout_Options&
     for (long shots = 0; m.Balls_Played < m.Balls_In_Game; ++shots) {
         if (shots == Shots_Per_Game_Limit) throw Endless_Game{game};
         if (o.Lines == Lines_Policy::Tips && m.Command1.Enabled) m.Command1_Click();
+        // The draw is made whatever the policy, so that every game's random numbers
+        // run as with a random speed.
         m.Start_Speed =
             static_cast<Integer>(Hoofdvenster::Start_Speed_Min + static_cast<int>(m.Rng.Rnd() * 63));
+        if (o.Speed > 0) m.Start_Speed = static_cast<Integer>(o.Speed);
+        if (o.Speed < 0 && tk.Flights)
+            m.Start_Speed = static_cast<Integer>(Next_Ball_Advice(m, *tk.Flights).Best_Speed);
         const Integer before = m.Balls_Played;
         m.Knop_Bal_Click();
         if (o.Lines != Lines_Policy::Auto && m.Balls_Played > before && m.Balls_Played >= 4) m.Knop_S_Click();

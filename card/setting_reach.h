@@ -1,0 +1,97 @@
+// What one more ball could complete in each colour zone, for every hole at once and
+// for every line setting: the fast building block of the tips.
+//
+// A row of the card is complete with one more hole lit exactly when its unlit
+// cells all show that hole. With every cell given as a hole mask (0 when lit, the
+// bit of the hole it shows when unlit), a row's unlit holes are the OR of its cells:
+// none, the row is complete; one, a ball in that hole completes it; more, no single
+// ball does. A row crosses a run of lines (one line, or three to five in a column or
+// a diagonal), so its answer depends on those lines' positions only: the rows of
+// all four zones are grouped by the lines they cross, each group answered once for
+// every setting of its own lines, and a whole setting is the merge of its groups.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "card/card_masks.h"
+
+namespace plonk::card {
+
+// Among some rows: the lengths of the complete ones (bit n for a complete row of
+// n), and per length 3, 4 and 5 (index length - 2) the holes a ball in which would
+// complete a row that long.
+struct Hole_Reach {
+    std::array<uint32_t, 4> Words{};
+
+    // A row of `length` cells whose unlit cells show the holes `unlit`.
+    void Add(uint32_t unlit, int length) {
+        Words[0] |= static_cast<uint32_t>(unlit == 0) << length;
+        Words[static_cast<size_t>(length - 2)] |= (unlit & (unlit - 1)) == 0 ? unlit : 0u;
+    }
+    void Merge(const Hole_Reach& r) {
+        for (size_t i = 0; i < Words.size(); ++i) Words[i] |= r.Words[i];
+    }
+    // Of `holes`, those whose ball makes the longest complete row exactly 3, 4 and 5
+    // long (index length - 3).
+    std::array<uint32_t, 3> Exactly(uint32_t holes) const {
+        const uint32_t complete = Words[0];
+        const uint32_t at_least5 = complete >> 5 ? holes : Words[3] & holes;
+        const uint32_t at_least4 = complete >> 4 ? holes : (Words[2] | Words[3]) & holes;
+        const uint32_t at_least3 = complete >> 3 ? holes : (Words[1] | Words[2] | Words[3]) & holes;
+        return {at_least3 & ~at_least4, at_least4 & ~at_least5, at_least5};
+    }
+};
+
+// The reach of the four zones, by zone.
+struct Zone_Reaches {
+    std::array<Hole_Reach, Zone_Count> Of{};
+    void Merge(const Zone_Reaches& r) {
+        for (size_t z = 0; z < Of.size(); ++z) Of[z].Merge(r.Of[z]);
+    }
+};
+
+// Every cell as a hole mask for every position of its line: 0 when the hole it shows
+// is lit, else that hole's bit.
+struct Cell_Masks {
+    std::array<std::array<std::array<uint32_t, Columns>, Positions>, Lines> Of{};
+    explicit Cell_Masks(uint32_t lit_holes);
+    uint32_t At(int cell, const Line_Positions& pos) const {
+        const int line = cell / Columns;
+        return Of[line][pos[line]][cell % Columns];
+    }
+    // The unlit holes of some cells (bit line * 10 + column).
+    uint32_t Unlit(uint64_t cells, const Line_Positions& pos) const;
+};
+
+// Some cells (at most five), each by line and column, for a quick look at their
+// unlit holes.
+struct Cell_List {
+    int Count = 0;
+    std::array<uint8_t, 5> Line{}, Column{};
+    Cell_List() = default;
+    explicit Cell_List(uint64_t cells);
+    uint32_t Unlit(const Cell_Masks& masks, const Line_Positions& pos) const {
+        uint32_t unlit = 0;
+        for (int i = 0; i < Count; ++i) unlit |= masks.Of[Line[i]][pos[Line[i]]][Column[i]];
+        return unlit;
+    }
+};
+
+// The reach of every zone's rows at one line setting, row by row.
+Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos);
+
+// The reach of every zone's rows at every line setting, for one set of lit holes:
+// made once for a search over many settings.
+class Zone_Reach_Table {
+public:
+    explicit Zone_Reach_Table(const Cell_Masks& cells);
+    // At the setting of line-set code `code`.
+    Zone_Reaches At(int code) const;
+
+private:
+    std::vector<Zone_Reaches> reach_;  // every group's answers, for every setting of its lines
+};
+
+}  // namespace plonk::card

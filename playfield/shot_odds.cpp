@@ -1,0 +1,30 @@
+#include "playfield/shot_odds.h"
+
+namespace plonk {
+
+uint32_t Taken_Holes(const Playfield_Part& m) {
+    uint32_t taken = 0;
+    for (int n = 1; n <= board::Hole_Count; ++n) taken |= static_cast<uint32_t>(m.Hole_State(n) != 0) << n;
+    return taken;
+}
+
+Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
+    Shot_Odds odds;
+    for (int i = 0; i < Start_Speed_Count; ++i) {
+        Speed_Odds& o = odds[static_cast<size_t>(i)];
+        o.Speed = App_Part::Start_Speed_Min + i;
+        // The ball starts at 100 - speed plus the draw's hundredth, as Start_Ball puts it.
+        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction)
+            for (int extra = 0; extra <= 1; ++extra) {
+                const Flight_Table::Ending& e =
+                    flights.Flight_From(Flight_Table::Start_Of(fraction, 100 - o.Speed + extra), taken);
+                if (static_cast<Flight_End>(e.End) == Flight_End::Hole)
+                    ++o.Hole[e.Hole];
+                else
+                    ++o.Drain;
+            }
+    }
+    return odds;
+}
+
+}  // namespace plonk

@@ -1,0 +1,37 @@
+// Where the next shot will go, exactly: for every start speed, how many of its 202
+// equally likely shots without the space bar end in each hole and in the drain.
+//
+// A shot's two draws give the ball's fraction of a pixel (0..100) and a hundredth of
+// extra speed (0 or 1), so at each start speed there are 101 x 2 starts, each as
+// likely as any other; the table of every flight tells where each of them ends with
+// the holes taken as they are. Nothing is flown and nothing in the machine changes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "playfield/flight_table.h"
+
+namespace plonk {
+
+inline constexpr int Shots_Per_Speed = Flight_Table::Start_Fractions * 2;
+inline constexpr int Start_Speed_Count = App_Part::Start_Speed_Max - App_Part::Start_Speed_Min + 1;
+
+// The shots of one start speed, by where they end.
+struct Speed_Odds {
+    int Speed = 0;
+    std::array<int, 26> Hole{};  // by hole number 1..25
+    int Drain = 0;               // drained, or lost and returned as a drained ball
+    int Landed() const { return Shots_Per_Speed - Drain; }
+};
+
+using Shot_Odds = std::array<Speed_Odds, Start_Speed_Count>;
+
+// The shots of every start speed 38..100 (index speed - 38) with the holes `taken`
+// (bit n for hole n) taken.
+Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
+
+// The holes of the machine that hold a ball, bit n for hole n.
+uint32_t Taken_Holes(const Playfield_Part& m);
+
+}  // namespace plonk
