@@ -48,8 +48,11 @@ enum class Game_Event_Kind {
     Ball_Drained,     // the ball ran out and is returned; it does not count
     Extra_Ball,       // Won; Count: balls in the game now; Odds: one in Odds for the next try (0: none left)
     Star_Game,        // Won; Level: the red level that sets the prize
-    Game_Over,        // Points, Spent: the game's points so far; the next invest collects the card
+    Game_Over,        // Points, Spent: the game's points so far; Count: balls played; Odds: one in
+                      // Odds for a first extra ball (0: none can be won); Unpaid: what the card
+                      // still holds for a scan, which the next invest collects
     Map_Missing,      // a shot without the playfield map: the ball is returned unplayed
+    Close_Refused,    // a close asked for while a game runs: the machine closes only between games
 };
 
 struct Game_Event {
@@ -64,6 +67,7 @@ struct Game_Event {
     int Odds = 0;
     long long Points = 0;
     long long Spent = 0;
+    long long Unpaid = 0;
     uint64_t Cells = 0;  // card cells, bit line * 10 + column
 
     friend bool operator==(const Game_Event&, const Game_Event&) = default;

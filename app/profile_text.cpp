@@ -57,6 +57,10 @@ Profile_Text Parse_Profile(const std::string& bytes) {
         text.Bom = true;
         at = Bom_Bytes.size();
     }
+    if (const size_t first = bytes.find('\n', at);
+        first != std::string::npos && first > at && bytes[first - 1] == '\r')
+        text.Line_End = "\r\n";
+    text.Open_End = bytes.size() > at && bytes.back() != '\n';
     while (at < bytes.size()) {
         size_t end = bytes.find('\n', at);
         if (end == std::string::npos) end = bytes.size();
@@ -71,9 +75,15 @@ Profile_Text Parse_Profile(const std::string& bytes) {
 std::string Render_Profile(const Profile_Text& text) {
     std::string bytes = text.Bom ? Bom_Bytes : std::string();
     // A line whose own text ends in a carriage return is ended by "\r\n", so that
-    // reading, which takes that "\r" off, gives the text back whole.
-    for (const std::string& line : text.Lines)
-        bytes += line + (!line.empty() && line.back() == '\r' ? "\r\n" : "\n");
+    // reading, which takes that "\r" off, gives the text back whole; for the same
+    // reason neither such a line nor an empty one is left open.
+    for (size_t i = 0; i < text.Lines.size(); ++i) {
+        const std::string& line = text.Lines[i];
+        const bool cr = !line.empty() && line.back() == '\r';
+        bytes += line;
+        if (i + 1 < text.Lines.size() || !text.Open_End || cr || line.empty())
+            bytes += cr ? "\r\n" : text.Line_End;
+    }
     return bytes;
 }
 

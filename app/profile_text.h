@@ -12,14 +12,17 @@ namespace plonk {
 struct Profile_Text {
     bool Bom = false;                // the file began with a UTF-8 byte-order mark
     std::vector<std::string> Lines;  // without their line ends
+    std::string Line_End = "\n";     // the file's own: "\r\n" when its first line ends so
+    bool Open_End = false;           // its last line has no line end
 };
 
 // The lines of the file's bytes. A leading byte-order mark is set aside; a line
 // may end in "\n" or "\r\n".
 Profile_Text Parse_Profile(const std::string& bytes);
 
-// The bytes of the file: the byte-order mark when it had one, every line ending in
-// "\n", so reading them again gives the same lines.
+// The bytes of the file: the byte-order mark when it had one, every line ended as
+// the file's lines were (the last one left open when it was), so reading them again
+// gives the same lines.
 std::string Render_Profile(const Profile_Text& text);
 
 // The value of the key, found in any section of that name (the first such line

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
+
+#include "app/profile_file.h"
 
 namespace plonk {
 
@@ -120,6 +123,10 @@ public:
     virtual ~Files() = default;
     // The folder of the running program, as the system gives it.
     virtual std::string Program_Folder() = 0;
+    // The front end's own values for the settings file (its window's place, its
+    // choices), written with the machine's in the one replacement of the file that a
+    // regular close makes; none by default.
+    virtual std::vector<Profile_Entry> Closing_Settings() { return {}; }
 };
 
 // Every role at once, for a front end that plays them all.

@@ -10,6 +10,9 @@ namespace plonk {
 // A fresh draw over 1..n: Int(n * Rnd + 1).
 int Draw_1_To(Features_Part& h, int n);
 
+// The next extra-ball request wins with one chance in this many.
+int Extra_Ball_Odds(const Features_Part& h);
+
 // Spend one point on `what`: the game's cost, the credits, the balance and the
 // bonus growth.
 void Spend_One_Point(Features_Part& h, Spend what);

@@ -45,6 +45,11 @@ public:
     void Knop_P_Click();
     void Invest_Points();
     void Request_Extra_Ball();
+    // Between games, what the finished card still holds is paid as the next invest
+    // pays it first: scanned and counted up.
+    void Collect_Finished_Card();
+    // A green double that was used costs the four flags, as the next game starts.
+    void Settle_Green_Double();
 
     // Star game.
     void Sterrenspel(Integer& Result);
@@ -53,6 +58,9 @@ public:
 
     // Tips.
     void Set_Tip() override;
+
+    // What the front ends are told at the end of the game's balls.
+    Game_Event Game_Over_Event() const override;
 
     // A fresh board for the new game that an invest starts: every floor's part is
     // reset, so the machine on top does it.

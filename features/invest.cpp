@@ -3,10 +3,15 @@
 
 #include "features/feature_draw.h"
 #include "features/prices.h"
+#include "features/zones.h"
 
 namespace plonk {
 
 int Draw_1_To(Features_Part& h, int n) { return static_cast<int>(Int(n * h.Rng.Rnd() + 1)); }
+
+int Extra_Ball_Odds(const Features_Part& h) {
+    return Extra_Ball_One_In(h.Yellow_Level + h.Red_Level + h.White_Level + h.Green_Level, h.Balls_In_Game);
+}
 
 void Spend_One_Point(Features_Part& h, Spend what) {
     // 1. One more point spent in this game (held within its 16 bits).
@@ -66,7 +71,7 @@ void Start_New_Game(Features_Part& h) {
     // 1. The prize frames of the finished game go.
     h.Remove_Sterspel_Info();
     // 2. A green double that was used costs the four flags.
-    if (h.Four_Flags() && h.Green_Double_Used) h.Flags_Count = 0;
+    h.Settle_Green_Double();
     // 3..4. The odds machine learns from the finished game; the new one has cost 1.
     Adapt_Invest_Range(h);
     const Game_Event started{
@@ -119,6 +124,22 @@ void Give_Star_Prize(Features_Part& h, int r) {
     h.Four_Stars_Feature = !p.Corners;
 }
 
+Game_Event Features_Part::Game_Over_Event() const {
+    // An extra ball can be asked for after the fifth ball, below ten balls.
+    Game_Event e = Playfield_Part::Game_Over_Event();
+    if (Balls_Played >= 5 && Balls_In_Game < 10) e.Odds = Extra_Ball_Odds(*this);
+    e.Unpaid = Scan_Would_Pay(*this);
+    return e;
+}
+
+void Features_Part::Collect_Finished_Card() {
+    if (Game_Over) Knop_S_Click();
+}
+
+void Features_Part::Settle_Green_Double() {
+    if (Four_Flags() && Green_Double_Used) Flags_Count = 0;
+}
+
 void Features_Part::Knop_P_Click() {
     // 1..2. A hundred points in: credits and stake; the balance is left alone.
     Main_Score = Add32(Main_Score, Points_Per_Insert);
@@ -144,7 +165,7 @@ void Features_Part::Invest_Points() {
     if (Game_Over || Invest_Open) {
         // 4. At the end of a game the finished card pays what it still holds.
         const bool new_game = Game_Over;
-        if (new_game) Knop_S_Click();
+        Collect_Finished_Card();
         // 5. One point is spent.
         Spend_One_Point(*this, new_game ? Spend::Game_Start : Spend::Invest);
         // 6. It starts the next game, or buys a draw in this one.
@@ -168,9 +189,7 @@ void Features_Part::Request_Extra_Ball() {
         // 2. One point is spent.
         Spend_One_Point(*this, Spend::Extra_Ball);
         // 3..4. One chance in X, X growing with the levels and the balls added.
-        const int levels = Yellow_Level + Red_Level + White_Level + Green_Level;
-        auto odds = [&] { return Extra_Ball_One_In(levels, Balls_In_Game); };
-        const bool won = Draw_1_To(*this, odds()) == 6;
+        const bool won = Draw_1_To(*this, Extra_Ball_Odds(*this)) == 6;
         if (won) {
             ++Balls_In_Game;
             Image_Bal(Balls_In_Game - 1).Visible = true;
@@ -183,7 +202,7 @@ void Features_Part::Request_Extra_Ball() {
         Report({.Kind = Game_Event_Kind::Extra_Ball,
                 .Won = won,
                 .Count = Balls_In_Game,
-                .Odds = Balls_In_Game < 10 ? odds() : 0});
+                .Odds = Balls_In_Game < 10 ? Extra_Ball_Odds(*this) : 0});
         // 5. A ball to shoot: the game goes on.
         if (Balls_Played < Balls_In_Game) Game_Over = false;
     }

@@ -54,6 +54,25 @@ bool Kind_Pays(const Features_Part& h, const Win_Kind_Rule& k) {
 
 }  // namespace
 
+long long Scan_Would_Pay(const Features_Part& h) {
+    // As Knop_S_Click pays: nothing before the fourth ball, then every kind in turn,
+    // each on its own paid marks.
+    if (h.Balls_Played <= 3) return 0;
+    long long points = 0;
+    const uint64_t lit = card::Lit_Cells(h);
+    for (const Win_Kind_Rule& k : Win_Kinds) {
+        if (!Kind_Pays(h, k)) continue;
+        if (!k.Is_Row()) {
+            points += h.*k.Counter;
+            continue;
+        }
+        bool got3 = h.*k.Marks[0], got4 = h.*k.Marks[1], got5 = h.*k.Marks[2];
+        const auto count = To_Integer(card::Evaluate(h, lit, k.Kind));
+        points += Increment_Points(h, h.*k.Level, count, got3, got4, got5);
+    }
+    return points;
+}
+
 void Features_Part::Knop_S_Click() {
     // 1. Nothing is paid before the fourth ball has been played.
     if (Balls_Played > 3) {

@@ -52,4 +52,8 @@ void For_Each_Setting(const Line_Ranges& r, Visit&& visit) {
                         visit(static_cast<const card::Line_Positions&>(pos), card::Line_Set_Code(pos));
 }
 
+// What a scan would pay now, with the lines where they stand: the new rows of every
+// kind in force by the increment rule, and the card bonuses won. Nothing is changed.
+long long Scan_Would_Pay(const Features_Part& h);
+
 }  // namespace plonk

@@ -115,11 +115,27 @@ std::string Event_Text(const Game_Event& e) {
         case Game_Event_Kind::Star_Game:
             return e.Won ? Star_Prize_Text(e.Level) : "Star game lost: the next game starts at odds level 1";
         case Game_Event_Kind::Game_Over:
-            return "Game over: " + Points_Text(e.Points) + " won, " + std::to_string(e.Spent) + " spent";
+            return Game_Over_Text(e);
         case Game_Event_Kind::Map_Missing:
             return "The playfield map is missing: balls cannot land";
+        case Game_Event_Kind::Close_Refused:
+            return "The machine closes only between games: play this game's balls first";
     }
     return {};
+}
+
+std::string Game_Over_Text(const Game_Event& e, const std::string& paid) {
+    // 1. Over, or only its balls are played while an extra ball can still be won.
+    std::string text = e.Odds > 0 ? "All " + std::to_string(e.Count) + " balls played" : "Game over";
+    // 2. What it paid and cost.
+    text += ": " + Points_Text(e.Points) + " won";
+    if (!paid.empty()) text += " (" + paid + ")";
+    text += ", " + std::to_string(e.Spent) + " spent";
+    // 3. What the player can do now.
+    if (e.Unpaid > 0) text += "; rows still to collect: press S for " + Points_Text(e.Unpaid);
+    if (e.Odds > 0) text += "; F2 can win more balls (1 in " + std::to_string(e.Odds) + ")";
+    return text +
+           (e.Unpaid > 0 ? "; F1 collects them and starts the next game" : "; F1 starts the next game");
 }
 
 }  // namespace plonk

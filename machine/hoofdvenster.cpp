@@ -61,9 +61,11 @@ void Hoofdvenster::Form_Load() {
 }
 
 void Hoofdvenster::Knop_Sluiten_Click() {
-    // 1. A game is running: refuse quietly (unless no ball can ever land in it).
+    // 1. A game is running: refuse, showing nothing (unless no ball can ever land in
+    //    it); the front ends are told why.
     if (Balls_In_Game != Balls_Played && !Map_Missing) {
         Cancel_Close = true;
+        Report({.Kind = Game_Event_Kind::Close_Refused});
         return;
     }
     // 2..3. Ask whether the score is kept for the next session. A question dismissed
@@ -75,6 +77,12 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         Cancel_Close = true;
         return;
     }
+    // 3. Kept: what the finished card still holds is paid first, as the next invest
+    //    would pay it. Either way a used green double costs its flags, as the next
+    //    game would take them.
+    if (answer == Answer::Yes) Collect_Finished_Card();
+    if (Ended) return;
+    Settle_Green_Double();
     Long ms = 0, st = 0, sd = 0;
     if (answer == Answer::Yes) {
         ms = Main_Score;
@@ -82,11 +90,13 @@ void Hoofdvenster::Knop_Sluiten_Click() {
         sd = Saldo_Score;
     }
     Settings_Write_Error.clear();
-    // 4. The settings. All nine values reach the file in one replacement of it; a
-    // file that could not be written is reported, never passed off as saved.
+    // 4. The settings. All nine values, and the front end's own, reach the file in one
+    // replacement of it; a file that could not be written is reported, never passed
+    // off as saved.
     batch_settings_ = true;
     Save_Score(ms, st, sd);
     Schrijf_Parameters();
+    for (Profile_Entry& own : Tk.Files.Closing_Settings()) pending_settings_.push_back(std::move(own));
     Commit_Settings();
     if (!Settings_Write_Error.empty())
         Tk.Dialogs.Message("The score and settings could not be saved to \"" + Settings_Path +

@@ -79,6 +79,10 @@ public:
     virtual void Set_Lites() = 0;
     virtual void Auto_Scan() = 0;
     virtual void Set_Tip() = 0;
+    // What the front ends are told when the game's last ball has been played: here
+    // the game's points, cost and balls; the floors above add what the card still
+    // holds and the odds of an extra ball.
+    virtual Game_Event Game_Over_Event() const;
 
 protected:
     using Scores_Part::Scores_Part;

@@ -42,6 +42,11 @@ void Return_Ball(Playfield_Part& m) {
 
 }  // namespace
 
+Game_Event Playfield_Part::Game_Over_Event() const {
+    return {
+        .Kind = Game_Event_Kind::Game_Over, .Count = Balls_Played, .Points = Game_Won, .Spent = Game_Spent};
+}
+
 void Playfield_Part::Knop_Bal_Click() {
     // 1. No ball left or no game started: only refresh the buttons.
     if (Balls_In_Game > Balls_Played && Yellow_Level > 0 && Map_Missing) {
@@ -64,7 +69,7 @@ void Playfield_Part::Knop_Bal_Click() {
         // End. After the last ball the game is over.
         if (Balls_Played == Balls_In_Game) {
             Game_Over = true;
-            Report({.Kind = Game_Event_Kind::Game_Over, .Points = Game_Won, .Spent = Game_Spent});
+            Report(Game_Over_Event());
         }
     }
     // Without a shot the game's state stays as it was: only the buttons and the focus.

@@ -160,7 +160,7 @@ TEST(SettingsFile, ACloseWritesThroughLinksAndNeverOverAnythingButAWritableFile)
          [](auto&, auto& ini) { Write_File(ini, "\xEF\xBB\xBF[Bonus]\r\nMain=7\r\n"); }, 7, "",
          [](auto&, auto& ini) {
              const std::string text = Read_File(ini);
-             EXPECT_EQ(text.rfind("\xEF\xBB\xBF[Bonus]\nMain= 1100\n", 0), 0u) << text;
+             EXPECT_EQ(text.rfind("\xEF\xBB\xBF[Bonus]\r\nMain= 1100\r\n", 0), 0u) << text;
              EXPECT_EQ(text.find("[Bonus]"), text.rfind("[Bonus]")) << text;
          }},
     };
@@ -180,6 +180,61 @@ TEST(SettingsFile, ACloseWritesThroughLinksAndNeverOverAnythingButAWritableFile)
             EXPECT_EQ(Saved_Values(ini), Values_Of(0)) << c.name;
         }
         c.after(folder.Path(), ini);
+    }
+}
+
+// A file with all nine values among the user's own lines, `end` ending every line but
+// the last, which `last` ends; `values` gives the nine values in the order of
+// Saved_Values.
+std::string Nine_Values_File(const std::vector<std::string>& values, const std::string& end,
+                             const std::string& last) {
+    const std::string lines[] = {"; notes kept by hand",
+                                 "[Bonus]",
+                                 "Main=" + values[0],
+                                 "Extra=" + values[1],
+                                 "",
+                                 "[Score]",
+                                 "Vlaggen=" + values[2],
+                                 "Faktor=" + values[3],
+                                 "Main=" + values[6],
+                                 "Stake=" + values[7],
+                                 "Saldo=" + values[8],
+                                 "[Speed]",
+                                 "Value=" + values[4],
+                                 "[Other]",
+                                 "x = 1",
+                                 "[Speed_Offset]",
+                                 "Value=" + values[5]};
+    std::string text;
+    for (const std::string& line : lines) text += line + (&line == &lines[16] ? last : end);
+    return text;
+}
+
+TEST(SettingsFile, ACloseKeepsTheFilesLineEndsAndEveryByteOutsideTheNineValues) {
+    const std::vector<std::string> old_values{"7", "8", "1", "12", "40", "2", "300", "400", "-5"};
+    std::vector<std::string> written;  // the nine values as a close writes them
+    for (const std::string& v : Values_Of(0)) written.push_back(v[0] == '-' ? v : " " + v);
+    const struct {
+        const char* name;
+        std::string bom, end, last;
+    } cases[] = {
+        {"line feeds", "", "\n", "\n"},
+        {"carriage returns and line feeds", "", "\r\n", "\r\n"},
+        {"a byte-order mark and carriage returns", "\xEF\xBB\xBF", "\r\n", "\r\n"},
+        {"carriage returns, the last line open", "", "\r\n", ""},
+        {"line feeds, the last line open", "", "\n", ""},
+    };
+    for (const auto& c : cases) {
+        Temp_Folder folder;
+        const std::string ini = folder.File("Plonk.ini");
+        Write_File(ini, c.bom + Nine_Values_File(old_values, c.end, c.last));
+        Machine m(ini);
+        m.Load();
+        EXPECT_EQ(m->Main_Score, 300) << c.name;
+        Give_Values(*m.M, 0);
+        m.Tk.Answers.push_back(Answer::Yes);
+        m->Knop_Sluiten_Click();
+        EXPECT_EQ(Read_File(ini), c.bom + Nine_Values_File(written, c.end, c.last)) << c.name;
     }
 }
 

@@ -40,7 +40,7 @@ TEST(ProfileFile, NamesAreComparedWithoutCase) {
     EXPECT_EQ(f.Get("Speed_Offset", "Value", "1"), "4");
     std::string error;
     ASSERT_TRUE(f.Put("speed_OFFSET", "VALUE", " 6", &error)) << error;
-    EXPECT_EQ(Read_File(f.Path()), "[SPEED_offset]\nVALUE= 6\n");
+    EXPECT_EQ(Read_File(f.Path()), "[SPEED_offset]\r\nVALUE= 6\r\n");
 }
 
 TEST(ProfileFile, KeepsOtherLinesReplacesInPlaceAndAppendsWhatIsMissing) {

@@ -9,7 +9,7 @@ class Face_Button : public QToolButton {
 public:
     explicit Face_Button(QWidget* parent);
 
-    // Shown this many times as large (1 to 3), every pixel a block.
+    // Shown this many times as large, every pixel a block.
     void Set_Zoom(int zoom);
 
 protected:

@@ -1,5 +1,9 @@
 #include "window/face_tips.h"
 
+#include "card/lamp_picture.h"
+#include "card/zone_rows.h"
+#include "machine/hoofdvenster.h"
+
 namespace plonk {
 
 namespace {
@@ -65,6 +69,41 @@ std::string Face_Tip_Text(const std::string& control_name) {
     for (const Face_Tip& t : kFace_Tips)
         if (row == t.Control) return t.Text;
     return "";
+}
+
+std::string Lamp_Tip_Text(const Hoofdvenster& m, int lamp) {
+    static const char* const kZones[card::Zone_Count] = {"yellow", "red", "white", "green"};
+    const int line = lamp / card::Columns, column = lamp % card::Columns;
+    const int position = m.Line_Pos(line);
+    const int number = m.Card_Numbers(position, column, line);
+    const std::string letter(1, static_cast<char>('A' + line));
+    std::string text = std::to_string(number) + " on line " + letter + " of the " +
+                       (column < 5 ? "main" : "extra") + " card: ";
+    // 1. The zones whose rows pass through the cell.
+    std::vector<std::string> zones;
+    for (int z = 0; z < card::Zone_Count; ++z)
+        for (const card::Zone_Row& row : card::Zone_Rows[z])
+            if (row.Cells >> lamp & 1) {
+                zones.push_back(kZones[z]);
+                break;
+            }
+    if (zones.empty()) text += "no zone";
+    for (size_t i = 0; i < zones.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == zones.size() ? " and " : ", ") + zones[i];
+    if (!zones.empty()) text += zones.size() == 1 ? " zone" : " zones";
+    // 2. Lit or not, and the ring that shows where the line stands.
+    text += m.Hole_State(number) == 1 ? "; lit" : "; not lit";
+    if (card::Mid_Lamp(column, position)) text += "; its cyan ring shows where line " + letter + " stands";
+    return text;
+}
+
+Screen_Tip Lamp_Tip_At(const Hoofdvenster& m, int x, int y) {
+    for (int lamp = 0; lamp < card::Lines * card::Columns; ++lamp) {
+        const Control& c = m.Lites(lamp);
+        if (c.Visible && x >= c.Left && x < c.Left + c.Width && y >= c.Top && y < c.Top + c.Height)
+            return {Lamp_Tip_Text(m, lamp), c.Left, c.Top, c.Width, c.Height};
+    }
+    return {};
 }
 
 Screen_Tip Screen_Tip_At(const std::vector<const Control*>& children, int x, int y) {

@@ -1,6 +1,6 @@
-// How the game's frame behaves on the desktop: the game's icon, the View menu's
-// zoom (1x, 2x, 3x, remembered), and the window's place, remembered when the game
-// ends and restored at the next start.
+// How the game's frame behaves on the desktop: the game's icon; the View menu's
+// zooms that fit the screen (1x, 2x, 3x, remembered) and Full Screen; and the
+// window's place, kept by the regular close and restored at the next start.
 #pragma once
 
 #include <string>

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "window/frame_manners.h"
@@ -12,19 +14,33 @@
 #include "window/remembered_choices.h"
 #include "window/screen_widget.h"
 #include "window/statistics_menu.h"
+#include "window/zoom_fit.h"
 
 namespace plonk {
 
 Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings_Path) {
-    face_ = new Main_Window(std::move(options), this);
+    // The face sits in the middle of a black holder, which is exactly as large as the
+    // face in the window and fills the screen in full screen.
+    holder_ = new QWidget(this);
+    holder_->setObjectName("Face_Holder");
+    QPalette black = holder_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    holder_->setPalette(black);
+    holder_->setAutoFillBackground(true);
+    auto* centre = new QGridLayout(holder_);
+    centre->setContentsMargins(0, 0, 0, 0);
+    face_ = new Main_Window(std::move(options), holder_);
+    centre->addWidget(face_, 0, 0, Qt::AlignCenter);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
     face_->setAttribute(Qt::WA_NativeWindow);
-    setCentralWidget(face_);
+    setCentralWidget(holder_);
     setWindowTitle(face_->windowTitle());
     setPalette(face_->palette());
-    // The frame is as large as the face and its two bars, no larger.
+    // The frame is as large as the face and its two bars, no larger; the window
+    // manager is told so, and offers no Maximize.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     status_ = new QLabel(this);
     status_->setObjectName("Status_Line");
@@ -33,6 +49,7 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
+    face_->Watch_Runs([this](const std::string& event, bool done) { Follow_Run(event, done); });
     Build_Menus();
     Add_Statistics(*this, settings_path_);
     Add_Desktop_Manners(*this, settings_path_);
@@ -68,6 +85,33 @@ void Game_Frame::Build_Menus() {
 
 QString Game_Frame::Status_Text() const { return status_->text(); }
 
+void Game_Frame::Set_Full_Screen(bool on) {
+    if (on == full_screen_) return;
+    full_screen_ = on;
+    if (on) {
+        window_zoom_ = face_->Zoom();
+        window_place_ = pos();
+        const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+        const QSize room = screen() ? screen()->geometry().size() : size();
+        const Full_Screen_Look look = Full_Screen_Look_For(QSize(Main_Window::kWidth, Main_Window::kHeight),
+                                                           bars, room, Main_Window::kMost_Full_Screen_Zoom);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        menuBar()->setVisible(look.Bars);
+        statusBar()->setVisible(look.Bars);
+        face_->Set_Zoom(look.Zoom);
+        showFullScreen();
+    } else {
+        menuBar()->show();
+        statusBar()->show();
+        face_->Set_Zoom(window_zoom_);
+        showNormal();
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        move(window_place_);
+    }
+}
+
 void Game_Frame::Show_Status(const Game_Event& e) {
     std::string text = status_words_.After(e);
     if (text.empty()) return;
@@ -77,9 +121,29 @@ void Game_Frame::Show_Status(const Game_Event& e) {
         screen.Odds().On())
         if (const Next_Ball* n = screen.Odds().Advice(face_->Machine()))
             text += ". " + Advice_Words(*n, face_->Machine().Start_Speed);
+    Show_Text(text);
+}
+
+void Game_Frame::Show_Text(const std::string& text) {
+    if (text.empty()) return;
     status_->setText(QString::fromStdString(text));
+    // The line's tooltip shows what it said last, newest at the bottom.
+    QString said;
+    for (const std::string& line : status_words_.History())
+        said += (said.isEmpty() ? "" : "\n") + QString::fromStdString(line);
+    status_->setToolTip(said);
     // Painted at once: the machine may be in the middle of a count-up or a flight.
     status_->repaint();
+}
+
+void Game_Frame::Follow_Run(const std::string& event, bool done) {
+    if (!done && Main_Window::Players_Action(event)) status_words_.Action();
+    // Set Lines moves the lines one step at a time for a few seconds: the line says
+    // so while it does, and when they stand.
+    if (event == "Command1_Click")
+        Show_Text(status_words_.Say(done
+                                        ? "Set Lines: the lines stand at the best setting of the tips"
+                                        : "Set Lines: moving the lines to the best setting of the tips ..."));
 }
 
 void Game_Frame::closeEvent(QCloseEvent* event) {

@@ -28,14 +28,34 @@ public:
     // The status line's text now.
     QString Status_Text() const;
 
+    // The face alone on the whole screen, as large as a whole factor allows, centred
+    // on black (with the menu and status bars while they cost no size); or back in
+    // its window at the zoom and place it had.
+    void Set_Full_Screen(bool on);
+    bool Full_Screen() const { return full_screen_; }
+    // The zoom of the face in its window (also while it fills the screen).
+    int Window_Zoom() const { return full_screen_ ? window_zoom_ : face_->Zoom(); }
+    // Where the window stands (also while the face fills the screen).
+    QPoint Window_Place() const { return full_screen_ ? window_place_ : pos(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Build_Menus();
+    // What the machine reports, in words on the status line (with the advice for the
+    // next ball when the odds are shown).
     void Show_Status(const Game_Event& e);
+    // Show this text on the status line; nothing when it is empty.
+    void Show_Text(const std::string& text);
+    // What the line says as the machine's events start and end.
+    void Follow_Run(const std::string& event, bool done);
 
     Main_Window* face_ = nullptr;
+    QWidget* holder_ = nullptr;  // black around the face when it fills the screen
+    bool full_screen_ = false;
+    int window_zoom_ = 1;
+    QPoint window_place_;
     QMenu* game_menu_ = nullptr;
     QMenu* view_menu_ = nullptr;
     QMenu* help_menu_ = nullptr;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/profile_file.h"
 
@@ -31,12 +32,23 @@ std::optional<bool> Game_Options::Flag(const char* key) const {
     return *value == 1;
 }
 
-bool Game_Options::Put(const Values& values, std::string* error) const {
-    if (path_.empty()) return true;
+std::vector<Profile_Entry> Game_Options::Entries(const Values& values) {
     std::vector<Profile_Entry> entries;
     entries.reserve(values.size());
     for (const auto& [key, value] : values) entries.push_back({option_key::Section, key, value});
-    return Profile_File(path_).Put_All(entries, error);
+    return entries;
+}
+
+bool Game_Options::Put(const Values& values, std::string* error) const {
+    if (path_.empty()) return true;
+    return Profile_File(path_).Put_All(Entries(values), error);
+}
+
+bool Game_Options::Put_If_There(const Values& values, std::string* error) const {
+    // A link counts as there when what it leads to is.
+    std::error_code ignored;
+    if (path_.empty() || !std::filesystem::exists(path_, ignored)) return true;
+    return Put(values, error);
 }
 
 }  // namespace plonk

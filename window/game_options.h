@@ -1,10 +1,14 @@
-// The game's own choices (show tips, automatic scan, zoom, the window's place), kept
-// between runs in a section "[Options]" of the settings file. The machine's own
+// The game's own choices (sound, show tips, automatic scan, zoom, the window's place),
+// kept between runs in a section "[Options]" of the settings file. The machine's own
 // values in that file, and every other line of it, are left exactly as they are.
 //
 // A missing, unreadable or out-of-range value reads as "not chosen": the caller then
 // keeps what the game starts with. Writing goes through the settings-file layer, so
 // it locks the file, replaces it atomically and reports a failure.
+//
+// The file is made only by a regular close, which writes every choice with the
+// machine's values: a choice changed meanwhile goes at once only into a file that is
+// already there, so a run that never closes regularly leaves no file behind.
 #pragma once
 
 #include <optional>
@@ -12,11 +16,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/profile_file.h"
+
 namespace plonk {
 
 // The section and its keys, named once.
 namespace option_key {
 inline constexpr char Section[] = "Options";
+inline constexpr char Sound[] = "Sound";
 inline constexpr char Show_Tips[] = "Show_Tips";
 inline constexpr char Automatic_Scan[] = "Automatic_Scan";
 inline constexpr char Zoom[] = "Zoom";
@@ -42,6 +49,10 @@ public:
     // Values to write, each as text; all reach the file or none does.
     using Values = std::vector<std::pair<const char*, std::string>>;
     bool Put(const Values& values, std::string* error) const;
+    // The same, but only into a file that is there already; nothing is made.
+    bool Put_If_There(const Values& values, std::string* error) const;
+    // The values as lines of the settings file's section.
+    static std::vector<Profile_Entry> Entries(const Values& values);
 
     static std::string Of(bool value) { return value ? "1" : "0"; }
     static std::string Of(int value) { return std::to_string(value); }

@@ -128,7 +128,11 @@ std::string Zones(const Hoofdvenster& m) {
            "</p><p>Every hole a ball lands in lights its number on the card " +
            Picture(Lamp_File(16, false, false)) + " &rarr; " + Picture(Lamp_File(16, true, false)) +
            "; each number stands on the card twice. Red circles mark the corners, purple circles the numbers "
-           "of the card bonuses, stars the star numbers. The left card is the <b>main card</b>, the right "
+           "of the card bonuses, stars the star numbers. Two numbers of every line wear a cyan ring " +
+           Picture(Lamp_File(16, false, true)) +
+           ": with the line at rest they stand in the middle column of each card, and they move with it, so "
+           "they show where each line stands. Every lamp's tooltip names its number, its zones and whether "
+           "it is lit. The left card is the <b>main card</b>, the right "
            "one the "
            "<b>extra card</b>. The coloured tracks on them are the four zones: on the main card "
            "<b>yellow</b> "

@@ -22,9 +22,15 @@ Help_Window::Help_Window(Main_Window& face, QWidget* parent) : QTextBrowser(pare
     const Hoofdvenster& m = face.Machine();
     const Screen_Area card = Card_Area(m);
     const QImage screen(folder + QString::fromStdString(m.Pic_Scherm.Face));
-    document()->addResource(QTextDocument::ImageResource, QUrl(Card_Picture_Name),
-                            screen.copy(card.Left, card.Top, card.Width, card.Height));
+    card_ = screen.copy(card.Left, card.Top, card.Width, card.Height);
     setHtml(QString::fromStdString(Help_Html(m)));
+}
+
+QVariant Help_Window::loadResource(int type, const QUrl& name) {
+    // A resource added to the document beforehand would be lost: setting the text
+    // clears the document's resources.
+    if (type == QTextDocument::ImageResource && name == QUrl(Card_Picture_Name)) return card_;
+    return QTextBrowser::loadResource(type, name);
 }
 
 void Help_Window::keyPressEvent(QKeyEvent* event) {

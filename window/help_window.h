@@ -2,6 +2,7 @@
 // it at a time, beside the game (it never blocks the game); Esc closes it.
 #pragma once
 
+#include <QImage>
 #include <QTextBrowser>
 
 namespace plonk {
@@ -16,9 +17,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The card with its zones is made here; every other picture comes from the
+    // program folder.
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     Help_Window(Main_Window& face, QWidget* parent);
+
+    QImage card_;
 };
 
 }  // namespace plonk

@@ -75,9 +75,12 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
     setFont(font);
 
     Build_Widgets();
-    Fit_Captions();
+    Set_Zoom(1);
     Connect_Events();
     Listen([this](const Game_Event& e) { screen_->Follow(e); });
+    Watch_Runs([this](const std::string& event, bool done) {
+        if (!done && Players_Action(event)) screen_->End_Marks();
+    });
     Sync();
 }
 
@@ -105,9 +108,12 @@ void Main_Window::Build_Widgets() {
         widget_names_[w] = c->Name;
     }
 
-    // The caption-less focus keeper lies under the "&Close" button it overlaps.
-    if (QWidget* keeper = Widget_For(App_Part::Key_Sink))
+    // The caption-less focus keeper lies under the "&Close" button it overlaps, and
+    // holding the focus between actions it shows no focus mark.
+    if (QWidget* keeper = Widget_For(App_Part::Key_Sink)) {
+        keeper->setProperty(Zoom_Style::kNo_Focus_Mark, true);
         if (QWidget* close = Widget_For("Knop_Sluiten")) keeper->stackUnder(close);
+    }
 
     menu_ = new QMenu(Text(m_->dummie01.Caption), this);
     menu_->setObjectName("dummie01");
@@ -191,23 +197,23 @@ void Main_Window::Fit_Captions() {
 }
 
 void Main_Window::Set_Zoom(int zoom) {
-    zoom_ = std::clamp(zoom, 1, kMost_Zoom);
+    zoom_ = std::clamp(zoom, 1, kMost_Full_Screen_Zoom);
     setFixedSize(kWidth * zoom_, kHeight * zoom_);
     QFont grown = font();
     grown.setPixelSize(kFont_Pixels * zoom_);
     setFont(grown);
     Fit_Captions();
     screen_->Set_Zoom(zoom_);
-    // The Qt controls measure themselves grown with the zoom; at zoom 1 they take the
-    // program's own style again. A style is let go only once no control uses it.
-    std::unique_ptr<QStyle> style = zoom_ > 1 ? std::make_unique<Zoom_Style>(zoom_) : nullptr;
+    // The Qt controls measure themselves grown with the zoom. A style is let go only
+    // once no control uses it.
+    auto style = std::make_unique<Zoom_Style>(zoom_);
     for (const auto& [name, w] : widgets_) {
         if (auto* button = dynamic_cast<Face_Button*>(w))
             button->Set_Zoom(zoom_);
         else if (w != screen_)
             w->setStyle(style.get());
     }
-    zoom_style_.swap(style);
+    zoom_style_ = std::move(style);
     Sync();
 }
 

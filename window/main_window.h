@@ -50,7 +50,9 @@ public:
     static constexpr int kTwips_Per_Pixel = 15;
     // The face's own size and caption font, at zoom 1.
     static constexpr int kWidth = 663, kHeight = 534, kFont_Pixels = 11;
+    // The zooms of the window's menu, and the most the full screen may use.
     static constexpr int kMost_Zoom = 3;
+    static constexpr int kMost_Full_Screen_Zoom = 8;
 
     explicit Main_Window(Window_Options options, QWidget* parent = nullptr);
     ~Main_Window() override;
@@ -80,8 +82,8 @@ public:
     bool Run_Event(const std::string& control, Event_Kind kind);
     // Bring every widget up to date with the control data.
     void Sync();
-    // Show the face this many times as large (1 to kMost_Zoom): its pictures enlarged pixel by
-    // pixel, its controls and their captions grown with them.
+    // Show the face this many times as large (1 to kMost_Full_Screen_Zoom): its pictures
+    // enlarged pixel by pixel, its controls and their captions grown with them.
     void Set_Zoom(int zoom);
     int Zoom() const { return zoom_; }
     // The window is asked to close (its close box): the machine decides. True when it
@@ -91,6 +93,24 @@ public:
     void Listen(std::function<void(const Game_Event&)> listener) {
         listeners_.push_back(std::move(listener));
     }
+    // Called as every event of the machine starts (`done` false) and once it is over
+    // and the window shows its end (`done` true), with the event's name.
+    void Watch_Runs(std::function<void(const std::string& event, bool done)> watcher) {
+        run_watchers_.push_back(std::move(watcher));
+    }
+    // The event is one the player asked for: any but the timers'.
+    static bool Players_Action(const std::string& event);
+    // Values of the window's own for the settings file, asked for when a regular close
+    // writes it, and written with the machine's in that one write.
+    void Keep_At_Close(std::function<std::vector<Profile_Entry>()> values) {
+        closing_values_.push_back(std::move(values));
+    }
+
+    // A Yes/No question in a box of its own: `informative` under the question, the
+    // button `default_button` (QMessageBox::Yes or No) taken by Return. Escape and the
+    // box's close button dismiss it (Cancel). Scripted by the options' Ask when set.
+    Answer Ask(const std::string& text, const std::string& title, const std::string& informative,
+               int default_button);
 
     // The machine's roles.
     void Refresh() override;
@@ -108,6 +128,7 @@ public:
     std::string Picture_Problem(const std::string& path) override;
     void Popup_Menu(const std::string& menu) override;
     std::string Program_Folder() override;
+    std::vector<Profile_Entry> Closing_Settings() override;
     void End(int status) override;
     void Report(const Game_Event& e) override;
 
@@ -129,8 +150,17 @@ private:
     void Sync_Timer(QTimer& timer, const Control& c);
     void Apply_Focus();
     bool Faces_Load();
-    bool Preview_Key(QObject* watched, QEvent* event);
+    // The widget is the first to receive a key: the one with the focus.
+    bool First_Receiver(QObject* watched) const;
+    bool Preview_Key(const QKeyEvent& key, bool repeat);
     bool Held_Key(const QKeyEvent& key);
+    // Presses that arrived while an event ran are dropped (busy_input.cpp).
+    void Drop_Presses_Made_Meanwhile();
+    bool Dropped_Press(QObject* watched, QEvent* event);
+    // A key pressed while it is down already repeats itself; noted as keys go down and
+    // up. A game key's own repeat is dropped.
+    bool Key_Already_Down(const QKeyEvent& key);
+    bool Repeat_Dropped(const QKeyEvent& key) const;
     bool Mouse_On_Control(QObject* watched, QEvent* event);
     void Stop_On_Failure(const std::string& event, const std::string& what);
 
@@ -150,13 +180,18 @@ private:
     int zoom_ = 1;
     std::unique_ptr<QStyle> zoom_style_;  // the Qt controls' look when zoomed
     bool busy_ = false;
+    int dropping_ = 0;           // presses are being dropped
+    bool showed_steps_ = false;  // the event under way paints or paces its steps
     bool syncing_ = false;
     bool ended_ = false;
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen
     std::set<std::string> held_;           // those whose press the machine heard, until released
     std::set<std::string> keys_held_;      // those held down by their key (F1, F2)
+    std::set<int> keys_down_;              // the keys down now, as the window saw them
     std::vector<std::function<void(const Game_Event&)>> listeners_;
+    std::vector<std::function<void(const std::string&, bool)>> run_watchers_;
+    std::vector<std::function<std::vector<Profile_Entry>()>> closing_values_;
 };
 
 }  // namespace plonk

@@ -12,16 +12,19 @@ struct Choice {
     const char* Box;  // the check box's control
     const char* Key;  // its key in the options
 };
-constexpr Choice kChoices[] = {{"Check1", option_key::Show_Tips}, {"Check2", option_key::Automatic_Scan}};
+constexpr Choice kChoices[] = {{"Option1", option_key::Sound},
+                               {"Check1", option_key::Show_Tips},
+                               {"Check2", option_key::Automatic_Scan}};
 
 }  // namespace
 
 void Remember_Choices(Main_Window& w, const Game_Options& options) {
+    Hoofdvenster& m = w.Machine();
     for (const Choice& choice : kChoices) {
-        Control& box = *w.Machine().Find_Control(choice.Box);
+        Control& box = *m.Find_Control(choice.Box);
         // 1. The box as it was left, when that differs from how the machine starts.
         const std::optional<bool> kept = options.Flag(choice.Key);
-        if (kept && *kept != (box.Value != 0)) {
+        if (kept && *kept != (box.Value != 0) && box.Enabled) {
             box.Value = *kept ? 1 : 0;
             w.Run_Event(choice.Box, Event_Kind::Click);
         }
@@ -30,9 +33,17 @@ void Remember_Choices(Main_Window& w, const Game_Options& options) {
         if (!widget) continue;
         QObject::connect(widget, &QCheckBox::clicked, &w, [&box, options, key = choice.Key] {
             std::string error;
-            options.Put({{key, Game_Options::Of(box.Value != 0)}}, &error);
+            options.Put_If_There({{key, Game_Options::Of(box.Value != 0)}}, &error);
         });
     }
+    // 3. The close keeps every box the player can tick.
+    w.Keep_At_Close([&m] {
+        Game_Options::Values values;
+        for (const Choice& choice : kChoices)
+            if (const Control& box = *m.Find_Control(choice.Box); box.Enabled)
+                values.push_back({choice.Key, Game_Options::Of(box.Value != 0)});
+        return Game_Options::Entries(values);
+    });
 }
 
 }  // namespace plonk

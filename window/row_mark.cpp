@@ -21,7 +21,9 @@ QRect Frame_Of(const Control& lamp) {
 }  // namespace
 
 bool Row_Mark::Follow(const Game_Event& e) {
-    const uint64_t cells = e.Kind == Game_Event_Kind::Payment ? e.Cells : 0;
+    uint64_t cells = cells_;
+    if (e.Kind == Game_Event_Kind::Payment) cells |= e.Cells;
+    if (e.Kind == Game_Event_Kind::Game_Started) cells = 0;
     if (cells == cells_) return false;
     cells_ = cells;
     return true;

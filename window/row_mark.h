@@ -1,6 +1,8 @@
-// The win on the card: while a payment is counted up, the lamps of the paid row (or
-// of a card bonus's pattern) wear a frame; when the count-up is over the card looks
-// as before. It follows the machine's reports only and never touches its controls.
+// The wins on the card: as a payment is counted up, the lamps of the paid row (or of
+// a card bonus's pattern) put on a frame, and keep it after the count-up, with the
+// frames of the other payments of the same action of the player, until the player
+// acts again or a new card is dealt. It follows the machine's reports and the
+// window's actions only and never touches the machine's controls.
 #pragma once
 
 #include <QRegion>
@@ -16,9 +18,11 @@ class Hoofdvenster;
 
 class Row_Mark {
 public:
-    // A payment marks its cells; anything reported after it ends the mark. True when
-    // the marked cells changed.
+    // A payment marks its cells too; a new game's card ends the marks. True when the
+    // marked cells changed.
     bool Follow(const Game_Event& e);
+    // The player acts: the marks end.
+    void Clear() { cells_ = 0; }
     // The marked cells, bit line * 10 + column.
     uint64_t Cells() const { return cells_; }
     // Where the frames of the marked lamps lie, in the screen's drawing-area pixels.

@@ -157,6 +157,13 @@ void Screen_Widget::Follow(const Game_Event& e) {
     repaint(Widget_Part(changed.translated(kBorder, kBorder), zoom_));
 }
 
+void Screen_Widget::End_Marks() {
+    const QRegion marked = mark_.Region(m_);
+    if (marked.isEmpty()) return;
+    mark_.Clear();
+    repaint(Widget_Part(marked.translated(kBorder, kBorder), zoom_));
+}
+
 void Screen_Widget::Paint_Child(QPainter& p, const Control& c) {
     p.save();
     const QPoint origin(c.Left + kBorder, c.Top + kBorder);
@@ -196,7 +203,8 @@ bool Screen_Widget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QPoint at(help->pos().x() / zoom_, help->pos().y() / zoom_);
-        Screen_Tip tip = Screen_Tip_At(children_, at.x() - kBorder, at.y() - kBorder);
+        Screen_Tip tip = Lamp_Tip_At(m_, at.x() - kBorder, at.y() - kBorder);
+        if (tip.Text.empty()) tip = Screen_Tip_At(children_, at.x() - kBorder, at.y() - kBorder);
         // Over a hole with the odds shown, the hole's chance.
         if (std::string odds = odds_.Tip_At(m_, at.x() - kBorder, at.y() - kBorder); !odds.empty())
             tip = {odds, at.x() - kBorder, at.y() - kBorder, 1, 1};

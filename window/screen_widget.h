@@ -27,7 +27,7 @@ public:
 
     Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std::string folder, QWidget* parent);
 
-    // Shown this many times as large (1 to 3).
+    // Shown this many times as large.
     void Set_Zoom(int zoom);
     int Zoom() const { return zoom_; }
     // The topmost visible child under a point of this widget, or nullptr.
@@ -40,8 +40,10 @@ public:
     // The picture a control shows: its run-time picture, else its own face.
     const QPixmap& Picture_Of(const Control& c);
     // Follow what the machine reports: the row being paid is marked on the card at
-    // once, and unmarked when its count-up is over.
+    // once, and stays marked until the player acts again (End_Marks) or a new card is
+    // dealt.
     void Follow(const Game_Event& e);
+    void End_Marks();
     // Show Odds, drawn over the screen.
     Odds_Overlay& Odds() { return odds_; }
 

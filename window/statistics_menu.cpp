@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <memory>
 
@@ -36,8 +37,8 @@ public:
             window_ = new Statistics_Window(
                 *keeper_,
                 [this] {
-                    return frame_.Face().Ask_Yes_No("Forget all the statistics kept so far?",
-                                                    "Reset statistics") == Answer::Yes;
+                    return frame_.Face().Ask("Forget all the statistics kept so far?", "Reset statistics",
+                                             "They cannot be brought back.", QMessageBox::No) == Answer::Yes;
                 },
                 &frame_);
             window_->setWindowFlag(Qt::Window);

@@ -52,6 +52,14 @@ Statistics_Window::Statistics_Window(Statistics_Keeper& keeper, std::function<bo
     connect(reset, &QPushButton::clicked, this, &Statistics_Window::Reset_Asked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
+    // No button is the default: Return does nothing here, so it never resets by
+    // accident, and the focus starts on "Close".
+    for (QAbstractButton* b : buttons->buttons()) {
+        auto* push = qobject_cast<QPushButton*>(b);
+        push->setAutoDefault(false);
+        push->setDefault(false);
+    }
+    buttons->button(QDialogButtonBox::Close)->setFocus();
     Update();
 }
 

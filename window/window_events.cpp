@@ -26,10 +26,14 @@ int Shift_Code(Qt::KeyboardModifiers k) {
 
 }  // namespace
 
+bool Main_Window::Players_Action(const std::string& event) { return event.rfind("Timer", 0) != 0; }
+
 bool Main_Window::Run(const std::string& event, const std::function<void()>& call) {
     if (ended_ || busy_) return false;
     busy_ = true;
+    showed_steps_ = false;
     if (options_.On_Event) options_.On_Event(event);
+    for (const auto& watch : run_watchers_) watch(event, false);
     // A flight inside this event paces its steps from its own first step, a frame
     // of the screen the window is on.
     pacer_.Set_Frame(Display_Frame(screen()));
@@ -42,9 +46,11 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
         Stop_On_Failure(event, "an unknown error");
     }
     busy_ = false;
+    Drop_Presses_Made_Meanwhile();
     if (!ended_) {
         Sync();
         Apply_Focus();
+        for (const auto& watch : run_watchers_) watch(event, true);
     }
     return true;
 }
@@ -102,10 +108,21 @@ void Main_Window::Connect_Events() {
 }
 
 bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
+    // A key pressed again while it is down is its own repeat; noted also for the
+    // presses that are dropped.
+    // A key let go is no longer down wherever its release is delivered: the focus may
+    // have moved since it was pressed.
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool let_go =
+        event->type() == QEvent::KeyRelease && widget && (widget == this || isAncestorOf(widget));
+    const bool repeat =
+        key && (First_Receiver(watched) || let_go) && Key_Already_Down(*static_cast<QKeyEvent*>(event));
+    if (Dropped_Press(watched, event)) return true;
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-            return Preview_Key(watched, event);
+            return First_Receiver(watched) && Preview_Key(*static_cast<QKeyEvent*>(event), repeat);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
@@ -115,16 +132,18 @@ bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool Main_Window::Preview_Key(QObject* watched, QEvent* event) {
-    // The key reaches the window's key handler before the control that has the focus,
-    // once: only on its way to its first receiver. Alt combinations are menu keys.
+bool Main_Window::First_Receiver(QObject* watched) const {
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w || (w != this && !isAncestorOf(w))) return false;
-    QWidget* first = focusWidget() ? focusWidget() : this;
-    if (w != first) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (Held_Key(*key)) return true;
-    if (event->type() != QEvent::KeyPress || key->modifiers() & Qt::AltModifier) return false;
+    return w == (focusWidget() ? focusWidget() : this);
+}
+
+bool Main_Window::Preview_Key(const QKeyEvent& event, bool repeat) {
+    // The key reaches the window's key handler before the control that has the focus,
+    // once: only on its way to its first receiver. Alt combinations are menu keys.
+    const QKeyEvent* key = &event;
+    if (Held_Key(*key) || (repeat && Repeat_Dropped(*key))) return true;
+    if (key->type() != QEvent::KeyPress || key->modifiers() & Qt::AltModifier) return false;
     bool consumed = false;
     for (const QChar ch : key->text()) {
         if (ch.unicode() == 0 || ch.unicode() > 255) continue;
@@ -174,6 +193,7 @@ bool Main_Window::Mouse_On_Control(QObject* watched, QEvent* event) {
 void Main_Window::changeEvent(QEvent* event) {
     // The held buttons take no focus; a held button loses it when the window does.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        keys_down_.clear();
         const std::set<std::string> held = std::move(held_);
         held_.clear();
         for (const std::string& name : held)

@@ -13,12 +13,12 @@ namespace plonk {
 namespace {
 // Kept places further out than this are no place on any desktop.
 constexpr int kFar = 1 << 20;
+}  // namespace
 
 QSize Outer_Size(QWidget& window) {
     if (window.layout()) window.layout()->activate();
     return window.frameGeometry().size();
 }
-}  // namespace
 
 QPoint Clamped_Place(QPoint saved, QSize size, const QRect& area) {
     // Right and bottom edges first, then left and top, so the top left wins.
@@ -49,14 +49,12 @@ void Restore_Place(QWidget& window, const Game_Options& options) {
         window.move(Centred_Place(size, primary->availableGeometry()));
 }
 
-bool Remember_Place(const QWidget& window, const Game_Options& options) {
+Game_Options::Values Place_Values(const QWidget& window, QPoint place) {
     const QScreen* screen = window.screen();
     const std::string name = screen ? screen->name().toStdString() : std::string();
-    std::string error;
-    return options.Put({{option_key::Window_X, Game_Options::Of(window.pos().x())},
-                        {option_key::Window_Y, Game_Options::Of(window.pos().y())},
-                        {option_key::Screen, name}},
-                       &error);
+    return {{option_key::Window_X, Game_Options::Of(place.x())},
+            {option_key::Window_Y, Game_Options::Of(place.y())},
+            {option_key::Screen, name}};
 }
 
 void Keep_On_Screen(QWidget& window) {

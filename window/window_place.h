@@ -6,6 +6,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -24,9 +27,11 @@ QPoint Centred_Place(QSize size, const QRect& area);
 //   - centred on the primary screen when the kept screen is gone;
 //   - where the desktop puts it when no place was kept.
 void Restore_Place(QWidget& window, const Game_Options& options);
-// Keep where the top-level `window` is now, and on which screen. False when the
-// settings file could not be written.
-bool Remember_Place(const QWidget& window, const Game_Options& options);
+// The values that keep the top-level `window` at `place` (its top left corner), on
+// the screen it is on.
+std::vector<std::pair<const char*, std::string>> Place_Values(const QWidget& window, QPoint place);
+// The top-level `window`'s size with its frame, its layout brought up to date.
+QSize Outer_Size(QWidget& window);
 // After the window changed its size: moved the least so that it stays wholly on its
 // screen.
 void Keep_On_Screen(QWidget& window);

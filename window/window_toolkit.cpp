@@ -21,6 +21,7 @@ namespace plonk {
 
 void Main_Window::Refresh() {
     // Painted at once; the event queue is not run, so no timer or click slips in.
+    if (busy_) showed_steps_ = true;
     Sync();
     repaint();
 }
@@ -33,6 +34,7 @@ void Main_Window::Sleep(int ms) {
 }
 
 void Main_Window::Flight_Step(int rounds, long iterations) {
+    if (busy_) showed_steps_ = true;
     pacer_.Step(std::chrono::nanoseconds(Step_Wait_Nanoseconds(rounds, iterations)));
 }
 
@@ -43,11 +45,28 @@ bool Main_Window::Sound_Ready() { return sound_->Ready(); }
 int32_t Main_Window::Sound_Load(const std::string& path) { return sound_->Load(path); }
 void Main_Window::Sound_Play(int32_t handle) { sound_->Play(handle); }
 
+namespace {
+
+// What the answer No to a question of the machine does, said under the question.
+std::string What_No_Does(const std::string& question) {
+    if (question == "Save score for next session ?") return "No starts the next session from 0 credits.";
+    return "";
+}
+
+}  // namespace
+
 Answer Main_Window::Ask_Yes_No(const std::string& text, const std::string& title) {
+    return Ask(text, title, What_No_Does(text), QMessageBox::Yes);
+}
+
+Answer Main_Window::Ask(const std::string& text, const std::string& title, const std::string& informative,
+                        int default_button) {
     if (options_.Ask) return options_.Ask(text, title);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, isVisible() ? this : nullptr);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setObjectName("Question");
+    box.setInformativeText(QString::fromStdString(informative));
+    box.setDefaultButton(static_cast<QMessageBox::StandardButton>(default_button));
     // Escape and the box's close button would count as No. They press a Cancel
     // button instead that is never shown: the question is dismissed, not answered.
     QAbstractButton* dismiss = box.addButton(QMessageBox::Cancel);
@@ -97,6 +116,13 @@ void Main_Window::Popup_Menu(const std::string& menu) {
 std::string Main_Window::Program_Folder() {
     if (!options_.Program_Folder.empty()) return options_.Program_Folder;
     return Data_Folder(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::vector<Profile_Entry> Main_Window::Closing_Settings() {
+    std::vector<Profile_Entry> all;
+    for (const auto& values : closing_values_)
+        for (Profile_Entry& e : values()) all.push_back(std::move(e));
+    return all;
 }
 
 void Main_Window::Report(const Game_Event& e) {

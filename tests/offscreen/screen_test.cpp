@@ -34,7 +34,11 @@ TEST(Screen, EveryVisibleChildIsFoundUnderTheMouseWithItsTooltip) {
         QHelpEvent help(QEvent::ToolTip, Centre(*c), screen->mapToGlobal(Centre(*c)));
         QApplication::sendEvent(screen, &help);
         const std::string tip = c->ToolTipText.empty() ? Face_Tip_Text(c->Name) : c->ToolTipText;
-        if (tip.empty()) {
+        if (c->Name.rfind("Lites(", 0) == 0) {
+            // A lamp's tip begins with the number it shows.
+            EXPECT_NE(QToolTip::text().toStdString().find(" on line "), std::string::npos);
+            ++tips;
+        } else if (tip.empty()) {
             EXPECT_FALSE(help.isAccepted());
         } else {
             EXPECT_EQ(QToolTip::text().toStdString(), tip);
@@ -107,9 +111,37 @@ TEST(Screen, EveryIndicatorTellsWhatItIsLitOrNot) {
                 << c.Control << " lit " << lit;
         }
     }
-    // A lamp and the empty playfield say nothing.
-    EXPECT_EQ(Tip_At(t.W->Screen(), Centre(m.Lites(12)) - QPoint(B, B)), "");
+    // The empty playfield says nothing.
     EXPECT_EQ(Tip_At(t.W->Screen(), {150, 20}), "");
+}
+
+TEST(Screen, ALampsTipNamesItsNumberItsZonesAndWhetherItIsLit) {
+    Window_Under_Test t;
+    ASSERT_EQ(t.Start(), -1);
+    Hoofdvenster& m = t.M();
+    const struct {
+        int lamp, line_a;  // the lamp, and line A's position
+        bool lit;
+        const char* says;  // after "N on line "
+    } cases[] = {
+        {0, 1, false, "A of the main card: yellow and red zones; not lit"},
+        {0, 1, true, "A of the main card: yellow and red zones; lit"},
+        {2, 1, false, "A of the main card: yellow zone; not lit; its cyan ring shows where line A stands"},
+        {1, 2, false,
+         "A of the main card: yellow and red zones; not lit; its cyan ring shows where line A stands"},
+        {17, 1, true,
+         "B of the extra card: white and green zones; lit; its cyan ring shows where line B stands"},
+        {48, 1, false, "E of the extra card: white and green zones; not lit"},
+    };
+    for (const auto& c : cases) {
+        m.Line_Pos(0) = To_Integer(c.line_a);
+        const Control& lamp = m.Lites(c.lamp);
+        const int line = c.lamp / 10, number = m.Card_Numbers(m.Line_Pos(line), c.lamp % 10, line);
+        for (int hole = 1; hole <= 25; ++hole) m.Hole_State(hole) = hole == number && c.lit ? 1 : 0;
+        EXPECT_EQ(Tip_At(t.W->Screen(), Centre(lamp) - QPoint(B, B)),
+                  std::to_string(number) + " on line " + c.says)
+            << c.lamp;
+    }
 }
 
 TEST(Screen, HiddenChildrenAreNeitherFoundNorPainted) {

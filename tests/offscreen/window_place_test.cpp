@@ -56,7 +56,8 @@ TEST(WindowPlace, RestoredOnItsScreenOrCentredOnThePrimary) {
     const Game_Options options(folder.File("Plonk.ini"));
     QWidget kept, next;
     kept.move(61, 47);
-    ASSERT_TRUE(Remember_Place(kept, options));
+    std::string error;
+    ASSERT_TRUE(options.Put(Place_Values(kept, kept.pos()), &error)) << error;
     Restore_Place(next, options);
     EXPECT_EQ(next.pos(), QPoint(61, 47));
 }
