@@ -112,7 +112,9 @@ TEST(RememberedChoices, OnlyARegularCloseMakesTheFileAndItKeepsEveryChoiceAndThe
             } else {
                 EXPECT_FALSE(QFile::exists(QString::fromStdString(ini))) << c.what;
             }
-            if (c.closed) EXPECT_TRUE(frame->close()) << c.what;
+            if (c.closed) {
+                EXPECT_TRUE(frame->close()) << c.what;
+            }
         }
         // Ended otherwise: the frame is gone without a close, as after a fatal stop.
         EXPECT_EQ(QFile::exists(QString::fromStdString(ini)), !c.kept.empty()) << c.what;
