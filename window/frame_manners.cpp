@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "window/game_frame.h"
-#include "window/game_options.h"
+#include "app/game_options.h"
 #include "window/window_icon.h"
 #include "window/window_place.h"
 

@@ -5,7 +5,7 @@
 #include <QMainWindow>
 
 #include "window/main_window.h"
-#include "window/status_words.h"
+#include "machine/status_words.h"
 
 class QMenu;
 class QLabel;

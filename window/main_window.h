@@ -15,7 +15,7 @@
 #include "machine/procedures.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 class QMenu;
 class QAction;

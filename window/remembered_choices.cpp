@@ -6,18 +6,8 @@
 
 namespace plonk {
 
-namespace {
-
-struct Choice {
-    const char* Box;  // the check box's control
-    const char* Key;  // its key in the options
-};
-constexpr Choice kChoices[] = {{"Check1", option_key::Show_Tips}, {"Check2", option_key::Automatic_Scan}};
-
-}  // namespace
-
 void Remember_Choices(Main_Window& w, const Game_Options& options) {
-    for (const Choice& choice : kChoices) {
+    for (const Remembered_Box& choice : Remembered_Boxes) {
         Control& box = *w.Machine().Find_Control(choice.Box);
         // 1. The box as it was left, when that differs from how the machine starts.
         const std::optional<bool> kept = options.Flag(choice.Key);

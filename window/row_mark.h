@@ -1,38 +1,20 @@
-// The win on the card: while a payment is counted up, the lamps of the paid row (or
-// of a card bonus's pattern) wear a frame; when the count-up is over the card looks
-// as before. It follows the machine's reports only and never touches its controls.
+// The paid row's frames on the window's game screen (the core's Paid_Row, painted).
 #pragma once
 
 #include <QRegion>
-#include <cstdint>
 
-#include "app/game_events.h"
+#include "machine/paid_row.h"
 
 class QPainter;
 
 namespace plonk {
 
-class Hoofdvenster;
-
-class Row_Mark {
+class Row_Mark : public Paid_Row {
 public:
-    // A payment marks its cells; anything reported after it ends the mark. True when
-    // the marked cells changed.
-    bool Follow(const Game_Event& e);
-    // The marked cells, bit line * 10 + column.
-    uint64_t Cells() const { return cells_; }
     // Where the frames of the marked lamps lie, in the screen's drawing-area pixels.
     QRegion Region(const Hoofdvenster& m) const;
     // Paint the frames, the painter's origin at the drawing area's top left.
     void Paint(QPainter& p, const Hoofdvenster& m) const;
-
-    // The frame's width and its distance from the lamp, in pixels: a light ring
-    // of all but the last pixel, then a dark one.
-    static constexpr int kWidth = 3;
-    static constexpr int kGap = 0;
-
-private:
-    uint64_t cells_ = 0;
 };
 
 }  // namespace plonk

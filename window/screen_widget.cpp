@@ -9,7 +9,7 @@
 
 #include "machine/hoofdvenster.h"
 #include "window/drawn_lines.h"
-#include "window/face_tips.h"
+#include "machine/face_tips.h"
 #include "window/pixel_zoom.h"
 
 namespace plonk {

@@ -15,7 +15,7 @@
 #include "window/main_window.h"
 #include "window/screen_widget.h"
 #include "window/space_key.h"
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 namespace plonk {
 

@@ -13,7 +13,7 @@
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 namespace plonk::test {
 namespace {

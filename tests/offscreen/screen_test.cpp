@@ -7,7 +7,7 @@
 #include <QToolTip>
 
 #include "offscreen/window_harness.h"
-#include "window/face_tips.h"
+#include "machine/face_tips.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

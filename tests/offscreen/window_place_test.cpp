@@ -8,7 +8,7 @@
 
 #include "offscreen/window_harness.h"
 #include "support/machine.h"
-#include "window/game_options.h"
+#include "app/game_options.h"
 #include "window/window_icon.h"
 
 namespace plonk::test {

@@ -20,7 +20,7 @@
 #include "offscreen/window_harness.h"
 #include "playfield/flight.h"
 #include "window/screen_widget.h"
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 namespace plonk::test {
 namespace {

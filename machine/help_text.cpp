@@ -1,5 +1,5 @@
 // How to play: the rules in plain words, every figure read from the machine.
-#include "window/help_text.h"
+#include "machine/help_text.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include "features/prices.h"
 #include "features/star_prize.h"
 #include "machine/hoofdvenster.h"
-#include "window/help_html.h"
+#include "machine/help_html.h"
 
 namespace plonk {
 
@@ -225,7 +225,7 @@ Screen_Area Card_Area(const Hoofdvenster& m) {
     return {first.Left - kMargin, 0, right - (first.Left - kMargin), last.Top + last.Height + kMargin};
 }
 
-std::string Help_Html(const Hoofdvenster& m) {
+std::string Help_Html(const Hoofdvenster& m, const std::vector<std::vector<std::string>>& own_keys) {
     return "<html><body><h2>How to play</h2><p>Shoot a ball with " + Face_Of(m.Knop_Bal) + " " +
            Named(m.Knop_Bal) + " (key O); its start speed is set with " + Face_Of(m.Knop_KrachtOmlaag) + " " +
            Face_Of(m.Knop_KrachtOmhoog) +
@@ -234,7 +234,7 @@ std::string Help_Html(const Hoofdvenster& m) {
            "bottom "
            "is given back and does not count.</p>" +
            Counters(m) + Investing(m) + Feature_Draw(m) + Zones(m) + Lines(m) + Patterns(m) + Extra_Balls(m) +
-           Star_Game(m) + Bonuses(m) + help::Keys_Section(m) + "</body></html>";
+           Star_Game(m) + Bonuses(m) + help::Keys_Section(m, own_keys) + "</body></html>";
 }
 
 }  // namespace plonk
