@@ -9,8 +9,12 @@ const SAVE_FOLDER = '/save';
 const SAVED_FILES = ['Plonk.ini', 'Statistics.json'];
 const FACE_WIDTH = 663;
 const KIND = { Click: 0, Mouse_Down: 1, Mouse_Up: 2, Lost_Focus: 3, Change: 4, Timer: 5, Key_Press: 6 };
-// The classic grey face's bevel colours, as the window draws them.
+// The classic grey face's bevel colours, as the window draws them; a disabled button's
+// are paler.
 const BEVEL = { light: '#ffffff', midlight: '#cacaca', button: '#c0c0c0', dark: '#9f9f9f', shadow: '#767676' };
+const BEVEL_DISABLED = { light: '#ffffff', button: '#c0c0c0', dark: '#bebebe', shadow: '#b1b1b1' };
+// The grey that a disabled button's picture is shaded towards, as the window's style does.
+const DISABLED_BACKGROUND = 0xef;
 
 const pictures = new Map();  // path -> ImageBitmap
 const greyed = new Map();    // path -> ImageBitmap of the picture as a disabled button shows it
@@ -138,12 +142,11 @@ function greyPicture(path) {
   const ctx = canvas.getContext('2d');
   ctx.drawImage(picture, 0, 0);
   const image = ctx.getImageData(0, 0, canvas.width, canvas.height);
-  const bg = 0xc0;
+  const bg = DISABLED_BACKGROUND;
   const table = new Uint8Array(256);
   for (let i = 0; i < 128; i++) table[i] = (bg * (i << 1)) >> 8;
   for (let i = 0; i < 128; i++) table[i + 128] = Math.min(bg + (i << 1), 255);
-  let intensity = Math.floor((77 * bg + 150 * bg + 28 * bg) / 255);
-  if (intensity <= 128) intensity -= 51;
+  const intensity = bg <= 128 ? bg - 51 : bg;
   const d = image.data;
   for (let p = 0; p < d.length; p += 4) {
     const gray = (d[p] * 11 + d[p + 1] * 16 + d[p + 2] * 5) >> 5;
@@ -158,10 +161,11 @@ function greyPicture(path) {
 function drawButton(c, canvas, down) {
   const ctx = canvas.getContext('2d');
   const w = canvas.width, h = canvas.height;
-  ctx.fillStyle = BEVEL.button;
+  const colours = c.enabled ? BEVEL : BEVEL_DISABLED;
+  ctx.fillStyle = colours.button;
   ctx.fillRect(0, 0, w, h);
-  if (down) bevel(ctx, 0, 0, w, h, BEVEL.shadow, BEVEL.light, BEVEL.dark, BEVEL.button);
-  else bevel(ctx, 0, 0, w, h, BEVEL.light, BEVEL.shadow, BEVEL.button, BEVEL.dark);
+  if (down) bevel(ctx, 0, 0, w, h, colours.shadow, colours.light, colours.dark, colours.button);
+  else bevel(ctx, 0, 0, w, h, colours.light, colours.shadow, colours.button, colours.dark);
   const face = c.enabled ? pictures.get(c.picture) : greyPicture(c.picture);
   if (!face) return;
   let x = Math.floor((w - face.width) / 2), y = Math.floor((h - face.height) / 2);
