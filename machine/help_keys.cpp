@@ -1,9 +1,9 @@
 // The help's keys: the machine's key table, the front end's own keys and the mouse.
 #include <cctype>
 
+#include "machine/help_html.h"
 #include "machine/hoofdvenster.h"
 #include "machine/key_table.h"
-#include "machine/help_html.h"
 
 namespace plonk::help {
 

@@ -7,8 +7,8 @@
 #include "card/lamp_picture.h"
 #include "features/prices.h"
 #include "features/star_prize.h"
-#include "machine/hoofdvenster.h"
 #include "machine/help_html.h"
+#include "machine/hoofdvenster.h"
 
 namespace plonk {
 

@@ -22,7 +22,8 @@ std::vector<Frame_Box> Paid_Row::Frames(const Hoofdvenster& m) const {
     for (int i = 0; i < kCells; ++i) {
         if (!(cells_ >> i & 1)) continue;
         const Control& lamp = m.Lites(i);
-        frames.push_back({lamp.Left - kGrow, lamp.Top - kGrow, lamp.Width + 2 * kGrow, lamp.Height + 2 * kGrow});
+        frames.push_back(
+            {lamp.Left - kGrow, lamp.Top - kGrow, lamp.Width + 2 * kGrow, lamp.Height + 2 * kGrow});
     }
     return frames;
 }

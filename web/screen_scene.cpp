@@ -50,7 +50,8 @@ Box Screen_Scene::Place_Of(const Control& c) const {
 Screen_Scene::Look Screen_Scene::Look_Of(const Control& c) const {
     Look look;
     look.Visible = c.Visible;
-    look.Place = &c == &self_ ? Box{0, 0, Twips_To_Pixels(self_.Width), Twips_To_Pixels(self_.Height)} : Place_Of(c);
+    look.Place =
+        &c == &self_ ? Box{0, 0, Twips_To_Pixels(self_.Width), Twips_To_Pixels(self_.Height)} : Place_Of(c);
     look.Picture = c.Picture.empty() ? c.Face : c.Picture;
     look.Lines = c.Lines;
     return look;

@@ -25,8 +25,8 @@ struct Box {
     bool operator==(const Box&) const = default;
     bool Empty() const { return Width <= 0 || Height <= 0; }
     bool Meets(const Box& o) const {
-        return !Empty() && !o.Empty() && Left < o.Left + o.Width && o.Left < Left + Width && Top < o.Top + o.Height &&
-               o.Top < Top + Height;
+        return !Empty() && !o.Empty() && Left < o.Left + o.Width && o.Left < Left + Width &&
+               Top < o.Top + o.Height && o.Top < Top + Height;
     }
 };
 
@@ -50,7 +50,9 @@ public:
     explicit Screen_Scene(const Hoofdvenster& m);
 
     // The size of a picture by its full path, as the page decoded it.
-    void Picture_Size(const std::string& path, int width, int height) { sizes_[path] = {0, 0, width, height}; }
+    void Picture_Size(const std::string& path, int width, int height) {
+        sizes_[path] = {0, 0, width, height};
+    }
     // Follow the machine's reports: true when the paid row's frames changed.
     bool Follow(const Game_Event& e) { return mark_.Follow(e); }
     // The commands that paint what changed since the last call (all of it the first

@@ -84,7 +84,8 @@ bool Web_Face::Start() {
     try {
         m_->Form_Load();
     } catch (const std::exception& failure) {
-        Message(std::string("The game stopped: Form_Load failed: ") + failure.what() + ".", "Plonk for Windows");
+        Message(std::string("The game stopped: Form_Load failed: ") + failure.what() + ".",
+                "Plonk for Windows");
         if (!ended_) End(1);
     }
     busy_ = false;
@@ -201,7 +202,8 @@ void Web_Face::Sleep(int ms) {
     Refresh();
     Store_Changed_Files();
     const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count();
+        std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now())
+            .count();
     page::Wait(static_cast<int>(std::max<long long>(left, 0)));
 }
 

@@ -45,7 +45,8 @@ EMSCRIPTEN_KEEPALIVE int plonk_start() { return face->Start() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void plonk_seed(double seed) { face->Fix_Seed(static_cast<uint64_t>(seed)); }
 
 // A window event of a control (kind as in Event_Kind): 1 when it ran.
-EMSCRIPTEN_KEEPALIVE int plonk_event(const char* control, int kind, int button, int shift, double x, double y) {
+EMSCRIPTEN_KEEPALIVE int plonk_event(const char* control, int kind, int button, int shift, double x,
+                                     double y) {
     plonk::Event_Args args;
     args.Button = button;
     args.Shift = shift;
@@ -74,7 +75,8 @@ EMSCRIPTEN_KEEPALIVE int plonk_check(const char* name, int value) {
     for (const plonk::Remembered_Box& choice : plonk::Remembered_Boxes) {
         if (box->Name != choice.Box) continue;
         std::string error;
-        plonk::Game_Options(face->Settings_Path()).Put({{choice.Key, plonk::Game_Options::Of(box->Value != 0)}}, &error);
+        plonk::Game_Options(face->Settings_Path())
+            .Put({{choice.Key, plonk::Game_Options::Of(box->Value != 0)}}, &error);
     }
     return 1;
 }

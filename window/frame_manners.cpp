@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-#include "window/game_frame.h"
 #include "app/game_options.h"
+#include "window/game_frame.h"
 #include "window/window_icon.h"
 #include "window/window_place.h"
 

@@ -4,8 +4,8 @@
 
 #include <QMainWindow>
 
-#include "window/main_window.h"
 #include "machine/status_words.h"
+#include "window/main_window.h"
 
 class QMenu;
 class QLabel;

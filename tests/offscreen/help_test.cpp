@@ -11,11 +11,11 @@
 #include <regex>
 
 #include "features/star_prize.h"
+#include "machine/help_text.h"
 #include "offscreen/window_harness.h"
 #include "support/machine.h"
 #include "window/command_line.h"
 #include "window/game_frame.h"
-#include "machine/help_text.h"
 #include "window/help_window.h"
 
 namespace plonk::test {

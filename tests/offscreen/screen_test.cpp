@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "offscreen/window_harness.h"
 #include "machine/face_tips.h"
+#include "offscreen/window_harness.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

@@ -97,8 +97,8 @@ double Console::Real(const std::string& text) const {
     // Read as from_chars reads it (not every standard library has it for reals): the
     // whole text a decimal number, with no leading space or plus sign and no
     // hexadecimal, within the range of a double.
-    const bool plain = !text.empty() && !std::isspace(static_cast<unsigned char>(text[0])) && text[0] != '+' &&
-                       text.find_first_of("xX") == std::string::npos;
+    const bool plain = !text.empty() && !std::isspace(static_cast<unsigned char>(text[0])) &&
+                       text[0] != '+' && text.find_first_of("xX") == std::string::npos;
     char* end = nullptr;
     errno = 0;
     const double v = plain ? std::strtod(text.c_str(), &end) : 0.0;
