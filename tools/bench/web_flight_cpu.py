@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The processor time a ball's flight costs, in the page (headless Chromium, all its
-processes) against the window (plonk and its virtual X server): each shoots a ball at
-the default speed and the processes' CPU time is read over the first SECONDS of the
-flight; the page's flight is also timed from the key to the machine's rest.
+processes) against the window (plonk and its virtual X server): each shoots FLIGHTS balls
+at the default speed after one to warm up, and the processes' CPU time is read over
+the first SECONDS of each flight; the page's flights are also timed from the key to
+the machine's rest.
 
 Usage: web_flight_cpu.py --page BUILD/web --window BUILD/bin/plonk [--flights N] [--seconds S]
 (run from the checkout; the page is served by scripts/web --serve)
@@ -71,11 +72,15 @@ def window_flights(plonk, flights, seconds):
         time.sleep(1)
         xdo('key', 'p', 'F1')
         shares = []
-        for _ in range(flights):
+        for flight in range(flights + 1):
             time.sleep(1.5)
             xdo('key', 'o')
-            shares.append(share([game.pid, xvfb.pid], seconds))
+            measured = share([game.pid, xvfb.pid], seconds)
+            if flight > 0:
+                shares.append(measured)
             time.sleep(4)
+            if flight % 4 == 3:
+                xdo('key', 'F1')
         return shares
     finally:
         game.kill()
@@ -95,13 +100,16 @@ def page_flights(page, flights, seconds):
             browser.key('keyDown', 'F1')
             browser.key('keyUp', 'F1')
             browser.wait_for('plonk.idle()', 60)
-            pids = family(browser.process.pid)
-            for _ in range(flights):
+            for flight in range(flights + 1):
+                pids = family(browser.process.pid)
                 start = time.monotonic()
                 browser.press('o')
-                shares.append(share(pids, seconds))
+                measured = share(pids, seconds)
                 browser.wait_for('plonk.idle()', 60)
-                durations.append(time.monotonic() - start)
+                # The first flight warms up (the browser compiles the hot code anew).
+                if flight > 0:
+                    shares.append(measured)
+                    durations.append(time.monotonic() - start)
                 if browser.evaluate('(r => r.Balls_Played >= r.Balls_In_Game)(plonk.dump())'):
                     browser.key('keyDown', 'F1')
                     browser.key('keyUp', 'F1')
@@ -115,8 +123,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--page', required=True)
     parser.add_argument('--window', required=True)
-    parser.add_argument('--flights', type=int, default=3)
-    parser.add_argument('--seconds', type=float, default=1.5)
+    parser.add_argument('--flights', type=int, default=5)
+    parser.add_argument('--seconds', type=float, default=1.2)
     args = parser.parse_args()
     window = window_flights(args.window, args.flights, args.seconds)
     page, durations = page_flights(args.page, args.flights, args.seconds)
