@@ -92,6 +92,8 @@ bool Web_Face::Start() {
     if (ended_) return false;
     Sync();
     Remember_Choices();
+    // What the start-up changed in the save folder (a damaged file set aside) is kept.
+    Store_Changed_Files();
     return !ended_;
 }
 

@@ -105,10 +105,13 @@ class Browser:
         return result['result'].get('value')
 
     def wait_for(self, expression, timeout=60, what=None):
-        """Waits until the expression is true; its value."""
+        """Waits until the expression is true (while the page loads, it is not); its value."""
         deadline = time.monotonic() + timeout
         while True:
-            value = self.evaluate(expression)
+            try:
+                value = self.evaluate(expression)
+            except Protocol_Error:
+                value = None  # the page is being loaded anew
             if value:
                 return value
             if time.monotonic() > deadline:

@@ -2,7 +2,9 @@
 """The game in a browser: the page served from this machine and played in headless
 Chromium. It loads; its fresh board looks as the window's face does at 1x; a game
 played on it by mouse and keys leaves the record and the settings file that the same
-game leaves in plonk-sim; after a reload the saved credits are back.
+game leaves in plonk-sim; after a reload the saved credits are back; Export saves the
+stored files, Import brings a desktop game's in, and a damaged statistics file is set
+aside as on the desktop.
 
 Usage: page_test.py --page DIR --sim PLONK-SIM --window PLONK --serve SCRIPTS/WEB --shots DIR
 """
@@ -12,6 +14,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cdp  # noqa: E402
@@ -89,6 +92,70 @@ def run_sim(sim, lines, ini):
     return [json.loads(line) for line in out.splitlines() if line.startswith('{')]
 
 
+# Puts a file into the browser's storage as the page keeps it there.
+STORE_FILE = """new Promise((resolve, reject) => {
+  const open = indexedDB.open('/save');
+  open.onsuccess = () => {
+    const db = open.result;
+    const put = db.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA').put(
+      {timestamp: new Date(), mode: 33188, contents: new TextEncoder().encode(%s)}, '/save/' + %s);
+    put.onsuccess = () => { db.close(); resolve(true); };
+    put.onerror = () => reject(put.error);
+  };
+  open.onerror = () => reject(open.error);
+})"""
+
+
+def start_page(browser, url, what):
+    browser.navigate(url)
+    browser.wait_for('window.plonk && plonk.ready() && plonk.idle()', 120, what)
+
+
+def wait_file(path, seconds=30):
+    deadline = time.monotonic() + seconds
+    while not (os.path.exists(path) and os.path.getsize(path) > 0):
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.05)
+    return True
+
+
+def files_move(browser, url, work):
+    """Export saves both stored files; Import takes a desktop game's and starts again."""
+    downloads = os.path.join(work, 'downloads')
+    os.makedirs(downloads)
+    browser.send('Browser.setDownloadBehavior', session=False, behavior='allow', downloadPath=downloads)
+    browser.click(*center(browser, 'export-button'))
+    exported = os.path.join(downloads, 'Plonk.ini')
+    if check(wait_file(exported), 'Export saves Plonk.ini'):
+        with open(exported) as f:
+            check(f.read() == browser.evaluate("plonk.storedFile('Plonk.ini')"), 'the exported file is the stored one')
+    desktop = os.path.join(work, 'desktop', 'Plonk.ini')
+    os.makedirs(os.path.dirname(desktop))
+    with open(desktop, 'w') as f:
+        f.write('[Score]\nMain= 4321\nStake= 500\nSaldo= 3821\nVlaggen= 2\nFaktor= 15\n')
+    document = browser.send('DOM.getDocument')['root']['nodeId']
+    node = browser.send('DOM.querySelector', nodeId=document, selector='#import-files')['nodeId']
+    browser.send('DOM.setFileInputFiles', nodeId=node, files=[desktop])
+    browser.wait_for('plonk.dialog()', 30, 'the import question')
+    browser.click(*center(browser, 'dialog-yes'))
+    browser.wait_for('window.plonk && plonk.ready && plonk.ready() && plonk.idle() && plonk.dump().Main_Score === 4321', 120,
+                     'the imported game')
+    record = browser.evaluate('plonk.dump()')
+    check((record['Main_Score'], record['Stake_Score'], record['Flags_Count']) == (4321, 500, 2),
+          'Import brings in a desktop game\'s credits, stake and flags')
+
+
+def damaged_statistics(browser, url):
+    """A damaged statistics file is set aside and new statistics are started."""
+    browser.evaluate(STORE_FILE % (json.dumps('{"not": statistics'), json.dumps('Statistics.json')))
+    start_page(browser, url, 'the page with damaged statistics')
+    browser.evaluate('plonk.stored()')
+    aside = browser.evaluate("plonk.storedFile('Statistics.json.damaged-1')")
+    check(aside == '{"not": statistics' and not browser.evaluate('plonk.ended()'),
+          'a damaged Statistics.json is set aside as Statistics.json.damaged-1 and the game runs')
+
+
 def comparable(record):
     return {k: v for k, v in record.items() if k not in PLACE_AND_TIME}
 
@@ -160,6 +227,10 @@ def main():
             again = browser.evaluate('plonk.dump()')
             check(again['Main_Score'] == page_record['Main_Score'] and again['Stake_Score'] == page_record['Stake_Score'],
                   'after a reload the credits are back (%s, stake %s)' % (again['Main_Score'], again['Stake_Score']))
+
+            # 6. The stored files: out and in, and damaged.
+            files_move(browser, url, work)
+            damaged_statistics(browser, url)
     finally:
         server.terminate()
         server.wait()
