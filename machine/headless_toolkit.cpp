@@ -1,6 +1,11 @@
 #include "machine/headless_toolkit.h"
 
 #include <unistd.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+#include <cstdlib>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -13,11 +18,25 @@
 namespace plonk {
 
 std::string Executable_Folder() {
+#ifdef __EMSCRIPTEN__
+    // Under node the program is the script node runs, beside its WebAssembly; in a
+    // page there is none.
+    char* script = reinterpret_cast<char*>(EM_ASM_INT({
+        return typeof process == 'object' && process.argv && process.argv[1]
+                   ? allocateUTF8(require('path').resolve(process.argv[1]))
+                   : 0;
+    }));
+    if (!script) return "./";
+    std::string path(script);
+    std::free(script);
+    return path.substr(0, path.find_last_of('/') + 1);
+#else
     char buf[4096];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return "./";
     std::string path(buf, static_cast<size_t>(n));
     return path.substr(0, path.find_last_of('/') + 1);
+#endif
 }
 
 Headless_Toolkit::Headless_Toolkit() : Folder(Executable_Folder()) {}

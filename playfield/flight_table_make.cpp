@@ -1,6 +1,7 @@
 // Making the flight table: every start flown with every answer its flight asks for.
 #include <algorithm>
 #include <atomic>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -63,7 +64,10 @@ void Copy(const Table& from, Table& to) {
 
 template <class To, class From>
 To Narrow(From v) {
-    if (v < std::numeric_limits<To>::min() || v > std::numeric_limits<To>::max())
+    // Compared as wide signed numbers: every number the table holds fits one.
+    const long long wide = static_cast<long long>(v);
+    if (wide < static_cast<long long>(std::numeric_limits<To>::min()) ||
+        wide > static_cast<long long>(std::numeric_limits<To>::max()))
         throw std::range_error("a flight ended outside the table's numbers");
     return static_cast<To>(v);
 }

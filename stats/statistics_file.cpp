@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -15,12 +16,28 @@ namespace plonk {
 
 namespace {
 
+// Rename `from` to `to` unless `to` exists (EEXIST then).
+int Rename_No_Replace(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+#else
+    // A system without such a rename (the browser's, where the game runs alone)
+    // looks for the name first.
+    struct stat taken;
+    if (::lstat(to.c_str(), &taken) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return std::rename(from.c_str(), to.c_str());
+#endif
+}
+
 // Rename the file to the first free name "PATH.damaged-N", never over another file.
 // The new name, or empty with the reason in `error`.
 std::string Set_Aside(const std::string& path, std::string* error) {
     for (int n = 1; n <= 1000; ++n) {
         const std::string aside = path + ".damaged-" + std::to_string(n);
-        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return aside;
+        if (Rename_No_Replace(path, aside) == 0) return aside;
         if (errno != EEXIST) {
             *error = std::strerror(errno);
             return "";

@@ -7,8 +7,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/game_options.h"
 #include "window/game_frame.h"
-#include "window/game_options.h"
 #include "window/screen_widget.h"
 #include "window/window_icon.h"
 #include "window/window_place.h"

@@ -4,8 +4,8 @@
 
 #include <QMainWindow>
 
+#include "machine/status_words.h"
 #include "window/main_window.h"
-#include "window/status_words.h"
 
 class QMenu;
 class QLabel;

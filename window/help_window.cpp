@@ -4,10 +4,17 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "window/help_text.h"
+#include "machine/help_text.h"
 #include "window/main_window.h"
 
 namespace plonk {
+
+std::vector<std::vector<std::string>> Window_Keys() {
+    return {{"<b>Ctrl+Q</b>", "Close (Game menu)", "while no game runs"},
+            {"<b>Ctrl+T</b>", "Statistics (Game menu)", "any time"},
+            {"<b>Ctrl+1</b>, <b>Ctrl+2</b>, <b>Ctrl+3</b>", "Zoom 1x, 2x, 3x (View menu)", "any time"},
+            {"<b>Esc</b>", "closes this help", "in this window"}};
+}
 
 Help_Window::Help_Window(Main_Window& face, QWidget* parent) : QTextBrowser(parent) {
     setObjectName("Help_Window");
@@ -23,7 +30,7 @@ Help_Window::Help_Window(Main_Window& face, QWidget* parent) : QTextBrowser(pare
     const Screen_Area card = Card_Area(m);
     const QImage screen(folder + QString::fromStdString(m.Pic_Scherm.Face));
     card_ = screen.copy(card.Left, card.Top, card.Width, card.Height);
-    setHtml(QString::fromStdString(Help_Html(m)));
+    setHtml(QString::fromStdString(Help_Html(m, Window_Keys())));
 }
 
 QVariant Help_Window::loadResource(int type, const QUrl& name) {

@@ -4,10 +4,15 @@
 
 #include <QImage>
 #include <QTextBrowser>
+#include <string>
+#include <vector>
 
 namespace plonk {
 
 class Main_Window;
+
+// The window's own keys in the help: its menus' shortcuts and the help's Esc.
+std::vector<std::vector<std::string>> Window_Keys();
 
 class Help_Window : public QTextBrowser {
 public:

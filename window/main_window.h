@@ -10,12 +10,12 @@
 #include <set>
 #include <string>
 
+#include "app/step_pacer.h"
 #include "app/toolkit.h"
 #include "machine/hoofdvenster.h"
 #include "machine/procedures.h"
 #include "window/picture_cache.h"
 #include "window/sound_output.h"
-#include "window/step_pacer.h"
 
 class QMenu;
 class QAction;

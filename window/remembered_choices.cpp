@@ -6,21 +6,9 @@
 
 namespace plonk {
 
-namespace {
-
-struct Choice {
-    const char* Box;  // the check box's control
-    const char* Key;  // its key in the options
-};
-constexpr Choice kChoices[] = {{"Option1", option_key::Sound},
-                               {"Check1", option_key::Show_Tips},
-                               {"Check2", option_key::Automatic_Scan}};
-
-}  // namespace
-
 void Remember_Choices(Main_Window& w, const Game_Options& options) {
     Hoofdvenster& m = w.Machine();
-    for (const Choice& choice : kChoices) {
+    for (const Remembered_Box& choice : Remembered_Boxes) {
         Control& box = *m.Find_Control(choice.Box);
         // 1. The box as it was left, when that differs from how the machine starts.
         const std::optional<bool> kept = options.Flag(choice.Key);
@@ -39,7 +27,7 @@ void Remember_Choices(Main_Window& w, const Game_Options& options) {
     // 3. The close keeps every box the player can tick.
     w.Keep_At_Close([&m] {
         Game_Options::Values values;
-        for (const Choice& choice : kChoices)
+        for (const Remembered_Box& choice : Remembered_Boxes)
             if (const Control& box = *m.Find_Control(choice.Box); box.Enabled)
                 values.push_back({choice.Key, Game_Options::Of(box.Value != 0)});
         return Game_Options::Entries(values);

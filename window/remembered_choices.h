@@ -2,7 +2,7 @@
 // between runs in the options of the settings file.
 #pragma once
 
-#include "window/game_options.h"
+#include "app/game_options.h"
 
 namespace plonk {
 

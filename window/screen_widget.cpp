@@ -7,9 +7,9 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "machine/face_tips.h"
 #include "machine/hoofdvenster.h"
 #include "window/drawn_lines.h"
-#include "window/face_tips.h"
 #include "window/pixel_zoom.h"
 
 namespace plonk {

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "machine/paid_row.h"
 #include "window/main_window.h"
 #include "window/space_key.h"
 
@@ -26,7 +27,7 @@ int Shift_Code(Qt::KeyboardModifiers k) {
 
 }  // namespace
 
-bool Main_Window::Players_Action(const std::string& event) { return event.rfind("Timer", 0) != 0; }
+bool Main_Window::Players_Action(const std::string& event) { return plonk::Players_Action(event); }
 
 bool Main_Window::Run(const std::string& event, const std::function<void()>& call) {
     if (ended_ || busy_) return false;

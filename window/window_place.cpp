@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "window/game_options.h"
+#include "app/game_options.h"
 
 namespace plonk {
 

@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "app/file_read.h"
+#include "app/step_pacer.h"
 #include "window/data_folder.h"
 #include "window/main_window.h"
 #include "window/screen_widget.h"
 #include "window/space_key.h"
-#include "window/step_pacer.h"
 
 namespace plonk {
 

@@ -1,6 +1,6 @@
 // The game's own choices in the settings file: what reads as chosen, and that
 // writing them leaves the machine's values and the user's lines alone.
-#include "window/game_options.h"
+#include "app/game_options.h"
 
 #include <gtest/gtest.h>
 

@@ -11,11 +11,11 @@
 #include <regex>
 
 #include "features/star_prize.h"
+#include "machine/help_text.h"
 #include "offscreen/window_harness.h"
 #include "support/machine.h"
 #include "window/command_line.h"
 #include "window/game_frame.h"
-#include "window/help_text.h"
 #include "window/help_window.h"
 
 namespace plonk::test {
@@ -41,7 +41,7 @@ TEST(Help, OddsLaddersAreReadFromTheOddsTable) {
     Machine m;
     m->Init_Punten();
     m->Odds_Table(5, 4) = 777;  // the help must follow the table, whatever it holds
-    const auto rows = Table_Cells(Help_Html(*m.M), "odds");
+    const auto rows = Table_Cells(Help_Html(*m.M, Window_Keys()), "odds");
     ASSERT_EQ(rows.size(), 9u);
     for (int level = 1; level <= 9; ++level)
         for (int n = 3; n <= 5; ++n)
@@ -52,7 +52,7 @@ TEST(Help, OddsLaddersAreReadFromTheOddsTable) {
 TEST(Help, ExtraBallOddsAndStarPrizesFollowTheRules) {
     Machine m;
     m->Init_Punten();
-    const std::string html = Help_Html(*m.M);
+    const std::string html = Help_Html(*m.M, Window_Keys());
     const auto extra = Table_Cells(html, "extra-balls");
     const struct {
         int Level, Balls;
@@ -73,7 +73,7 @@ TEST(Help, ExtraBallOddsAndStarPrizesFollowTheRules) {
 TEST(Help, EveryKeyIsListedAndEveryPictureExists) {
     Machine m;
     m->Init_Punten();
-    const std::string html = Help_Html(*m.M);
+    const std::string html = Help_Html(*m.M, Window_Keys());
     std::set<std::string> keys;
     for (const auto& row : Table_Cells(html, "keys")) keys.insert(row[0]);
     for (const char* key :

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "app/step_pacer.h"
 #include "offscreen/window_harness.h"
 #include "support/machine.h"
 #include "window/data_folder.h"
@@ -13,7 +14,6 @@
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
-#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {

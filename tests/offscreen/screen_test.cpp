@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "machine/face_tips.h"
 #include "offscreen/window_harness.h"
-#include "window/face_tips.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

@@ -1,5 +1,5 @@
 // What the status line says after a run of reports.
-#include "window/status_words.h"
+#include "machine/status_words.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // on the same hole after the same steps and when the per-step waits say, never works
 // a step out before its time, paints at most once a frame and shows every step within
 // a frame.
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 #include <gtest/gtest.h>
 

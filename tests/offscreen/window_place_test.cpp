@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <fstream>
 
+#include "app/game_options.h"
 #include "offscreen/window_harness.h"
 #include "support/machine.h"
-#include "window/game_options.h"
 #include "window/window_icon.h"
 
 namespace plonk::test {

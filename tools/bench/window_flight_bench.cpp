@@ -16,11 +16,11 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/step_pacer.h"
 #include "offscreen/flight_watch.h"
 #include "offscreen/window_harness.h"
 #include "playfield/flight.h"
 #include "window/screen_widget.h"
-#include "window/step_pacer.h"
 
 namespace plonk::test {
 namespace {

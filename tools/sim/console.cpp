@@ -1,8 +1,11 @@
 #include "tools/sim/console.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <sstream>
 
@@ -91,9 +94,15 @@ long long Console::Whole(const std::string& text) const {
 }
 
 double Console::Real(const std::string& text) const {
-    double v = 0;
-    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || p != text.data() + text.size() || !std::isfinite(v))
+    // Read as from_chars reads it (not every standard library has it for reals): the
+    // whole text a decimal number, with no leading space or plus sign and no
+    // hexadecimal, within the range of a double.
+    const bool plain = !text.empty() && !std::isspace(static_cast<unsigned char>(text[0])) &&
+                       text[0] != '+' && text.find_first_of("xX") == std::string::npos;
+    char* end = nullptr;
+    errno = 0;
+    const double v = plain ? std::strtod(text.c_str(), &end) : 0.0;
+    if (!plain || errno != 0 || end != text.c_str() + text.size() || !std::isfinite(v))
         throw Console_Error{"bad number '" + text + "'"};
     return v;
 }

@@ -18,6 +18,9 @@ struct Next_Ball;
 
 namespace plonk::sim {
 
+// The whole game-state record as `dump` prints it: one line of JSON.
+std::string Record_Json(Hoofdvenster& m);
+
 // A command that cannot run: bad input, an unknown name, a value that does not fit.
 struct Console_Error {
     std::string Message;

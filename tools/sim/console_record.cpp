@@ -164,11 +164,15 @@ void Console::Set(const Words& w, const std::string&) {
     });
 }
 
+std::string Record_Json(Hoofdvenster& m) {
+    Json record = Json::object();
+    Visit_Record(m, [&](const auto& f) { record[f.Name] = Field_Json(f); });
+    return Text(record);
+}
+
 void Console::Dump(const Words& w, const std::string&) {
     Expect_Args(w, 1, "dump");
-    Json record = Json::object();
-    Visit_Record(m_, [&](const auto& f) { record[f.Name] = Field_Json(f); });
-    Print(Text(record));
+    Print(Record_Json(m_));
 }
 
 void Console::Load(const Words&, const std::string& text) {

@@ -1,4 +1,4 @@
-#include "window/status_words.h"
+#include "machine/status_words.h"
 
 namespace plonk {
 

@@ -1,4 +1,4 @@
-#include "window/help_html.h"
+#include "machine/help_html.h"
 
 namespace plonk::help {
 

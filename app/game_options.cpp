@@ -1,4 +1,4 @@
-#include "window/game_options.h"
+#include "app/game_options.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,5 +1,5 @@
 // How to play: the rules in plain words, every figure read from the machine.
-#include "window/help_text.h"
+#include "machine/help_text.h"
 
 #include <algorithm>
 
@@ -8,8 +8,8 @@
 #include "features/next_ball.h"
 #include "features/prices.h"
 #include "features/star_prize.h"
+#include "machine/help_html.h"
 #include "machine/hoofdvenster.h"
-#include "window/help_html.h"
 
 namespace plonk {
 
@@ -242,7 +242,7 @@ Screen_Area Card_Area(const Hoofdvenster& m) {
     return {first.Left - kMargin, 0, right - (first.Left - kMargin), last.Top + last.Height + kMargin};
 }
 
-std::string Help_Html(const Hoofdvenster& m) {
+std::string Help_Html(const Hoofdvenster& m, const std::vector<std::vector<std::string>>& own_keys) {
     return "<html><body><h2>How to play</h2><p>Shoot a ball with " + Face_Of(m.Knop_Bal) + " " +
            Named(m.Knop_Bal) + " (key O); its start speed is set with " + Face_Of(m.Knop_KrachtOmlaag) + " " +
            Face_Of(m.Knop_KrachtOmhoog) +
@@ -251,7 +251,7 @@ std::string Help_Html(const Hoofdvenster& m) {
            "bottom "
            "is given back and does not count.</p>" +
            Counters(m) + Investing(m) + Feature_Draw(m) + Zones(m) + Lines(m) + Patterns(m) + Extra_Balls(m) +
-           Star_Game(m) + Bonuses(m) + Odds_Map() + help::Keys_Section(m) + "</body></html>";
+           Star_Game(m) + Bonuses(m) + Odds_Map() + help::Keys_Section(m, own_keys) + "</body></html>";
 }
 
 }  // namespace plonk

@@ -1,9 +1,9 @@
-// The help's keys: the machine's key table, the window's own keys and the mouse.
+// The help's keys: the machine's key table, the front end's own keys and the mouse.
 #include <cctype>
 
+#include "machine/help_html.h"
 #include "machine/hoofdvenster.h"
 #include "machine/key_table.h"
-#include "window/help_html.h"
 
 namespace plonk::help {
 
@@ -13,8 +13,8 @@ std::string Key_Name(char key) { return key == ' ' ? "Space" : std::string(1, ke
 
 std::string Tip(const Control& c) { return Escape(c.ToolTipText); }
 
-std::vector<std::vector<std::string>> Game_Keys(const Hoofdvenster& m) {
-    std::vector<std::vector<std::string>> rows;
+Rows Game_Keys(const Hoofdvenster& m, const Rows& own_keys) {
+    Rows rows;
     for (const Key_Use& k : Key_Uses(m)) {
         std::string when = "always";
         if (k.Needs_Held)
@@ -37,20 +37,16 @@ std::vector<std::vector<std::string>> Game_Keys(const Hoofdvenster& m) {
         rows.push_back(
             {"<b>Alt+" + Key_Name(letter) + "</b>", Escape(Plain_Caption(c->Caption)), "as a click on it"});
     }
-    rows.push_back({"<b>Ctrl+Q</b>", "Close (Game menu)", "while no game runs"});
-    rows.push_back({"<b>Ctrl+T</b>", "Statistics (Game menu)", "any time"});
-    rows.push_back(
-        {"<b>Ctrl+1</b>, <b>Ctrl+2</b>, <b>Ctrl+3</b>", "Zoom 1x, 2x, 3x (View menu)", "any time"});
-    rows.push_back({"<b>Esc</b>", "closes this help", "in this window"});
+    rows.insert(rows.end(), own_keys.begin(), own_keys.end());
     return rows;
 }
 
 }  // namespace
 
-std::string Keys_Section(const Hoofdvenster& m) {
+std::string Keys_Section(const Hoofdvenster& m, const Rows& own_keys) {
     const Control& offset = m.dummie01;
     return "<h2><a name=\"keys\"></a>Keys</h2><p>A letter works in either case.</p>" +
-           Table("keys", {"Key", "Does", "When"}, Game_Keys(m)) +
+           Table("keys", {"Key", "Does", "When"}, Game_Keys(m, own_keys)) +
            "<h3>The mouse</h3><ul>"
            "<li>Click a button to press it; its tooltip names it.</li>"
            "<li>Hold " +

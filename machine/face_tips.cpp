@@ -1,4 +1,4 @@
-#include "window/face_tips.h"
+#include "machine/face_tips.h"
 
 #include "card/lamp_picture.h"
 #include "card/zone_rows.h"

@@ -1,4 +1,4 @@
-#include "window/step_pacer.h"
+#include "app/step_pacer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -24,7 +24,10 @@ std::string Face_Of(const Control& c);
 // table's class, by which the figures in it can be found.
 std::string Table(const std::string& name, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows);
-// The section about the keys and the mouse.
-std::string Keys_Section(const Hoofdvenster& m);
+// Rows of a table, every cell already HTML.
+using Rows = std::vector<std::vector<std::string>>;
+// The section about the keys and the mouse: the machine's keys, then the front end's
+// own rows (key, what it does, when).
+std::string Keys_Section(const Hoofdvenster& m, const Rows& own_keys);
 
 }  // namespace plonk::help

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace plonk {
 
@@ -19,9 +20,10 @@ struct Screen_Area {
 };
 Screen_Area Card_Area(const Hoofdvenster& m);
 
-// The whole help: how to play, then the keys (anchor "keys"). Pictures are named by
-// their file names in the program folder, the card by Card_Picture_Name. `m` is a
-// started machine (its odds table built).
-std::string Help_Html(const Hoofdvenster& m);
+// The whole help: how to play, then the keys (anchor "keys"), the front end's own
+// keys among them (rows of key, what it does, when; every cell HTML). Pictures are
+// named by their file names in the program folder, the card by Card_Picture_Name.
+// `m` is a started machine (its odds table built).
+std::string Help_Html(const Hoofdvenster& m, const std::vector<std::vector<std::string>>& own_keys);
 
 }  // namespace plonk

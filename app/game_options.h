@@ -33,6 +33,15 @@ inline constexpr char Window_Y[] = "Window_Y";
 inline constexpr char Screen[] = "Screen";
 }  // namespace option_key
 
+// The check boxes that are kept as the player last left them, each with its key.
+struct Remembered_Box {
+    const char* Box;  // the check box's control
+    const char* Key;  // its key in the options
+};
+inline constexpr Remembered_Box Remembered_Boxes[] = {{"Option1", option_key::Sound},
+                                                      {"Check1", option_key::Show_Tips},
+                                                      {"Check2", option_key::Automatic_Scan}};
+
 class Game_Options {
 public:
     // `settings_path` is the settings file; an empty path keeps nothing (every read
