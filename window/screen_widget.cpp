@@ -45,14 +45,16 @@ const QPixmap& Screen_Widget::Picture_Of(const Control& c) {
     return none;
 }
 
-QRect Screen_Widget::Place_Of(const Control& c) {
+QRect Screen_Widget::Place_Of(const Control& c, QSize picture) const {
     // An image takes the size of its picture; a picture box clips it to its own.
     QRect place(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height);
-    if (c.Kind == Control_Kind::Image) {
-        const QPixmap& pic = Picture_Of(c);
-        if (!pic.isNull()) place = place.united(QRect(place.topLeft(), pic.size()));
-    }
+    if (c.Kind == Control_Kind::Image && !picture.isEmpty())
+        place = place.united(QRect(place.topLeft(), picture));
     return place;
+}
+
+QRect Screen_Widget::Place_Of(const Control& c) {
+    return Place_Of(c, c.Kind == Control_Kind::Image ? Picture_Of(c).size() : QSize());
 }
 
 void Screen_Widget::Set_Zoom(int zoom) {
@@ -70,32 +72,44 @@ const Control* Screen_Widget::Control_At(QPoint widget_point) const {
     return nullptr;
 }
 
-Screen_Widget::Shown Screen_Widget::Look_Of(const Control* c) {
-    Shown s;
-    s.Visible = c->Visible;
-    s.Place = c == self_ ? Own_Rect() : Place_Of(*c);
-    s.Picture = c->Picture.empty() ? c->Face : c->Picture;
-    s.Lines = c->Lines;
-    return s;
+bool Screen_Widget::Follow_Look(Shown& s, const Control& c) {
+    // The picture is looked at only once the control is on show, and again only when
+    // it shows another one: a hidden control's picture need not be loaded.
+    const std::string& picture = c.Picture.empty() ? c.Face : c.Picture;
+    bool changed = false;
+    if (s.Picture != picture) {
+        s.Picture = picture;
+        s.Sized = false;
+        changed = true;
+    }
+    if (c.Visible && !s.Sized && c.Kind == Control_Kind::Image) {
+        s.Picture_Size = Picture_Of(c).size();
+        s.Sized = true;
+    }
+    const QRect place = &c == self_ ? Own_Rect() : Place_Of(c, s.Sized ? s.Picture_Size : QSize());
+    if (!changed && s.Visible == c.Visible && s.Place == place && s.Lines == c.Lines) return false;
+    s.Visible = c.Visible;
+    s.Place = place;
+    s.Lines = c.Lines;
+    return true;
 }
 
 QRegion Screen_Widget::Changed_Region() {
-    std::vector<Shown> now;
-    now.reserve(children_.size() + 1);
-    now.push_back(Look_Of(self_));
-    for (const Control* c : children_) now.push_back(Look_Of(c));
+    // The screen itself first, then its children; all of it at the first call, or
+    // when the screen itself changed.
+    const bool first = shown_.empty();
+    if (first) shown_.resize(children_.size() + 1);
+    const bool whole = Follow_Look(shown_[0], *self_) || first;
     QRegion changed;
-    if (shown_.size() != now.size() || !(shown_[0] == now[0])) {
-        changed = Own_Rect();
-    } else {
-        for (size_t i = 1; i < now.size(); ++i) {
-            if (shown_[i] == now[i]) continue;
-            if (shown_[i].Visible) changed += shown_[i].Place;
-            if (now[i].Visible) changed += now[i].Place;
-        }
+    for (size_t i = 1; i < shown_.size(); ++i) {
+        Shown& s = shown_[i];
+        const bool was_visible = s.Visible;
+        const QRect was = s.Place;
+        if (!Follow_Look(s, *children_[i - 1]) || whole) continue;
+        if (was_visible) changed += was;
+        if (s.Visible) changed += s.Place;
     }
-    shown_ = std::move(now);
-    return changed;
+    return whole ? QRegion(Own_Rect()) : changed;
 }
 
 void Screen_Widget::Repaint_Changes() {
@@ -104,24 +118,35 @@ void Screen_Widget::Repaint_Changes() {
 }
 
 void Screen_Widget::paintEvent(QPaintEvent* event) {
-    // 1. Paint the part to be shown at the screen's own size, 2. show it enlarged.
-    QRegion part = Face_Part(event->region(), zoom_);
-    if (face_.size() != Own_Rect().size()) {
-        face_ = QImage(Own_Rect().size(), QImage::Format_RGB32);
-        part = Own_Rect();
+    // At the screen's own size it is painted where it is shown; enlarged, the part to
+    // be shown is painted at its own size first, then shown enlarged.
+    if (zoom_ == 1) {
+        QPainter p(this);
+        Paint_Face(p, event->region());
+        return;
     }
+    const QRegion part = Face_Part(event->region(), zoom_) & Own_Rect();
+    const QRect bounds = part.boundingRect();
+    QImage face(bounds.size(), QImage::Format_RGB32);
     {
-        QPainter p(&face_);
+        QPainter p(&face);
+        p.translate(-bounds.topLeft());
         Paint_Face(p, part);
     }
     QPainter p(this);
-    Show_Enlarged(p, face_, part, zoom_);
+    Show_Enlarged(p, face, part, zoom_, bounds.topLeft());
 }
 
 void Screen_Widget::Paint_Face(QPainter& p, const QRegion& part) {
     const QRect own = Own_Rect();
-    qDrawWinPanel(&p, own, palette(), true);
     const QRect area(kBorder, kBorder, own.width() - 2 * kBorder, own.height() - 2 * kBorder);
+    // The sunken border, when the part reaches it.
+    if (!QRegion(own).subtracted(area).intersected(part).isEmpty()) {
+        p.save();
+        p.setClipRegion(part);
+        qDrawWinPanel(&p, own, palette(), true);
+        p.restore();
+    }
     p.setClipRegion(part.intersected(area));
 
     // 1. The background, then the lines drawn on the screen itself.

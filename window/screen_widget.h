@@ -4,7 +4,6 @@
 // painted at its own size and shown `Zoom` times as large, every pixel a block.
 #pragma once
 
-#include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <map>
@@ -48,18 +47,22 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // How a child was last shown: enough to tell whether its look changed.
     struct Shown {
         bool Visible = false;
         QRect Place;
         std::string Picture;
+        QSize Picture_Size;  // of `Picture`, once it was shown
+        bool Sized = false;
         std::vector<Drawn_Line> Lines;
-        bool operator==(const Shown&) const = default;
     };
     // The whole screen in its own pixels.
     QRect Own_Rect() const { return QRect(0, 0, width() / zoom_, height() / zoom_); }
     void Paint_Face(QPainter& p, const QRegion& part);
-    Shown Look_Of(const Control* c);
+    // Bring what is known of a control's look up to date; true when it changed.
+    bool Follow_Look(Shown& s, const Control& c);
     QRect Place_Of(const Control& c);
+    QRect Place_Of(const Control& c, QSize picture) const;
     void Paint_Child(QPainter& p, const Control& c);
     void Paint_Panel(QPainter& p, const Control& c);
 
@@ -73,7 +76,6 @@ private:
     std::vector<Shown> shown_;                                   // self first, then children_
     Row_Mark mark_;
     int zoom_ = 1;
-    QImage face_;  // the screen at its own size
 };
 
 }  // namespace plonk

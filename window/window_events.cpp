@@ -36,6 +36,7 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     pacer_.Restart();
     try {
         call();
+        pacer_.Finish();
     } catch (const Program_End& end) {
         if (!ended_) End(end.Status);
     } catch (const std::exception& failure) {

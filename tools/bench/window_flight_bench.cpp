@@ -124,6 +124,25 @@ void Core_Share_Of_Twenty_Flights(benchmark::State& state) {
 }
 BENCHMARK(Core_Share_Of_Twenty_Flights)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
+// A win of a hundred points counted onto the credits, a step a point, each painted
+// and heard, and the share of one core it takes.
+void Count_Up_Of_A_Win(benchmark::State& state) {
+    Watched_Game game("[Speed]\nValue=50\n[Speed_Offset]\nValue=1\n");
+    if (!QTest::qWaitForWindowExposed(game.W.get())) std::fputs("the window never showed\n", stderr);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpu = std::clock();
+        game.W->Run("Update_Score", [&game] {
+            Integer win = 100;
+            game.M().Update_Score(win);
+        });
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(wall);
+        state.counters["core_percent"] = 100.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / wall;
+    }
+}
+BENCHMARK(Count_Up_Of_A_Win)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
 }  // namespace
 }  // namespace plonk::test
 
