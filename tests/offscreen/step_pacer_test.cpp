@@ -112,8 +112,9 @@ TEST(StepPacer, AFlightKeepsItsHoleStepsAndLengthAndPaintsOnceAFrame) {
             EXPECT_LE(paced.Longest_Unseen, c.frame + c.step_cost);
             // The pacer wakes up once a frame at most, unless working the steps out
             // takes about as long as waiting for them.
-            if (!c.busy)
+            if (!c.busy) {
                 EXPECT_LE(static_cast<double>(paced.Wakes.size()), planned / 1000.0 / c.frame.count() + 1);
+            }
         }
     }
 }

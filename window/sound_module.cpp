@@ -1,0 +1,42 @@
+#include "window/sound_module.h"
+
+#include <dlfcn.h>
+
+namespace plonk {
+
+#ifdef PLONK_MODULE_FROM_BIN
+const char* const kInstalled_Module_Folder = PLONK_MODULE_FROM_BIN;
+#else
+const char* const kInstalled_Module_Folder = "../lib/plonk";
+#endif
+
+Sound_Module::~Sound_Module() { Unload(); }
+
+bool Sound_Module::Open() {
+    if (Ready()) return true;
+    // 1. The module, from the first folder that has it.
+    for (const std::string& folder : folders_) {
+        if (library_) break;
+        library_ = dlopen((folder + "/" + kSound_Module).c_str(), RTLD_NOW | RTLD_LOCAL);
+    }
+    if (!library_) return false;
+    // 2. Its back end, opened; without a device the module goes again.
+    using Maker = Sound_Output* (*)();
+    if (auto make = reinterpret_cast<Maker>(dlsym(library_, kSound_Module_Maker))) back_end_.reset(make());
+    if (back_end_ && back_end_->Open()) return true;
+    Unload();
+    return false;
+}
+
+void Sound_Module::Close() {
+    if (back_end_) back_end_->Close();
+}
+
+void Sound_Module::Unload() {
+    if (back_end_) back_end_->Close();
+    back_end_.reset();
+    if (library_) dlclose(library_);
+    library_ = nullptr;
+}
+
+}  // namespace plonk
