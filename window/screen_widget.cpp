@@ -35,7 +35,6 @@ Screen_Widget::Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std
     for (const Control* c : m_.All_Controls())
         if (!c->Container.empty() && c->Container != kScherm && c->Kind == Control_Kind::Label)
             labels_[c->Container].push_back(c);
-    Changed_Region();
 }
 
 const QPixmap& Screen_Widget::Picture_Of(const Control& c) {
@@ -112,15 +111,21 @@ QRegion Screen_Widget::Changed_Region() {
     return whole ? QRegion(Own_Rect()) : changed;
 }
 
+void Screen_Widget::Update_Changes() {
+    const QRegion changed = Changed_Region();
+    if (!changed.isEmpty()) update(Widget_Part(changed, zoom_));
+}
+
 void Screen_Widget::Repaint_Changes() {
     const QRegion changed = Changed_Region();
     if (!changed.isEmpty()) repaint(Widget_Part(changed, zoom_));
 }
 
 void Screen_Widget::paintEvent(QPaintEvent* event) {
-    // At the screen's own size it is painted where it is shown; enlarged, the part to
-    // be shown is painted at its own size first, then shown enlarged.
-    if (zoom_ == 1) {
+    // At the screen's own size, on a display of one pixel to the pixel, it is painted
+    // where it is shown; else the part to be shown is painted at its own size first,
+    // then shown enlarged, every pixel a block.
+    if (zoom_ == 1 && devicePixelRatio() == 1.0) {
         QPainter p(this);
         Paint_Face(p, event->region());
         return;

@@ -30,11 +30,12 @@ public:
     int Zoom() const { return zoom_; }
     // The topmost visible child under a point of this widget, or nullptr.
     const Control* Control_At(QPoint point) const;
-    // What changed since the last call (or since construction), in the screen's own
-    // pixels: the old and new places of every child whose look changed.
+    // What changed since the last call, in the screen's own pixels: the old and new
+    // places of every child whose look changed; all of it at the first call.
     QRegion Changed_Region();
-    // Repaint only what changed, at once.
+    // Repaint only what changed, at once, or when the event loop comes to it.
     void Repaint_Changes();
+    void Update_Changes();
     // The picture a control shows: its run-time picture, else its own face.
     const QPixmap& Picture_Of(const Control& c);
     // Follow what the machine reports: the row being paid is marked on the card at

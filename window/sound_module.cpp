@@ -17,7 +17,7 @@ bool Sound_Module::Open() {
     // 1. The module, from the first folder that has it.
     for (const std::string& folder : folders_) {
         if (library_) break;
-        library_ = dlopen((folder + "/" + kSound_Module).c_str(), RTLD_NOW | RTLD_LOCAL);
+        library_ = dlopen((folder + "/" + kSound_Module).c_str(), RTLD_LAZY | RTLD_LOCAL);
     }
     if (!library_) return false;
     // 2. Its back end, opened; without a device the module goes again.
