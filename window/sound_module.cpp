@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include "window/audio_clues.h"
+
 namespace plonk {
 
 #ifdef PLONK_MODULE_FROM_BIN
@@ -14,7 +16,8 @@ Sound_Module::~Sound_Module() { Unload(); }
 
 bool Sound_Module::Open() {
     if (Ready()) return true;
-    // 1. The module, from the first folder that has it.
+    // 1. The module, from the first folder that has it, unless no device can be there.
+    if (!Audio_May_Be_There(System_Audio_Clues())) return false;
     for (const std::string& folder : folders_) {
         if (library_) break;
         library_ = dlopen((folder + "/" + kSound_Module).c_str(), RTLD_LAZY | RTLD_LOCAL);
