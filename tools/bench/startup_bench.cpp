@@ -93,7 +93,9 @@ fs::path Program_Beside(const char* name) { return fs::read_symlink("/proc/self/
 // One start of a program with a settings folder of its own, whose settings file is
 // preset with `ini` when that is not empty.
 void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& ini) {
-    Display* display = XOpenDisplay(nullptr);
+    // One connection for the whole run: the server would reset whenever its last
+    // client went.
+    static Display* const display = XOpenDisplay(nullptr);
     if (!display) {
         state.SkipWithError("no X display: run under xvfb-run");
         return;
@@ -134,7 +136,6 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
         state.counters["cpu_ms"] = 1000.0 * Cpu_Seconds(use);
     }
     fs::remove_all(config);
-    XCloseDisplay(display);
 }
 
 void Register(const std::string& name, const fs::path& exe, const std::string& ini) {
