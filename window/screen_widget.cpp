@@ -130,16 +130,23 @@ void Screen_Widget::paintEvent(QPaintEvent* event) {
         Paint_Face(p, event->region());
         return;
     }
+    // In bands of some 64 kB, so no large picture is kept for it.
     const QRegion part = Face_Part(event->region(), zoom_) & Own_Rect();
     const QRect bounds = part.boundingRect();
-    QImage face(bounds.size(), QImage::Format_RGB32);
-    {
-        QPainter p(&face);
-        p.translate(-bounds.topLeft());
-        Paint_Face(p, part);
-    }
+    const int rows = std::max(1, 16384 / std::max(1, bounds.width()));
     QPainter p(this);
-    Show_Enlarged(p, face, part, zoom_, bounds.topLeft());
+    for (int top = bounds.top(); top <= bounds.bottom(); top += rows) {
+        const QRect band(bounds.left(), top, bounds.width(), std::min(rows, bounds.bottom() + 1 - top));
+        const QRegion band_part = part & band;
+        if (band_part.isEmpty()) continue;
+        QImage face(band.size(), QImage::Format_RGB32);
+        {
+            QPainter face_painter(&face);
+            face_painter.translate(-band.topLeft());
+            Paint_Face(face_painter, band_part);
+        }
+        Show_Enlarged(p, face, band_part, zoom_, band.topLeft());
+    }
 }
 
 void Screen_Widget::Paint_Face(QPainter& p, const QRegion& part) {
