@@ -6,12 +6,6 @@
 
 namespace plonk {
 
-#ifdef PLONK_MODULE_FROM_BIN
-const char* const kInstalled_Module_Folder = PLONK_MODULE_FROM_BIN;
-#else
-const char* const kInstalled_Module_Folder = "../lib/plonk";
-#endif
-
 Sound_Module::~Sound_Module() { Unload(); }
 
 bool Sound_Module::Open() {

@@ -15,9 +15,6 @@ namespace plonk {
 inline constexpr char kSound_Module[] = "plonk_sound.so";
 inline constexpr char kSound_Module_Maker[] = "plonk_make_sound_output";
 
-// The module as seen from the installed program's folder.
-extern const char* const kInstalled_Module_Folder;
-
 class Sound_Module : public Sound_Output {
 public:
     // The module is looked for in these folders, in this order.

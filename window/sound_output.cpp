@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "window/data_folder.h"
 #include "window/sound_module.h"
 
 namespace plonk {
