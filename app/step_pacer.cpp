@@ -14,32 +14,41 @@ int64_t Step_Wait_Nanoseconds(int rounds, long iterations) {
 Step_Pacer::Step_Pacer(Hooks hooks, Duration frame) : hooks_(std::move(hooks)), frame_(frame) {}
 
 void Step_Pacer::Step(Duration wait) {
-    // 1. The first step of a run was due when it was worked out; every later one is
-    //    due its predecessor's wait after the predecessor, whatever painting and
-    //    working out took meanwhile, so the whole run lasts the sum of its waits.
+    // 1. The first step of a run was due when it was worked out, and is painted at
+    //    once; every later one is due its predecessor's wait after the predecessor,
+    //    whatever painting and working out took meanwhile, so the whole run lasts the
+    //    sum of its waits.
     Time now = hooks_.Now();
     if (!running_) {
         running_ = true;
         due_ = now;
+        frame_end_ = now;
     }
     due_ += std::max(wait, Duration::zero());
-    unpainted_ = true;
-    for (;;) {
-        // 2. Once a frame, what the steps since the last paint changed is painted,
-        //    also while steps are overdue, so the screen keeps up with the ball.
-        if (unpainted_ && now >= next_paint_) {
-            next_paint_ = now + frame_;
-            hooks_.Paint();
-            unpainted_ = false;
-            now = hooks_.Now();
-        }
-        // 3. The next step is due: it is worked out now.
-        if (now >= due_) return;
-        // 4. Sleep until the next step is due, or until the next frame when a change
-        //    still waits to be painted before then.
-        hooks_.Sleep_Until(unpainted_ ? std::min(due_, next_paint_) : due_);
+    // 2. A step due before the frame ends is worked out at once, as long as the
+    //    frame's time lasts: up to a frame early.
+    if (due_ < frame_end_ && now < frame_end_) return;
+    // 3. The frame's steps are worked out: what they changed is painted once, a
+    //    frame after the last paint at the soonest.
+    if (now < last_paint_ + frame_) hooks_.Sleep_Until(last_paint_ + frame_);
+    last_paint_ = hooks_.Now();
+    hooks_.Paint();
+    // 4. The next frame begins: at once when its first step is due within it, which
+    //    makes the sleep before its paint the frame's one wake-up; else when that step
+    //    is due.
+    now = hooks_.Now();
+    if (due_ >= now + frame_) {
+        hooks_.Sleep_Until(due_);
         now = hooks_.Now();
     }
+    frame_end_ = now + frame_;
+    ++frame_number_;
+}
+
+void Step_Pacer::Finish() {
+    if (!running_) return;
+    running_ = false;
+    hooks_.Sleep_Until(due_);
 }
 
 }  // namespace plonk

@@ -1,6 +1,6 @@
-// The pace of the ball's flight: every step is worked out at its own time on the
-// clock, the screen is painted once a display frame with what the steps changed, and
-// the time between is slept, never spun.
+// The pace of the ball's flight: the steps due before the end of a display frame are
+// worked out together as it begins, the time until its end is slept, never spun, and
+// the screen is then painted once with what they changed: one wake-up a frame.
 #pragma once
 
 #include <chrono>
@@ -44,19 +44,32 @@ public:
     void Restart() { running_ = false; }
 
     // A step has been worked out and changed the screen; the next step is due
-    // `wait` after this one was. Returns when the next step is due.
+    // `wait` after this one was. Returns when the next step is to be worked out: at
+    // once when it is due before the end of this frame (up to a frame early), else
+    // once this frame's steps are painted and the next frame begins.
     void Step(Duration wait);
 
-    // When the next step is due.
+    // The run of steps is over, and the program goes on with something else: that
+    // happens when it would have after a step worked out at its due time, so a run
+    // lasts as long as its waits add up to. The steps not yet painted are left to
+    // whatever the program paints next.
+    void Finish();
+
+    // When the next step is due, and whether a run of steps goes on.
     Time Due() const { return due_; }
+    bool Running() const { return running_; }
+    // Counts the frames whose steps were worked out together: steps that see the
+    // same number belong to one frame, and may share what they read of the outside.
+    uint64_t Frame_Number() const { return frame_number_; }
 
 private:
     Hooks hooks_;
     Duration frame_;
     bool running_ = false;
-    bool unpainted_ = false;  // a step changed the screen since the last paint
-    Time due_{};              // when the next step is due
-    Time next_paint_{};       // the earliest time of the next paint
+    Time due_{};        // when the next step is due
+    Time frame_end_{};  // the steps due before this are worked out without a pause
+    Time last_paint_ = Time::min();
+    uint64_t frame_number_ = 0;
 };
 
 }  // namespace plonk

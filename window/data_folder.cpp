@@ -4,11 +4,14 @@
 
 namespace plonk {
 
-#ifdef PLONK_DATA_FROM_BIN
-const char* const kInstalled_Data_Folder = PLONK_DATA_FROM_BIN;
-#else
-const char* const kInstalled_Data_Folder = "../share/plonk";
+#ifndef PLONK_DATA_FROM_BIN
+#define PLONK_DATA_FROM_BIN "../share/plonk"
 #endif
+#ifndef PLONK_MODULE_FROM_BIN
+#define PLONK_MODULE_FROM_BIN "../lib/plonk"
+#endif
+const char* const kInstalled_Data_Folder = PLONK_DATA_FROM_BIN;
+const char* const kInstalled_Module_Folder = PLONK_MODULE_FROM_BIN;
 
 std::string Data_Folder(const std::string& program_folder) {
     namespace fs = std::filesystem;

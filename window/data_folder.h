@@ -6,8 +6,10 @@
 
 namespace plonk {
 
-// The data folder as seen from the installed program's folder ("../share/plonk").
+// The data folder as seen from the installed program's folder ("../share/plonk"),
+// and the folder of its modules ("../lib/plonk").
 extern const char* const kInstalled_Data_Folder;
+extern const char* const kInstalled_Module_Folder;
 
 // The folder to load the game's files from, for a program in `program_folder`: that
 // folder itself when the zone map "Veld.bmp" lies in it, else the installed data

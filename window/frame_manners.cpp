@@ -43,7 +43,7 @@ QScreen* Start_Screen(const Game_Options& options) {
 // offered; a choice shows at once and is kept.
 void Add_Zoom(Game_Frame& frame, const Game_Options& options, QActionGroup* group) {
     group->setExclusive(true);
-    for (int zoom = 1; zoom <= kMost_Zoom; ++zoom) {
+    for (int zoom = 1; zoom <= Main_Window::kMost_Zoom; ++zoom) {
         QAction* item = frame.View_Menu()->addAction(QString("Zoom &%1x").arg(zoom));
         item->setObjectName(QString("Menu_Zoom_%1").arg(zoom));
         item->setCheckable(true);
@@ -57,9 +57,6 @@ void Add_Zoom(Game_Frame& frame, const Game_Options& options, QActionGroup* grou
             options.Put_If_There({{option_key::Zoom, Game_Options::Of(zoom)}}, &error);
         });
     }
-    // The kept zoom, or the largest that fits when it no longer does.
-    const int kept = options.Number(option_key::Zoom, 1, kMost_Zoom).value_or(1);
-    frame.Face().Set_Zoom(std::min(kept, Largest_Window_Zoom(frame, Start_Screen(options))));
 }
 
 // The zoom items as the window's screen allows now: those that fit are shown, the
@@ -103,6 +100,14 @@ void Add_Show_Odds(Game_Frame& frame, const Game_Options& options) {
 
 }  // namespace
 
+void Show_Kept_View(Game_Frame& frame, const std::string& settings_path) {
+    const Game_Options options(settings_path);
+    // The kept zoom, or the largest that fits when it no longer does.
+    const int kept = options.Number(option_key::Zoom, 1, kMost_Zoom).value_or(1);
+    frame.Face().Set_Zoom(std::min(kept, Largest_Window_Zoom(frame, Start_Screen(options))));
+    Restore_Place(frame, options);
+}
+
 void Add_Desktop_Manners(Game_Frame& frame, const std::string& settings_path) {
     const Game_Options options(settings_path);
     frame.setWindowIcon(Game_Icon(frame.Face().Program_Folder()));
@@ -114,7 +119,6 @@ void Add_Desktop_Manners(Game_Frame& frame, const std::string& settings_path) {
                      [&frame, zooms] { Offer_Zooms(frame, zooms); });
     frame.View_Menu()->addSeparator();
     Add_Show_Odds(frame, options);
-    Restore_Place(frame, options);
     // The menus' shortcuts also work while the bars are hidden in full screen.
     for (QAction* menu : frame.menuBar()->actions())
         if (menu->menu()) frame.addActions(menu->menu()->actions());

@@ -9,8 +9,10 @@ namespace plonk {
 
 class Game_Frame;
 
-// Fit the frame out before it is first shown; `settings_path` is the settings file
-// that keeps the zoom and the place.
+// The zoom and the place the frame was left with, before it is first shown;
+// `settings_path` is the settings file that keeps them.
+void Show_Kept_View(Game_Frame& frame, const std::string& settings_path);
+// The icon, the View menu's items, and the zoom and place kept by a regular close.
 void Add_Desktop_Manners(Game_Frame& frame, const std::string& settings_path);
 
 }  // namespace plonk

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "window/frame_manners.h"
 #include "window/help_menu.h"
@@ -48,28 +49,53 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
+    // Until the first event, the line tells a new player where to begin.
+    status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     face_->Watch_Runs([this](const std::string& event, bool done) { Follow_Run(event, done); });
-    Build_Menus();
-    Add_Statistics(*this, settings_path_);
-    Add_Desktop_Manners(*this, settings_path_);
-}
-
-int Game_Frame::Start() {
-    const int status = face_->Start();
-    if (status >= 0) return status;
-    Remember_Choices(*face_, Game_Options(settings_path_));
-    // Until the first event, the line tells a new player where to begin.
-    if (status_->text().isEmpty())
-        status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
-    return status;
-}
-
-void Game_Frame::Build_Menus() {
     // The game's own keys (letters, digits, F1, F2 and the space bar) stay the game's:
     // the menus use only Ctrl shortcuts and their Alt mnemonics, none of which the
     // window's buttons use.
     game_menu_ = menuBar()->addMenu("&Game");
+    view_menu_ = menuBar()->addMenu("&View");
+    help_menu_ = menuBar()->addMenu("&Help");
+    Show_Kept_View(*this, settings_path_);
+}
+
+void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
+    started_ = std::move(started);
+    face_->installEventFilter(this);
+    show();
+}
+
+bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
+    // The face's first paint: the start-up follows once it is on the screen.
+    if (watched == face_ && event->type() == QEvent::Paint && started_) {
+        face_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            const auto started = std::move(started_);
+            started_ = nullptr;
+            started(Start());
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int Game_Frame::Start() {
+    if (!fitted_out_) {
+        fitted_out_ = true;
+        Fill_Game_Menu();
+        Fill_Help_Menu(help_menu_, *face_);
+        Add_Statistics(*this, settings_path_);
+        Add_Desktop_Manners(*this, settings_path_);
+    }
+    const int status = face_->Start();
+    if (status >= 0) return status;
+    Remember_Choices(*face_, Game_Options(settings_path_));
+    return status;
+}
+
+void Game_Frame::Fill_Game_Menu() {
     QAction* insert = game_menu_->addAction("&Insert points");
     insert->setObjectName("Menu_Insert_Points");
     connect(insert, &QAction::triggered, this, [this] { face_->Run_Event("Knop_P", Event_Kind::Click); });
@@ -78,9 +104,6 @@ void Game_Frame::Build_Menus() {
     close->setObjectName("Menu_Close");
     close->setShortcut(QKeySequence::Quit);
     connect(close, &QAction::triggered, this, &QWidget::close);
-    view_menu_ = menuBar()->addMenu("&View");
-    help_menu_ = menuBar()->addMenu("&Help");
-    Fill_Help_Menu(help_menu_, *face_);
 }
 
 QString Game_Frame::Status_Text() const { return status_->text(); }

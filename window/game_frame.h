@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "machine/status_words.h"
 #include "window/main_window.h"
@@ -17,8 +18,12 @@ public:
     explicit Game_Frame(Window_Options options);
 
     // The machine's start-up inside the frame, then the player's remembered choices;
-    // the exit status when the program already ended, else -1.
+    // the exit status when the program already ended, else -1. The menus' items,
+    // the statistics and the icon come with the first start.
     int Start();
+    // Show the frame with the face as it is before the start-up, and start once it
+    // has been painted: `started` is told what Start returned.
+    void Show_Then_Start(std::function<void(int status)> started);
 
     Main_Window& Face() { return *face_; }
     // The menu bar's menus, in this order; each part of the game adds its own items.
@@ -40,9 +45,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Build_Menus();
+    void Fill_Game_Menu();
     // What the machine reports, in words on the status line (with the advice for the
     // next ball when the odds are shown).
     void Show_Status(const Game_Event& e);
@@ -62,6 +68,8 @@ private:
     QLabel* status_ = nullptr;
     Status_Words status_words_;
     std::string settings_path_;
+    bool fitted_out_ = false;  // the menus' items, the statistics and the icon are there
+    std::function<void(int)> started_;
 };
 
 }  // namespace plonk

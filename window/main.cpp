@@ -13,12 +13,17 @@ int main(int argc, char** argv) {
     // The space bar is read from the X keyboard state: prefer X11 (also under
     // XWayland) unless a platform was asked for.
     if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // Only the face is a window of its own to the display, not the bars beside it.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
 
     plonk::Window_Options options;
     options.Settings_Path = plonk::Settings_File_Path();
     plonk::Game_Frame window(std::move(options));
-    const int status = window.Start();
-    if (status >= 0) return status;
+    // The face is on the screen first; the rest of the start-up follows its first
+    // paint, and a start-up that ended the program ends the event loop with it.
+    window.Show_Then_Start([](int status) {
+        if (status >= 0) QCoreApplication::exit(status);
+    });
     return app.exec();
 }

@@ -30,12 +30,17 @@ int Pixels(int twips) {
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The caption fits its box: the font shrinks a pixel at a time from `size` until it
-// does.
-void Fit_Font(QWidget* w, const QString& text, int room, int size) {
+// does. A caption that fits at `size` keeps the font it inherits, measured once.
+void Fit_Font(QWidget* w, const QString& text, int room, const QFontMetrics& inherited, int size) {
+    const QString shown = QString(text).remove('&');
+    if (inherited.horizontalAdvance(shown) <= room) {
+        if (w->testAttribute(Qt::WA_SetFont)) w->setFont(QFont());
+        return;
+    }
     QFont font = w->font();
-    for (; size > 7; --size) {
+    for (--size; size > 7; --size) {
         font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(QString(text).remove('&')) <= room) break;
+        if (QFontMetrics(font).horizontalAdvance(shown) <= room) break;
     }
     font.setPixelSize(size);
     w->setFont(font);
@@ -186,13 +191,14 @@ QRect Main_Window::Place(const Control& c) const {
 
 void Main_Window::Fit_Captions() {
     // A check box keeps room for its tick box.
+    const QFontMetrics inherited(font());
     for (const auto& [name, w] : widgets_) {
         const Control& c = *m_->Find_Control(name);
         const int room = Pixels(c.Width) * zoom_;
         if (auto* box = qobject_cast<QCheckBox*>(w))
-            Fit_Font(box, box->text(), room - 20 * zoom_, kFont_Pixels * zoom_);
+            Fit_Font(box, box->text(), room - 20 * zoom_, inherited, kFont_Pixels * zoom_);
         else if (auto* label = qobject_cast<QLabel*>(w))
-            Fit_Font(label, label->text(), room, kFont_Pixels * zoom_);
+            Fit_Font(label, label->text(), room, inherited, kFont_Pixels * zoom_);
     }
 }
 
@@ -225,7 +231,7 @@ void Main_Window::Sync_Widget(const Control& c, QWidget* w) {
     if (w->toolTip() != tip) w->setToolTip(tip);
     switch (c.Kind) {
         case Control_Kind::Picture_Box:
-            screen_->update();
+            screen_->Update_Changes();
             break;
         case Control_Kind::Picture_Button: {
             const std::string file = c.Picture.empty() ? folder_ + c.Face : c.Picture;

@@ -43,6 +43,8 @@ struct Window_Options {
     std::function<void(const std::string& event)> On_Event;
     // The sound back end; the program's own when empty.
     std::unique_ptr<Sound_Output> Sound;
+    // Whether the space bar is down now; read from the keyboard when empty.
+    std::function<bool()> Space_Key;
 };
 
 class Main_Window : public QWidget, public role::All_Roles {
@@ -177,6 +179,8 @@ private:
     std::map<QObject*, std::string> widget_names_;    // the control each widget shows
     QTimer timer1_, timer2_;
     Step_Pacer pacer_;
+    uint64_t space_frame_ = 0;  // the flight's frame of the last reading of the space bar
+    bool space_down_ = false;
     int zoom_ = 1;
     std::unique_ptr<QStyle> zoom_style_;  // the Qt controls' look when zoomed
     bool busy_ = false;

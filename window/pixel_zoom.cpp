@@ -34,10 +34,10 @@ QRegion Widget_Part(const QRegion& face_part, int zoom) {
     return widget;
 }
 
-void Show_Enlarged(QPainter& painter, const QImage& picture, const QRegion& area, int zoom) {
+void Show_Enlarged(QPainter& painter, const QImage& picture, const QRegion& area, int zoom, QPoint origin) {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& r : area) painter.drawImage(Widget_Part(r, zoom), picture, r);
+    for (const QRect& r : area) painter.drawImage(Widget_Part(r, zoom), picture, r.translated(-origin));
     painter.restore();
 }
 

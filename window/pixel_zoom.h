@@ -17,8 +17,10 @@ QRegion Face_Part(const QRegion& widget_part, int zoom);
 QRect Widget_Part(const QRect& face_part, int zoom);
 QRegion Widget_Part(const QRegion& face_part, int zoom);
 
-// Show `area` of `picture` (in face pixels) enlarged `zoom` times, with nearest-
+// Show `area` of the face (in face pixels) enlarged `zoom` times, with nearest-
 // neighbour scaling, through a painter whose device may have its own pixel ratio.
-void Show_Enlarged(QPainter& painter, const QImage& picture, const QRegion& area, int zoom);
+// `picture` holds the face from its pixel `origin` on.
+void Show_Enlarged(QPainter& painter, const QImage& picture, const QRegion& area, int zoom,
+                   QPoint origin = QPoint(0, 0));
 
 }  // namespace plonk

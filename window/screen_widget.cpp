@@ -35,7 +35,6 @@ Screen_Widget::Screen_Widget(Hoofdvenster& machine, Picture_Cache& pictures, std
     for (const Control* c : m_.All_Controls())
         if (!c->Container.empty() && c->Container != kScherm && c->Kind == Control_Kind::Label)
             labels_[c->Container].push_back(c);
-    Changed_Region();
 }
 
 const QPixmap& Screen_Widget::Picture_Of(const Control& c) {
@@ -45,14 +44,16 @@ const QPixmap& Screen_Widget::Picture_Of(const Control& c) {
     return none;
 }
 
-QRect Screen_Widget::Place_Of(const Control& c) {
+QRect Screen_Widget::Place_Of(const Control& c, QSize picture) const {
     // An image takes the size of its picture; a picture box clips it to its own.
     QRect place(c.Left + kBorder, c.Top + kBorder, c.Width, c.Height);
-    if (c.Kind == Control_Kind::Image) {
-        const QPixmap& pic = Picture_Of(c);
-        if (!pic.isNull()) place = place.united(QRect(place.topLeft(), pic.size()));
-    }
+    if (c.Kind == Control_Kind::Image && !picture.isEmpty())
+        place = place.united(QRect(place.topLeft(), picture));
     return place;
+}
+
+QRect Screen_Widget::Place_Of(const Control& c) {
+    return Place_Of(c, c.Kind == Control_Kind::Image ? Picture_Of(c).size() : QSize());
 }
 
 void Screen_Widget::Set_Zoom(int zoom) {
@@ -70,34 +71,52 @@ const Control* Screen_Widget::Control_At(QPoint widget_point) const {
     return nullptr;
 }
 
-Screen_Widget::Shown Screen_Widget::Look_Of(const Control* c) {
-    Shown s;
-    s.Visible = c->Visible;
-    s.Place = c == self_ ? Own_Rect() : Place_Of(*c);
-    s.Picture = c->Picture.empty() ? c->Face : c->Picture;
-    s.Lines = c->Lines;
-    return s;
+bool Screen_Widget::Follow_Look(Shown& s, const Control& c) {
+    // The picture is looked at only once the control is on show, and again only when
+    // it shows another one: a hidden control's picture need not be loaded.
+    const std::string& picture = c.Picture.empty() ? c.Face : c.Picture;
+    bool changed = false;
+    if (s.Picture != picture) {
+        s.Picture = picture;
+        s.Sized = false;
+        changed = true;
+    }
+    if (c.Visible && !s.Sized && c.Kind == Control_Kind::Image) {
+        s.Picture_Size = Picture_Of(c).size();
+        s.Sized = true;
+    }
+    const QRect place = &c == self_ ? Own_Rect() : Place_Of(c, s.Sized ? s.Picture_Size : QSize());
+    if (!changed && s.Visible == c.Visible && s.Place == place && s.Lines == c.Lines) return false;
+    s.Visible = c.Visible;
+    s.Place = place;
+    s.Lines = c.Lines;
+    return true;
 }
 
 QRegion Screen_Widget::Changed_Region() {
-    std::vector<Shown> now;
-    now.reserve(children_.size() + 1);
-    now.push_back(Look_Of(self_));
-    for (const Control* c : children_) now.push_back(Look_Of(c));
+    // The screen itself first, then its children; all of it at the first call, or
+    // when the screen itself changed.
+    const bool first = shown_.empty();
+    if (first) shown_.resize(children_.size() + 1);
+    const bool whole = Follow_Look(shown_[0], *self_) || first;
     QRegion changed;
-    if (shown_.size() != now.size() || !(shown_[0] == now[0])) {
-        changed = Own_Rect();
-    } else {
-        for (size_t i = 1; i < now.size(); ++i) {
-            if (shown_[i] == now[i]) continue;
-            if (shown_[i].Visible) changed += shown_[i].Place;
-            if (now[i].Visible) changed += now[i].Place;
-        }
+    for (size_t i = 1; i < shown_.size(); ++i) {
+        Shown& s = shown_[i];
+        const bool was_visible = s.Visible;
+        const QRect was = s.Place;
+        if (!Follow_Look(s, *children_[i - 1]) || whole) continue;
+        if (was_visible) changed += was;
+        if (s.Visible) changed += s.Place;
     }
-    shown_ = std::move(now);
+    if (whole) changed = QRegion(Own_Rect());
     // The odds follow the holes and the start speed at once.
     if (odds_.Changed(m_)) changed += odds_.Region(m_).translated(kBorder, kBorder);
     return changed;
+}
+
+void Screen_Widget::Update_Changes() {
+    const QRegion changed = Changed_Region();
+    if (!changed.isEmpty()) update(Widget_Part(changed, zoom_));
 }
 
 void Screen_Widget::Repaint_Changes() {
@@ -106,24 +125,43 @@ void Screen_Widget::Repaint_Changes() {
 }
 
 void Screen_Widget::paintEvent(QPaintEvent* event) {
-    // 1. Paint the part to be shown at the screen's own size, 2. show it enlarged.
-    QRegion part = Face_Part(event->region(), zoom_);
-    if (face_.size() != Own_Rect().size()) {
-        face_ = QImage(Own_Rect().size(), QImage::Format_RGB32);
-        part = Own_Rect();
+    // At the screen's own size, on a display of one pixel to the pixel, it is painted
+    // where it is shown; else the part to be shown is painted at its own size first,
+    // then shown enlarged, every pixel a block.
+    if (zoom_ == 1 && devicePixelRatio() == 1.0) {
+        QPainter p(this);
+        Paint_Face(p, event->region());
+        return;
     }
-    {
-        QPainter p(&face_);
-        Paint_Face(p, part);
-    }
+    // In bands of some 64 kB, so no large picture is kept for it.
+    const QRegion part = Face_Part(event->region(), zoom_) & Own_Rect();
+    const QRect bounds = part.boundingRect();
+    const int rows = std::max(1, 16384 / std::max(1, bounds.width()));
     QPainter p(this);
-    Show_Enlarged(p, face_, part, zoom_);
+    for (int top = bounds.top(); top <= bounds.bottom(); top += rows) {
+        const QRect band(bounds.left(), top, bounds.width(), std::min(rows, bounds.bottom() + 1 - top));
+        const QRegion band_part = part & band;
+        if (band_part.isEmpty()) continue;
+        QImage face(band.size(), QImage::Format_RGB32);
+        {
+            QPainter face_painter(&face);
+            face_painter.translate(-band.topLeft());
+            Paint_Face(face_painter, band_part);
+        }
+        Show_Enlarged(p, face, band_part, zoom_, band.topLeft());
+    }
 }
 
 void Screen_Widget::Paint_Face(QPainter& p, const QRegion& part) {
     const QRect own = Own_Rect();
-    qDrawWinPanel(&p, own, palette(), true);
     const QRect area(kBorder, kBorder, own.width() - 2 * kBorder, own.height() - 2 * kBorder);
+    // The sunken border, when the part reaches it.
+    if (!QRegion(own).subtracted(area).intersected(part).isEmpty()) {
+        p.save();
+        p.setClipRegion(part);
+        qDrawWinPanel(&p, own, palette(), true);
+        p.restore();
+    }
     p.setClipRegion(part.intersected(area));
 
     // 1. The background, then the lines drawn on the screen itself.

@@ -4,7 +4,6 @@
 // painted at its own size and shown `Zoom` times as large, every pixel a block.
 #pragma once
 
-#include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <map>
@@ -32,11 +31,12 @@ public:
     int Zoom() const { return zoom_; }
     // The topmost visible child under a point of this widget, or nullptr.
     const Control* Control_At(QPoint point) const;
-    // What changed since the last call (or since construction), in the screen's own
-    // pixels: the old and new places of every child whose look changed.
+    // What changed since the last call, in the screen's own pixels: the old and new
+    // places of every child whose look changed; all of it at the first call.
     QRegion Changed_Region();
-    // Repaint only what changed, at once.
+    // Repaint only what changed, at once, or when the event loop comes to it.
     void Repaint_Changes();
+    void Update_Changes();
     // The picture a control shows: its run-time picture, else its own face.
     const QPixmap& Picture_Of(const Control& c);
     // Follow what the machine reports: the row being paid is marked on the card at
@@ -52,18 +52,22 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // How a child was last shown: enough to tell whether its look changed.
     struct Shown {
         bool Visible = false;
         QRect Place;
         std::string Picture;
+        QSize Picture_Size;  // of `Picture`, once it was shown
+        bool Sized = false;
         std::vector<Drawn_Line> Lines;
-        bool operator==(const Shown&) const = default;
     };
     // The whole screen in its own pixels.
     QRect Own_Rect() const { return QRect(0, 0, width() / zoom_, height() / zoom_); }
     void Paint_Face(QPainter& p, const QRegion& part);
-    Shown Look_Of(const Control* c);
+    // Bring what is known of a control's look up to date; true when it changed.
+    bool Follow_Look(Shown& s, const Control& c);
     QRect Place_Of(const Control& c);
+    QRect Place_Of(const Control& c, QSize picture) const;
     void Paint_Child(QPainter& p, const Control& c);
     void Paint_Panel(QPainter& p, const Control& c);
 
@@ -78,7 +82,6 @@ private:
     Row_Mark mark_;
     Odds_Overlay odds_;
     int zoom_ = 1;
-    QImage face_;  // the screen at its own size
 };
 
 }  // namespace plonk

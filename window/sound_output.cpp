@@ -1,18 +1,17 @@
 #include "window/sound_output.h"
 
-#if __has_include("window/sdl_sound.h")
-#include "window/sdl_sound.h"
-#define PLONK_HAS_SDL_SOUND 1
-#endif
+#include <QCoreApplication>
+
+#include "window/data_folder.h"
+#include "window/sound_module.h"
 
 namespace plonk {
 
 std::unique_ptr<Sound_Output> Make_Sound_Output() {
-#ifdef PLONK_HAS_SDL_SOUND
-    return std::make_unique<Sound_Adapter<Sdl_Sound>>();
-#else
-    return std::make_unique<No_Sound>();
-#endif
+    // Beside the program in its build folder, else where it was installed.
+    const std::string here = QCoreApplication::applicationDirPath().toStdString();
+    return std::make_unique<Sound_Module>(
+        std::vector<std::string>{here, here + "/" + kInstalled_Module_Folder});
 }
 
 }  // namespace plonk

@@ -43,7 +43,7 @@ private:
     Back_End back_end_;
 };
 
-// The real back end when the program has one, else No_Sound.
+// The program's own back end, loaded when it is opened.
 std::unique_ptr<Sound_Output> Make_Sound_Output();
 
 }  // namespace plonk

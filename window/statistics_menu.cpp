@@ -17,25 +17,15 @@ namespace {
 // Lives as long as the frame: the keeper saves what is left when it goes.
 class Statistics_Hookup : public QObject {
 public:
-    Statistics_Hookup(Game_Frame& frame, const std::string& path)
-        : QObject(&frame), frame_(frame), keeper_(std::make_unique<Statistics_Keeper>(path)) {
-        keeper_->On_Change = [this] {
-            if (window_ && window_->isVisible()) window_->Update();
-        };
-        // Told as a failed save of the settings is.
-        keeper_->On_Save_Failure = [this](const std::string& reason) {
-            frame_.Face().Message(
-                "The statistics could not be saved to \"" + keeper_->Path() + "\": " + reason + ".",
-                "Statistics");
-        };
-    }
+    Statistics_Hookup(Game_Frame& frame, std::string path)
+        : QObject(&frame), frame_(frame), path_(std::move(path)) {}
 
-    void Report(const Game_Event& e) { keeper_->Report(e); }
+    void Report(const Game_Event& e) { Keeper().Report(e); }
 
     void Show() {
         if (!window_) {
             window_ = new Statistics_Window(
-                *keeper_,
+                Keeper(),
                 [this] {
                     return frame_.Face().Ask("Forget all the statistics kept so far?", "Reset statistics",
                                              "They cannot be brought back.", QMessageBox::No) == Answer::Yes;
@@ -50,7 +40,25 @@ public:
     }
 
 private:
+    // The statistics file is read when they are first needed.
+    Statistics_Keeper& Keeper() {
+        if (!keeper_) {
+            keeper_ = std::make_unique<Statistics_Keeper>(path_);
+            keeper_->On_Change = [this] {
+                if (window_ && window_->isVisible()) window_->Update();
+            };
+            // Told as a failed save of the settings is.
+            keeper_->On_Save_Failure = [this](const std::string& reason) {
+                frame_.Face().Message(
+                    "The statistics could not be saved to \"" + keeper_->Path() + "\": " + reason + ".",
+                    "Statistics");
+            };
+        }
+        return *keeper_;
+    }
+
     Game_Frame& frame_;
+    std::string path_;
     std::unique_ptr<Statistics_Keeper> keeper_;
     QPointer<Statistics_Window> window_;
 };

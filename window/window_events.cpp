@@ -41,6 +41,7 @@ bool Main_Window::Run(const std::string& event, const std::function<void()>& cal
     pacer_.Restart();
     try {
         call();
+        pacer_.Finish();
     } catch (const std::exception& failure) {
         Stop_On_Failure(event, failure.what());
     } catch (...) {

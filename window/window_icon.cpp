@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
+#include <vector>
 
 namespace plonk {
 
@@ -11,18 +15,64 @@ static const char* const kApp_Id = PLONK_APP_ID;
 static const char* const kApp_Id = "org.plonkgame.Plonk";
 #endif
 
+namespace {
+
+// The icon's pictures, one file a size, read when asked for and not kept: once the
+// window has shown its icon, the pictures cost no memory.
+class Icon_Files : public QIconEngine {
+public:
+    void Add(QSize size, const QString& file) { files_.push_back({size, file}); }
+    bool isNull() override { return files_.empty(); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const auto& [size, file] : files_) sizes.push_back(size);
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The smallest picture at least as large, else the largest, scaled to fit.
+        const File* best = nullptr;
+        for (const File& f : files_) {
+            const bool fits = f.Size.width() >= size.width();
+            const bool best_fits = best && best->Size.width() >= size.width();
+            if (!best || (fits && (!best_fits || f.Size.width() < best->Size.width())) ||
+                (!fits && !best_fits && f.Size.width() > best->Size.width()))
+                best = &f;
+        }
+        if (!best) return {};
+        QImage image(best->Path);
+        if (!image.isNull() && image.size() != size)
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return QPixmap::fromImage(std::move(image));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QIconEngine* clone() const override { return new Icon_Files(*this); }
+
+private:
+    struct File {
+        QSize Size;
+        QString Path;
+    };
+    std::vector<File> files_;
+};
+
+}  // namespace
+
 QIcon Game_Icon(const std::string& data_folder) {
     const QDir data(QString::fromStdString(data_folder));
     const QString file = QString("apps/%1.png").arg(kApp_Id);
     for (const QString& theme : {QString("icons/hicolor"), QString("../icons/hicolor")}) {
         const QDir hicolor(data.filePath(theme));
-        QIcon icon;
+        auto* files = new Icon_Files;
         // Every size folder ("48x48") that holds the picture.
         for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
             const QString path = hicolor.filePath(size + "/" + file);
-            if (QFileInfo(path).isFile()) icon.addFile(path);
+            if (QFileInfo(path).isFile()) files->Add(QImageReader(path).size(), path);
         }
-        if (!icon.isNull()) return icon;
+        if (!files->isNull()) return QIcon(files);
+        delete files;
     }
     return {};
 }

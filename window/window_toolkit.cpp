@@ -20,8 +20,10 @@
 namespace plonk {
 
 void Main_Window::Refresh() {
-    // Painted at once; the event queue is not run, so no timer or click slips in.
+    // Painted at once, when a flight's last step was due; the event queue is not run,
+    // so no timer or click slips in.
     if (busy_) showed_steps_ = true;
+    pacer_.Finish();
     Sync();
     repaint();
 }
@@ -88,7 +90,15 @@ void Main_Window::Message(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-bool Main_Window::Space_Down() { return Space_Key_Down(); }
+bool Main_Window::Space_Down() {
+    // The steps of a flight worked out together in one frame share one reading.
+    const uint64_t frame = pacer_.Running() ? pacer_.Frame_Number() : 0;
+    if (frame == 0 || frame != space_frame_) {
+        space_down_ = options_.Space_Key ? options_.Space_Key() : Space_Key_Down();
+        space_frame_ = frame;
+    }
+    return space_down_;
+}
 
 std::string Main_Window::Time_Text() { return QTime::currentTime().toString("hh:mm:ss").toStdString(); }
 

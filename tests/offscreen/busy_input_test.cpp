@@ -8,7 +8,7 @@
 #include <QTest>
 #include <functional>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 
 namespace plonk::test {
 namespace {

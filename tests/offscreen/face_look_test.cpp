@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
 #include "window/zoom_fit.h"
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 
 namespace plonk::test {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "features/star_prize.h"
 #include "machine/help_text.h"
-#include "offscreen/window_harness.h"
 #include "support/machine.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/command_line.h"
 #include "window/game_frame.h"
 #include "window/help_window.h"

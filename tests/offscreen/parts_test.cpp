@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 
 #include "app/step_pacer.h"
-#include "offscreen/window_harness.h"
 #include "support/machine.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/data_folder.h"
 #include "window/drawn_lines.h"
 #include "window/picture_cache.h"

@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QMenu>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
 
 namespace plonk::test {

@@ -7,7 +7,7 @@
 #include <QToolTip>
 
 #include "machine/face_tips.h"
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "offscreen/window_harness.h"
 #include "stats/statistics_file.h"
 #include "stats/statistics_json.h"
 #include "support/machine.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
 
 namespace plonk::test {

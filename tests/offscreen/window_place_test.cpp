@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "app/game_options.h"
-#include "offscreen/window_harness.h"
 #include "support/machine.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/window_icon.h"
 
 namespace plonk::test {

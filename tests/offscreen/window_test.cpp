@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

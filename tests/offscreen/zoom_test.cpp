@@ -2,7 +2,7 @@
 // its enlarged place and is found there.
 #include <gtest/gtest.h>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "offscreen/flight_watch.h"
 #include "support/machine.h"
+#include "tools/window_driver/flight_watch.h"
 #include "window/space_key.h"
 #include "xvfb_window/screen_shot.h"
 

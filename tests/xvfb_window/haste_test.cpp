@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "offscreen/flight_watch.h"
+#include "tools/window_driver/flight_watch.h"
 
 namespace plonk::test {
 namespace {

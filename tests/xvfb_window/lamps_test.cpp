@@ -6,7 +6,7 @@
 
 #include "app/picture_names.h"
 #include "card/lamp_picture.h"
-#include "offscreen/flight_watch.h"
+#include "tools/window_driver/flight_watch.h"
 #include "xvfb_window/screen_shot.h"
 
 namespace plonk::test {

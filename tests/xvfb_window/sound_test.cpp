@@ -9,7 +9,7 @@
 #include <fstream>
 #include <vector>
 
-#include "offscreen/flight_watch.h"
+#include "tools/window_driver/flight_watch.h"
 
 namespace plonk::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <fstream>
 
 #include "app/file_read.h"
-#include "offscreen/window_harness.h"
 #include "stats/statistics_file.h"
 #include "stats/statistics_json.h"
 #include "stats/statistics_text.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
 #include "window/statistics_chart.h"
 #include "window/statistics_window.h"

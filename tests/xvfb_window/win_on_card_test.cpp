@@ -9,7 +9,7 @@
 #include <chrono>
 #include <functional>
 
-#include "offscreen/window_harness.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
 #include "window/row_mark.h"
 #include "xvfb_window/screen_shot.h"

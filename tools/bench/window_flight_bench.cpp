@@ -1,6 +1,8 @@
 // What a flight costs the window: painting the moved ball, a full refresh, the
-// length of whole flights and the share of a core they take. Run under a real X
-// server for figures that match play:
+// length of whole flights, the share of a core they take, and a count-up. It runs on
+// the X display when there is one (the xcb platform, as the game does), else on the
+// offscreen platform, and tells which in its context ("platform"). Run it under a
+// real X server for figures that match play:
 //   xvfb-run -a build/bin/plonk_window_bench
 // The flight of a typical ball (start speed 70, ball speed 50, offset 1) should
 // last one to four seconds:
@@ -13,13 +15,17 @@
 //   xvfb-run -a build/bin/plonk_window_bench --benchmark_filter=Core_Share
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
 #include <QTest>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 #include "app/step_pacer.h"
-#include "offscreen/flight_watch.h"
-#include "offscreen/window_harness.h"
 #include "playfield/flight.h"
+#include "tools/window_driver/flight_watch.h"
+#include "tools/window_driver/window_harness.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {
@@ -124,7 +130,36 @@ void Core_Share_Of_Twenty_Flights(benchmark::State& state) {
 }
 BENCHMARK(Core_Share_Of_Twenty_Flights)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
+// A win of a hundred points counted onto the credits, a step a point, each painted
+// and heard, and the share of one core it takes.
+void Count_Up_Of_A_Win(benchmark::State& state) {
+    Watched_Game game("[Speed]\nValue=50\n[Speed_Offset]\nValue=1\n");
+    if (!QTest::qWaitForWindowExposed(game.W.get())) std::fputs("the window never showed\n", stderr);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpu = std::clock();
+        game.W->Run("Update_Score", [&game] {
+            Integer win = 100;
+            game.M().Update_Score(win);
+        });
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(wall);
+        state.counters["core_percent"] =
+            100.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / wall;
+    }
+}
+BENCHMARK(Count_Up_Of_A_Win)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
 }  // namespace
 }  // namespace plonk::test
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The game's own platform where there is a display.
+    if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    plonk::test::App();
+    benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,4 +1,5 @@
-// The real window on the offscreen platform, with a program folder of its own,
+// The real window driven by a program of ours (the tests, the window benchmark) on the
+// offscreen platform or a display, with a program folder of its own,
 // scripted message boxes and a record of every event handed to the machine.
 #pragma once
 
