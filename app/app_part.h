@@ -97,6 +97,16 @@ public:
 
     // The start speed the two speed buttons step through, slowest to fastest.
     static constexpr Integer Start_Speed_Min = 38, Start_Speed_Max = 100;
+    static constexpr int Start_Speed_Count = Start_Speed_Max - Start_Speed_Min + 1;
+    // A start speed drawn as a player who never touches the speed buttons would leave
+    // it: every one of them equally likely.
+    static Integer Random_Start_Speed(Random& rng) {
+        return static_cast<Integer>(Start_Speed_Min + static_cast<int>(rng.Rnd() * Start_Speed_Count));
+    }
+    // The most balls of a game: five, and at most five extra balls.
+    static constexpr Integer Most_Balls = 10;
+    // A zone's highest level, at which its bonus is on show.
+    static constexpr Integer Top_Zone_Level = 9;
 
     // The caption-less button that takes the typed keys between actions, so that they
     // keep reaching the key handler.

@@ -54,8 +54,8 @@ void Draw_Level(Features_Part& h) {
     h.Set_Scoreboard();
     h.Speel(Sound::Rollover);
     h.Set_Sterspel_Info();
-    if (level == &h.Red_Level && h.Red_Level == 9) h.Pic_RedBonus.Visible = true;
-    if (level == &h.Green_Level && h.Green_Level == 9) h.Pic_GreenBonus.Visible = true;
+    if (level == &h.Red_Level && h.Red_Level == h.Top_Zone_Level) h.Pic_RedBonus.Visible = true;
+    if (level == &h.Green_Level && h.Green_Level == h.Top_Zone_Level) h.Pic_GreenBonus.Visible = true;
     Tell(h, Feature::Odds_Level, colour, *level);
 }
 

@@ -40,8 +40,9 @@ namespace {
 // Everything there is to buy is bought: all levels at 9, every line movable, the
 // fifth ball, and corners or four stars.
 bool Everything_Bought(const Features_Part& h) {
-    return h.Line_Level == 10 && h.Fifth_Ball && h.Yellow_Level == 9 && h.Red_Level == 9 &&
-           h.White_Level == 9 && h.Green_Level == 9 && (h.Corners_Feature || h.Four_Stars_Feature);
+    return h.Line_Level == 10 && h.Fifth_Ball && h.Yellow_Level == h.Top_Zone_Level &&
+           h.Red_Level == h.Top_Zone_Level && h.White_Level == h.Top_Zone_Level &&
+           h.Green_Level == h.Top_Zone_Level && (h.Corners_Feature || h.Four_Stars_Feature);
 }
 
 // Light one of the rollover stars by the parity of the credits, or neither when the
@@ -127,7 +128,7 @@ void Give_Star_Prize(Features_Part& h, int r) {
 Game_Event Features_Part::Game_Over_Event() const {
     // An extra ball can be asked for after the fifth ball, below ten balls.
     Game_Event e = Playfield_Part::Game_Over_Event();
-    if (Balls_Played >= 5 && Balls_In_Game < 10) e.Odds = Extra_Ball_Odds(*this);
+    if (Balls_Played >= 5 && Balls_In_Game < Most_Balls) e.Odds = Extra_Ball_Odds(*this);
     e.Unpaid = Scan_Would_Pay(*this);
     return e;
 }
@@ -185,7 +186,7 @@ void Features_Part::Invest_Points() {
 
 void Features_Part::Request_Extra_Ball() {
     // 1. Only from the fifth ball on, below ten balls, and with credits.
-    if (Balls_Played > 4 && Balls_In_Game < 10 && Main_Score > 0) {
+    if (Balls_Played > 4 && Balls_In_Game < Most_Balls && Main_Score > 0) {
         // 2. One point is spent.
         Spend_One_Point(*this, Spend::Extra_Ball);
         // 3..4. One chance in X, X growing with the levels and the balls added.
@@ -202,7 +203,7 @@ void Features_Part::Request_Extra_Ball() {
         Report({.Kind = Game_Event_Kind::Extra_Ball,
                 .Won = won,
                 .Count = Balls_In_Game,
-                .Odds = Balls_In_Game < 10 ? Extra_Ball_Odds(*this) : 0});
+                .Odds = Balls_In_Game < Most_Balls ? Extra_Ball_Odds(*this) : 0});
         // 5. A ball to shoot: the game goes on.
         if (Balls_Played < Balls_In_Game) Game_Over = false;
     }

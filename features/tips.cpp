@@ -118,7 +118,7 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
 
 void Features_Part::Set_Tip() {
     // 1. Tips off, or no ball left: no markers and nothing to set the lines to.
-    if (Check1.Value != 1 || Balls_Played == 10) {
+    if (Check1.Value != 1 || Balls_Played == Most_Balls) {
         Command1.Enabled = false;
         for (int i = 0; i <= 2; ++i) Tip(i).Visible = false;
         return;

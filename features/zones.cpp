@@ -30,7 +30,7 @@ Integer Pay_Row(Features_Part& h, Win_Kind kind, Integer count) {
 
 bool Bonus_Open(const Features_Part& h, Win_Kind kind) {
     const Win_Kind_Rule& k = Rule_Of(kind);
-    return h.*k.Level == 9 && !(h.*k.Marks[0]);
+    return h.*k.Level == h.Top_Zone_Level && !(h.*k.Marks[0]);
 }
 
 bool Bonus_Won(const Features_Part& h, Win_Kind kind, uint64_t lit) {

@@ -15,7 +15,7 @@
 namespace plonk {
 
 inline constexpr int Shots_Per_Speed = Flight_Table::Start_Fractions * 2;
-inline constexpr int Start_Speed_Count = App_Part::Start_Speed_Max - App_Part::Start_Speed_Min + 1;
+inline constexpr int Start_Speed_Count = App_Part::Start_Speed_Count;
 
 // The shots of one start speed, by where they end.
 struct Speed_Odds {

@@ -60,7 +60,8 @@ void Take_10000_Balls_From_The_Table(benchmark::State& state) {
     auto round = [&m] {
         m.Rng.Fix_Seed(1);
         for (int b = 0; b < 10000; ++b) {
-            m.Start_Speed = static_cast<plonk::Integer>(plonk::Hoofdvenster::Start_Speed_Min + b % 63);
+            m.Start_Speed = static_cast<plonk::Integer>(plonk::Hoofdvenster::Start_Speed_Min +
+                                                        b % plonk::Hoofdvenster::Start_Speed_Count);
             plonk::Start_Ball(m);
             plonk::Flight f;
             benchmark::DoNotOptimize(plonk::Fly_Shot(m, f));

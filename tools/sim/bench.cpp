@@ -94,7 +94,7 @@ void Play(Hoofdvenster& m, int games, Signature& sig, Totals& totals) {
         for (int shots = 0; m.Balls_Played < m.Balls_In_Game; ++shots) {
             if (shots == 10000) throw Stuck_Game{};
             // The player picks a start speed for every shot, as one would after a drain.
-            m.Start_Speed = static_cast<Integer>(38 + static_cast<int>(m.Rng.Rnd() * 63));
+            m.Start_Speed = Hoofdvenster::Random_Start_Speed(m.Rng);
             const Integer before = m.Balls_Played;
             m.Knop_Bal_Click();
             totals.Balls += m.Balls_Played > before ? 1 : 0;

@@ -119,8 +119,7 @@ Game_Record Play_Game(Hoofdvenster& m, Player_Toolkit& tk, const Payout_Options&
         if (o.Lines == Lines_Policy::Tips && m.Command1.Enabled) m.Command1_Click();
         // The draw is made whatever the policy, so that every game's random numbers
         // run as with a random speed.
-        m.Start_Speed =
-            static_cast<Integer>(Hoofdvenster::Start_Speed_Min + static_cast<int>(m.Rng.Rnd() * 63));
+        m.Start_Speed = Hoofdvenster::Random_Start_Speed(m.Rng);
         if (o.Speed > 0) m.Start_Speed = static_cast<Integer>(o.Speed);
         if (o.Speed < 0 && tk.Flights)
             m.Start_Speed = static_cast<Integer>(Next_Ball_Advice(m, *tk.Flights).Best_Speed);
