@@ -7,7 +7,11 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <filesystem>
+#include <map>
 #include <regex>
 
 #include "features/star_prize.h"
@@ -122,6 +126,31 @@ TEST(Help, MenuOpensOneHelpWindowThatEscCloses) {
     const QImage card =
         help->document()->resource(QTextDocument::ImageResource, QUrl(Card_Picture_Name)).value<QImage>();
     EXPECT_EQ(card.width(), Card_Area(t.F->Face().Machine()).Width);
+    // What the window draws at the picture's place is the card, not a broken picture:
+    // most of the card's pixels are found on the window once it is scrolled there.
+    int at = -1;
+    for (QTextBlock b = help->document()->begin(); b.isValid() && at < 0; b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f)
+            if (f.fragment().charFormat().isImageFormat() &&
+                f.fragment().charFormat().toImageFormat().name() == Card_Picture_Name)
+                at = f.fragment().position();
+    ASSERT_GE(at, 0);
+    help->resize(900, 900);
+    QTextCursor cursor(help->document());
+    cursor.setPosition(at);
+    help->setTextCursor(cursor);
+    help->ensureCursorVisible();
+    const QImage shown = help->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> card_colours;
+    const QImage card_rgb = card.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < card_rgb.height(); ++y)
+        for (int x = 0; x < card_rgb.width(); ++x) ++card_colours[card_rgb.pixel(x, y) & 0xFFFFFF];
+    card_colours.erase(shown.pixel(0, 0) & 0xFFFFFF);  // the page's own background
+    int found = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            found += card_colours.count(shown.pixel(x, y) & 0xFFFFFF) != 0;
+    EXPECT_GE(found, card.width() * card.height() / 2);
     QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
 }
