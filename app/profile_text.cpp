@@ -57,15 +57,22 @@ Profile_Text Parse_Profile(const std::string& bytes) {
         text.Bom = true;
         at = Bom_Bytes.size();
     }
-    if (const size_t first = bytes.find('\n', at);
-        first != std::string::npos && first > at && bytes[first - 1] == '\r')
-        text.Line_End = "\r\n";
     text.Open_End = bytes.size() > at && bytes.back() != '\n';
+    // The file's line end is that of its first ended line whose own text does not end
+    // in a carriage return: such a line is always ended by "\r\n", in either kind of
+    // file, and tells nothing.
+    bool line_end_known = false;
     while (at < bytes.size()) {
         size_t end = bytes.find('\n', at);
-        if (end == std::string::npos) end = bytes.size();
+        const bool ended = end != std::string::npos;
+        if (!ended) end = bytes.size();
         std::string line = bytes.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const bool cr = !line.empty() && line.back() == '\r';
+        if (cr) line.pop_back();
+        if (ended && !line_end_known && (line.empty() || line.back() != '\r')) {
+            text.Line_End = cr ? "\r\n" : "\n";
+            line_end_known = true;
+        }
         text.Lines.push_back(std::move(line));
         at = end + 1;
     }

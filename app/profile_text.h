@@ -12,7 +12,7 @@ namespace plonk {
 struct Profile_Text {
     bool Bom = false;                // the file began with a UTF-8 byte-order mark
     std::vector<std::string> Lines;  // without their line ends
-    std::string Line_End = "\n";     // the file's own: "\r\n" when its first line ends so
+    std::string Line_End = "\n";     // the file's own: "\r\n" when its first telling line ends so
     bool Open_End = false;           // its last line has no line end
 };
 
