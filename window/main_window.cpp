@@ -75,6 +75,9 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         classic.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     setPalette(classic);
+    // The face paints its own grey, also where it lies inside a frame whose holder
+    // is black (around the face in full screen).
+    setAutoFillBackground(true);
     QFont font = this->font();
     font.setPixelSize(kFont_Pixels);
     setFont(font);

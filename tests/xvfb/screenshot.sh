@@ -17,6 +17,7 @@ scratch=$(dirname "$3")
 source "$5"
 if ! wait_for_board "$4" "$3"; then kill "$pid"; exit 0; fi
 import -window root "$2"
+import -window "$wid" "$(dirname "$3")/face.png"
 # "&Close" by its mnemonic, then Yes (the default button) to the save question.
 xdotool mousemove --window "$wid" 320 200 windowfocus --sync "$frame" key alt+c
 box=$(timeout 5 xdotool search --sync --name "Save scores" 2>/dev/null | head -n1)
@@ -34,6 +35,13 @@ status=$(cat "$home/status" 2>/dev/null)
 [ -s "$shot" ] || fail "no screenshot"
 colours=$(convert "$shot" +repage -format %k info:)
 [ "${colours:-0}" -gt 1 ] || fail "the screenshot is one colour"
+# The face is grey behind its controls, also in the frame that holds it on black.
+face="$home/face.png"
+for corner in '2,531' '660,531'; do
+    pixel=$(convert "$face" -format "%[pixel:p{$corner}]" info: 2>/dev/null)
+    [ "$pixel" = "srgb(192,192,192)" ] || [ "$pixel" = "grey75" ] ||
+        fail "the face at $corner is ${pixel:-not there}, not its grey"
+done
 ini="$home/config/plonk/Plonk.ini"
 [ -s "$ini" ] || fail "Plonk.ini was not written"
 grep -qi '^\[Bonus\]' "$ini" || fail "Plonk.ini has no [Bonus] section"
