@@ -1,5 +1,6 @@
 #include "window/help_window.h"
 
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -28,7 +29,8 @@ Help_Window::Help_Window(Main_Window& face, QWidget* parent) : QTextBrowser(pare
     setSearchPaths({folder});
     const Hoofdvenster& m = face.Machine();
     const Screen_Area card = Card_Area(m);
-    const QImage screen(folder + QString::fromStdString(m.Pic_Scherm.Face));
+    // The folder is named with or without its closing slash.
+    const QImage screen(QDir(folder).filePath(QString::fromStdString(m.Pic_Scherm.Face)));
     card_ = screen.copy(card.Left, card.Top, card.Width, card.Height);
     setHtml(QString::fromStdString(Help_Html(m, Window_Keys())));
 }

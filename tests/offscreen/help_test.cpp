@@ -103,7 +103,9 @@ struct Frame_Under_Test {
         App();
         Window_Options o;
         o.Settings_Path = Config.path().toStdString() + "/Plonk.ini";
+        // Named as the program names its own folder: without the closing slash.
         o.Program_Folder = Folder.Path();
+        while (o.Program_Folder.size() > 1 && o.Program_Folder.back() == '/') o.Program_Folder.pop_back();
         o.Ask = [](const std::string&, const std::string&) { return Answer::No; };
         F = std::make_unique<Game_Frame>(std::move(o));
     }
