@@ -36,9 +36,11 @@ const Next_Ball* Odds_Overlay::Advice(const Hoofdvenster& m) {
         std::string why;
         flights_ = Read_Or_Make_Flight_Table(m.App_Folder + Flight_Table_File, m, 2, &why);
     }
-    if (!flights_ || !flights_->Fits(m)) return nullptr;
+    if (!flights_) return nullptr;
     const Key key = Key_Of(m);
     if (advised_ != key) {
+        // The board is hashed whole, so only when the advice is worked out again.
+        if (!flights_->Fits(m)) return nullptr;
         advice_ = Next_Ball_Advice(m, *flights_);
         advised_ = key;
     }
@@ -59,8 +61,10 @@ QRegion Odds_Overlay::Region(const Hoofdvenster& m) const {
 
 void Odds_Overlay::Paint(QPainter& p, const Hoofdvenster& m) {
     painted_ = Key_Of(m);
+    // Off, the table of every flight is neither read nor made, and no frame pays for it.
+    if (!on_) return;
     const Next_Ball* n = Advice(m);
-    if (!on_ || !n) return;
+    if (!n) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     // 1. Every unlit hole, shaded by its chance at the speed now.

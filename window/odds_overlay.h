@@ -26,6 +26,8 @@ public:
 
     void Set_On(bool on) { on_ = on; }
     bool On() const { return on_; }
+    // Whether the table of every flight has been read or made.
+    bool Table_Tried() const { return tried_; }
     // The advice for the machine as it stands, worked out again when the holes, the
     // start speed or the game changed; nothing when the table does not fit the board.
     const Next_Ball* Advice(const Hoofdvenster& m);

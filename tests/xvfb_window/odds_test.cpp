@@ -46,6 +46,7 @@ TEST(WindowOdds, HolesAreShadedByTheirChanceFollowTheSpeedAndTheMarkFollowsTheHo
     Hoofdvenster& m = g.M();
     Odds_Overlay& odds = g.W->Screen()->Odds();
     const QImage plain = Shown(g, "odds_off.png");
+    EXPECT_FALSE(odds.Table_Tried()) << "the odds are off, yet painting read the table of every flight";
     odds.Set_On(true);
     const QImage shaded = Shown(g, "odds_on.png");
     ASSERT_FALSE(plain.isNull());
