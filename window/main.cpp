@@ -1,7 +1,10 @@
 // plonk: the game in its window.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
+#include <thread>
 
 #include "window/command_line.h"
 #include "window/game_frame.h"
@@ -15,7 +18,12 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
     // Only the face is a window of its own to the display, not the bars beside it.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    // Reading the fonts' configuration is a good part of the start-up: it runs on a
+    // thread of its own beside the platform's start, and is done before any caption
+    // is measured.
+    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
+    fonts.join();
 
     plonk::Window_Options options;
     options.Settings_Path = plonk::Settings_File_Path();
