@@ -2,7 +2,6 @@
 // controls by name and the end of the program.
 #include "app/app_part.h"
 
-#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -17,40 +16,16 @@ void App_Part::Init_App_Folder() {
     App_Folder = folder;
 }
 
-namespace {
-
-// The eight characters at a and b as one number each, to compare at once.
-bool Same_Eight(const char* a, const char* b) {
-    uint64_t x, y;
-    std::memcpy(&x, a, 8);
-    std::memcpy(&y, b, 8);
-    return x == y;
-}
-
-// Whether n characters at a and b are the same, eight at a time, the last eight
-// overlapping those before when n is not a multiple of eight: the counters and lamps
-// ask this of every picture path they set, mostly of one they already show.
-bool Same_Characters(const char* a, const char* b, size_t n) {
-    if (n < 8) {
-        for (; n > 0; ++a, ++b, --n)
-            if (*a != *b) return false;
-        return true;
-    }
-    for (size_t i = 0; i + 8 < n; i += 8)
-        if (!Same_Eight(a + i, b + i)) return false;
-    return Same_Eight(a + n - 8, b + n - 8);
-}
-
-}  // namespace
-
 void App_Part::Load_Picture(Control& c, const std::string& file_name) {
     // Once the program has ended nothing is shown any more.
     if (Ended) return;
-    // A control that shows this very file already keeps its path as it is.
+    // A control that shows this very file already keeps its path as it is. The
+    // counters and lamps ask this of every picture they set, mostly of one they
+    // already show: the file's name is compared first, where pictures differ.
     const size_t folder = App_Folder.size();
     const bool same = c.Picture.size() == folder + file_name.size() &&
-                      Same_Characters(c.Picture.data() + folder, file_name.data(), file_name.size()) &&
-                      Same_Characters(c.Picture.data(), App_Folder.data(), folder);
+                      std::memcmp(c.Picture.data() + folder, file_name.data(), file_name.size()) == 0 &&
+                      std::memcmp(c.Picture.data(), App_Folder.data(), folder) == 0;
     if (same && !Tk.Screen.Checks_Pictures()) {
         c.Lines.clear();
         return;

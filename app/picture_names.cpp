@@ -20,34 +20,32 @@ std::string Lamp_Name(int number, bool lit, bool mid) {
     return name;
 }
 
-// The names of the holes' lamps, by hole, lit and mid, made once.
-using Lamp_Names = std::array<std::array<std::array<std::string, 2>, 2>, 26>;
+// The names of the lamps of every two-digit number, by number, lit and mid, made once.
+using Lamp_Names = std::array<std::array<std::array<std::string, 2>, 2>, 100>;
 
-const Lamp_Names& Hole_Lamp_Names() {
-    static const Lamp_Names names = [] {
-        Lamp_Names n;
-        for (int hole = 1; hole <= 25; ++hole)
-            for (int lit = 0; lit <= 1; ++lit)
-                for (int mid = 0; mid <= 1; ++mid) n[hole][lit][mid] = Lamp_Name(hole, lit == 1, mid == 1);
-        return n;
-    }();
-    return names;
-}
+const Lamp_Names kLamp_Names = [] {
+    Lamp_Names n;
+    for (int number = 0; number <= 99; ++number)
+        for (int lit = 0; lit <= 1; ++lit)
+            for (int mid = 0; mid <= 1; ++mid) n[number][lit][mid] = Lamp_Name(number, lit == 1, mid == 1);
+    return n;
+}();
+
+const std::array<std::string, 10> kDigit_Files = {
+    "Digit_0.bmp", "Digit_1.bmp", "Digit_2.bmp", "Digit_3.bmp", "Digit_4.bmp",
+    "Digit_5.bmp", "Digit_6.bmp", "Digit_7.bmp", "Digit_8.bmp", "Digit_9.bmp",
+};
+
+const std::string kSign_Files[2] = {"Plus.bmp", "Min.bmp"};
 
 }  // namespace
 
 const std::string& Digit_File(char digit) {
-    static const std::array<std::string, 10> names = [] {
-        std::array<std::string, 10> n;
-        for (char d = '0'; d <= '9'; ++d)
-            n[static_cast<size_t>(d - '0')] = std::string("Digit_") + d + ".bmp";
-        return n;
-    }();
     const char shown = digit >= '0' && digit <= '9' ? digit : '0';
-    return names[static_cast<size_t>(shown - '0')];
+    return kDigit_Files[static_cast<size_t>(shown - '0')];
 }
 
-const char* Sign_File(bool negative) { return negative ? "Min.bmp" : "Plus.bmp"; }
+const std::string& Sign_File(bool negative) { return kSign_Files[negative ? 1 : 0]; }
 
 std::string Score_Board_File(int board, int level) {
     static const char* const boards[4] = {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"};
@@ -55,9 +53,11 @@ std::string Score_Board_File(int board, int level) {
     return boards[board] + text.substr(text.size() - 1) + ".bmp";
 }
 
-std::string Lamp_File(int number, bool lit, bool mid) {
-    if (number >= 1 && number <= 25) return Hole_Lamp_Names()[number][lit][mid];
-    return Lamp_Name(number, lit, mid);
+const std::string& Lamp_File(int number, bool lit, bool mid) {
+    if (number >= 0 && number <= 99) return kLamp_Names[static_cast<size_t>(number)][lit][mid];
+    thread_local std::string other;
+    other = Lamp_Name(number, lit, mid);
+    return other;
 }
 
 }  // namespace plonk

@@ -12,7 +12,7 @@ namespace plonk {
 const std::string& Digit_File(char digit);
 
 // The sign before the balance: "Min.bmp" below zero, otherwise "Plus.bmp".
-const char* Sign_File(bool negative);
+const std::string& Sign_File(bool negative);
 
 // The picture of score board `board` (0 yellow, 1 red, 2 white, 3 green) at odds
 // `level`: "GeleScore_4.bmp". Only the level's last character counts, so a level
@@ -21,6 +21,6 @@ std::string Score_Board_File(int board, int level);
 
 // The picture of a card lamp showing hole `number` (1..25): the number as two digits
 // followed by "-on-mid.gif", "-on.gif", "-off-mid.gif" or "-off.gif".
-std::string Lamp_File(int number, bool lit, bool mid);
+const std::string& Lamp_File(int number, bool lit, bool mid);
 
 }  // namespace plonk
