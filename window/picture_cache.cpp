@@ -1,5 +1,6 @@
 #include "window/picture_cache.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -7,6 +8,21 @@
 #include "app/picture_file.h"
 
 namespace plonk {
+
+namespace {
+
+// The picture in a file, decoded by the kind its name ends in: without asking every
+// image plugin whether it knows the contents, which would load them all (and their
+// libraries) at the first picture. A file whose name lies is decoded by its contents.
+QImage Decode(const QString& path) {
+    QImageReader by_name(path, QFileInfo(path).suffix().toLatin1());
+    by_name.setAutoDetectImageFormat(false);
+    QImage image = by_name.read();
+    if (image.isNull()) image.load(path);
+    return image;
+}
+
+}  // namespace
 
 const QPixmap& Picture_Cache::Get(const std::string& path) {
     const QString key = QString::fromStdString(path);
@@ -17,7 +33,7 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
         // FIFO would hold the window for ever; nor is a picture cut short.
         QImage image;
         if (Read_Head(path, 0).Status == Read_Status::Read && Picture_Shortfall(path).empty())
-            image.load(key);
+            image = Decode(key);
         it = pictures_.insert(key, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     }
     return it.value();

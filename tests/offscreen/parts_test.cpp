@@ -65,6 +65,12 @@ TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
     EXPECT_FALSE(cache.Loads(folder.File("No_Such_Picture.bmp")));
     EXPECT_FALSE(cache.Loads(folder.File("Plonk.ini")));
     EXPECT_EQ(cache.Size(), 3);
+    // Decoded by the kind the name says; a name that lies is decoded by the contents.
+    EXPECT_EQ(cache.Get(folder.File("07-on.gif")).size(),
+              QImage(QString::fromStdString(folder.File("07-on.gif"))).size());
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(folder.File("07-on.gif")),
+                            QString::fromStdString(folder.File("Gif_Named.bmp"))));
+    EXPECT_TRUE(cache.Loads(folder.File("Gif_Named.bmp")));
 }
 
 TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
