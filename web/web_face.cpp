@@ -72,14 +72,8 @@ void Web_Face::Picture_Loaded(const std::string& path, int width, int height, co
 }
 
 bool Web_Face::Start() {
-    // The window's own pictures first: one that cannot be shown ends the program, as
-    // any picture the machine shows.
-    m_->Init_App_Folder();
-    Control probe;
-    for (const Control* c : m_->All_Controls()) {
-        if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
-        if (m_->Ended) return false;
-    }
+    // The window's own pictures first: one that cannot be shown ends the program.
+    if (!m_->Load_Faces()) return false;
     busy_ = true;
     try {
         m_->Form_Load();
