@@ -10,6 +10,7 @@
 #include "app/file_read.h"
 #include "app/game_options.h"
 #include "app/picture_file.h"
+#include "app/time_of_day.h"
 #include "machine/face_tips.h"
 #include "stats/statistics_file.h"
 #include "web/page_calls.h"
@@ -232,14 +233,7 @@ void Web_Face::Popup_Menu(const std::string& menu) {
 
 bool Web_Face::Space_Down() { return page::Space_Down(); }
 
-std::string Web_Face::Time_Text() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    return text;
-}
+std::string Web_Face::Time_Text() { return Time_Of_Day_Text(std::time(nullptr)); }
 
 uint64_t Web_Face::Clock_Seed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
