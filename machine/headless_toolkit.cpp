@@ -13,6 +13,7 @@
 
 #include "app/file_read.h"
 #include "app/picture_file.h"
+#include "app/time_of_day.h"
 #include "machine/event_text.h"
 
 namespace plonk {
@@ -113,12 +114,7 @@ void Headless_Toolkit::Message(const std::string& text, const std::string& title
 
 std::string Headless_Toolkit::Time_Text() {
     if (!Clock.empty()) return Clock;
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char buf[16];
-    std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
-    return buf;
+    return Time_Of_Day_Text(std::time(nullptr));
 }
 
 uint64_t Headless_Toolkit::Clock_Seed() {

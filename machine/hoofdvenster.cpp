@@ -19,6 +19,16 @@ Hoofdvenster::Hoofdvenster(Toolkit toolkit, std::string settings_path)
         throw std::logic_error("the machine's window events do not fit it:\n" + faults);
 }
 
+bool Hoofdvenster::Load_Faces() {
+    Init_App_Folder();
+    Control probe;
+    for (const Control* c : All_Controls()) {
+        if (!c->Face.empty()) Load_Picture(probe, c->Face);
+        if (Ended) return false;
+    }
+    return true;
+}
+
 void Hoofdvenster::Form_Load() {
     // 1. Show the window and paint it at once, so it is seen while the rest loads.
     Refresh();

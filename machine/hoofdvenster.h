@@ -20,6 +20,10 @@ public:
     Hoofdvenster(Toolkit toolkit, std::string settings_path);
 
     // ------------------------------------------------- start-up and shutdown
+    // Before Form_Load: the program folder, then every control's own picture loaded
+    // once, as the window shows them. One that cannot be is reported as any picture
+    // the machine shows, and ends the program: false then.
+    bool Load_Faces();
     void Form_Load();
     void Knop_Sluiten_Click();
     void Form_QueryUnload(Integer& Cancel, int UnloadMode);

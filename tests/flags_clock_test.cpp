@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/time_of_day.h"
 #include "features/feature_draw.h"
 #include "support/game_setup.h"
 #include "support/machine.h"
@@ -189,6 +194,22 @@ TEST(FlagsClock, DoubleIsSteadyUntilAGreenThreeIsPaid) {
     m->Green_Double_Active = true;  // switched on: the indicator keeps its last state
     tick("10:00:07");
     EXPECT_EQ(seen, "1111011");
+}
+
+TEST(FlagsClock, TheTimeOfDayHasTwoDigitsInEveryField) {
+    // Read in UTC: the seconds since the epoch are the time of day.
+    const char* zone = std::getenv("TZ");
+    const std::string kept = zone ? zone : "";
+    ::setenv("TZ", "UTC0", 1);
+    ::tzset();
+    for (const auto& [when, text] : std::vector<std::pair<std::time_t, std::string>>{
+             {0, "00:00:00"}, {3723, "01:02:03"}, {86399, "23:59:59"}, {86400 + 45296, "12:34:56"}})
+        EXPECT_EQ(Time_Of_Day_Text(when), text) << when;
+    if (zone)
+        ::setenv("TZ", kept.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(FlagsClock, MissingDigitPictureStopsTheProgramAtTheTick) {

@@ -1,6 +1,7 @@
 // Start-up, the odds table, a new game's board, and shutdown.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -70,6 +71,31 @@ TEST(Startup, AMissingPictureStopsTheProgramNamingTheFile) {
         if (e.rfind("message ", 0) == 0 && e.find(empty.Path() + "/Digit_1.bmp") != std::string::npos)
             named = true;
     EXPECT_TRUE(named);
+}
+
+TEST(Startup, TheControlsOwnPicturesAreLoadedBeforeTheWindowShows) {
+    // Every picture of the program's folder, but for the one left out.
+    struct Case {
+        const char* Left_Out;
+        bool Loads;
+    };
+    for (const Case c : {Case{"", true}, Case{"Letter_C.bmp", false}, Case{"Scherm.bmp", false}}) {
+        Machine m;
+        Temp_Folder folder;
+        for (const auto& entry : std::filesystem::directory_iterator(PLONK_BIN_DIR)) {
+            const std::string name = entry.path().filename().string();
+            if (name != c.Left_Out &&
+                (entry.path().extension() == ".bmp" || entry.path().extension() == ".gif"))
+                std::filesystem::copy_file(entry.path(), folder.File(name));
+        }
+        m.Tk.Folder = folder.Path();
+        EXPECT_EQ(m->Load_Faces(), c.Loads) << c.Left_Out;
+        EXPECT_EQ(m->Ended, !c.Loads) << c.Left_Out;
+        EXPECT_EQ(m->App_Folder, folder.Path() + "/");
+        if (!c.Loads) {
+            EXPECT_NE(m.Tk.Last_Message.find(folder.File(c.Left_Out)), std::string::npos);
+        }
+    }
 }
 
 TEST(ResetGame, PutsTheBoardOfAFreshGame) {

@@ -83,6 +83,8 @@ TEST_F(Scene_Test, FirstPaintsTheWholeScreenThenOnlyWhatChanged) {
     const auto first = Commands(Scene.Changes());
     ASSERT_EQ(Clip_Of(first), (std::vector<Box>{{0, 0, 644, 484}}));
     EXPECT_TRUE(Paints_Picture(Scene, first, M->App_Folder + M->Pic_Scherm.Face, 2, 2));
+    EXPECT_EQ(std::count_if(first.begin(), first.end(), [](const Command& c) { return c.Op == Op_Panel; }),
+              1);
     EXPECT_TRUE(Scene.Changes().empty());
 
     // A lamp lit: its own box (old and new place), with the lamp's new picture at it.
@@ -92,6 +94,8 @@ TEST_F(Scene_Test, FirstPaintsTheWholeScreenThenOnlyWhatChanged) {
     const Box place{lamp.Left + 2, lamp.Top + 2, lamp.Width, lamp.Height};
     EXPECT_EQ(Clip_Of(lit), (std::vector<Box>{place, place}));
     EXPECT_TRUE(Paints_Picture(Scene, lit, lamp.Picture, place.Left, place.Top));
+    // The screen's border, which never changes, is not painted again.
+    EXPECT_TRUE(std::none_of(lit.begin(), lit.end(), [](const Command& c) { return c.Op == Op_Panel; }));
     // Pictures that lie elsewhere are left out.
     EXPECT_FALSE(Paints_Picture(Scene, lit, M->Lites(0).Picture, M->Lites(0).Left + 2, M->Lites(0).Top + 2));
 }

@@ -96,8 +96,11 @@ const std::vector<int32_t>& Screen_Scene::Changes() {
 
 void Screen_Scene::Paint(const std::vector<Box>& part) {
     const Box own = shown_[0].Place;
-    // 1. The bevelled border, then only the changed part of the drawing area.
-    Add({Op_Panel, own.Left, own.Top, own.Width, own.Height, 1});
+    // 1. The bevelled border when the whole screen is painted (it never changes, and
+    //    painting it marks the whole canvas changed for the browser), then only the
+    //    changed part of the drawing area.
+    if (std::find(part.begin(), part.end(), own) != part.end())
+        Add({Op_Panel, own.Left, own.Top, own.Width, own.Height, 1});
     const Box area{kBorder, kBorder, own.Width - 2 * kBorder, own.Height - 2 * kBorder};
     Add({Op_Clip, static_cast<int32_t>(part.size())});
     for (const Box& b : part) Add({b.Left, b.Top, b.Width, b.Height});

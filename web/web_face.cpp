@@ -10,6 +10,7 @@
 #include "app/file_read.h"
 #include "app/game_options.h"
 #include "app/picture_file.h"
+#include "app/time_of_day.h"
 #include "machine/face_tips.h"
 #include "stats/statistics_file.h"
 #include "web/page_calls.h"
@@ -72,14 +73,8 @@ void Web_Face::Picture_Loaded(const std::string& path, int width, int height, co
 }
 
 bool Web_Face::Start() {
-    // The window's own pictures first: one that cannot be shown ends the program, as
-    // any picture the machine shows.
-    m_->Init_App_Folder();
-    Control probe;
-    for (const Control* c : m_->All_Controls()) {
-        if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
-        if (m_->Ended) return false;
-    }
+    // The window's own pictures first: one that cannot be shown ends the program.
+    if (!m_->Load_Faces()) return false;
     busy_ = true;
     try {
         m_->Form_Load();
@@ -238,14 +233,7 @@ void Web_Face::Popup_Menu(const std::string& menu) {
 
 bool Web_Face::Space_Down() { return page::Space_Down(); }
 
-std::string Web_Face::Time_Text() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    return text;
-}
+std::string Web_Face::Time_Text() { return Time_Of_Day_Text(std::time(nullptr)); }
 
 uint64_t Web_Face::Clock_Seed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());

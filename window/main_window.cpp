@@ -284,20 +284,10 @@ void Main_Window::Apply_Focus() {
         w->setFocus(Qt::OtherFocusReason);
 }
 
-bool Main_Window::Faces_Load() {
-    // The window's own pictures are part of the program: one that cannot be loaded
-    // is reported by the machine and ends the program, as any picture it shows.
-    m_->Init_App_Folder();
-    Control probe;
-    for (const Control* c : m_->All_Controls()) {
-        if (!c->Face.empty()) m_->Load_Picture(probe, c->Face);
-        if (m_->Ended) return false;
-    }
-    return true;
-}
-
 int Main_Window::Start() {
-    if (!Faces_Load()) return status_;
+    // The window's own pictures are part of the program: one that cannot be loaded
+    // ends it before the window is shown.
+    if (!m_->Load_Faces()) return status_;
     // Shown with the frame it sits in, if any.
     window()->show();
     Run("Form_Load", [this] { m_->Form_Load(); });

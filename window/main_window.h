@@ -151,7 +151,6 @@ private:
     void Fit_Captions();
     void Sync_Timer(QTimer& timer, const Control& c);
     void Apply_Focus();
-    bool Faces_Load();
     // The widget is the first to receive a key: the one with the focus.
     bool First_Receiver(QObject* watched) const;
     bool Preview_Key(const QKeyEvent& key, bool repeat);

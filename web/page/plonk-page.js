@@ -574,7 +574,8 @@ function fit() {
   // The whole page as large as the browser's window lets it be.
   const frame = document.getElementById('frame');
   const scale = Math.min(innerWidth / FACE_WIDTH, innerHeight / frame.offsetHeight);
-  frame.style.transform = 'scale(' + scale + ')';
+  // At its own size it is left untransformed: the browser then composes the page as is.
+  frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
   frame.style.left = Math.max(0, (innerWidth - FACE_WIDTH * scale) / 2) + 'px';
 }
 
