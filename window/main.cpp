@@ -7,15 +7,15 @@
 #include <thread>
 
 #include "window/command_line.h"
+#include "window/display_setup.h"
 #include "window/game_frame.h"
 #include "window/settings_location.h"
 
 int main(int argc, char** argv) {
     // --help and --version answer without a window, also where there is no display.
     if (const int status = plonk::Answer_Command_Line(argc, argv, std::cout); status >= 0) return status;
-    // The space bar is read from the X keyboard state: prefer X11 (also under
-    // XWayland) unless a platform was asked for.
-    if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    plonk::Prefer_X11();
+    plonk::Copy_Window_Parts();
     // Only the face is a window of its own to the display, not the bars beside it.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     // Reading the fonts' configuration is a good part of the start-up: it runs on a

@@ -26,6 +26,7 @@
 #include "playfield/flight.h"
 #include "tools/window_driver/flight_watch.h"
 #include "tools/window_driver/window_harness.h"
+#include "window/display_setup.h"
 #include "window/screen_widget.h"
 
 namespace plonk::test {
@@ -154,8 +155,10 @@ BENCHMARK(Count_Up_Of_A_Win)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 }  // namespace plonk::test
 
 int main(int argc, char** argv) {
-    // The game's own platform where there is a display.
-    if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // The game's own platform where there is a display, and its way of showing the
+    // window.
+    plonk::Prefer_X11();
+    plonk::Copy_Window_Parts();
     plonk::test::App();
     benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
     benchmark::Initialize(&argc, argv);

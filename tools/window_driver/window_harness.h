@@ -18,6 +18,7 @@
 
 #include "machine/headless_toolkit.h"
 #include "machine/hoofdvenster.h"
+#include "window/display_setup.h"
 #include "window/main_window.h"
 
 namespace plonk::test {
@@ -29,6 +30,8 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     if (!qApp) {
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // On X, the window shows itself as the game does.
+        Copy_Window_Parts();
         new QApplication(argc, argv);
     }
     return *static_cast<QApplication*>(qApp);
