@@ -2,7 +2,6 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <iostream>
 #include <thread>
 

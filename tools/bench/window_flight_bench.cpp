@@ -155,10 +155,9 @@ BENCHMARK(Count_Up_Of_A_Win)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 }  // namespace plonk::test
 
 int main(int argc, char** argv) {
-    // The game's own platform where there is a display, and its way of showing the
-    // window.
+    // The game's own platform where there is a display; the application, made by the
+    // window's harness, shows the window as the game does.
     plonk::Prefer_X11();
-    plonk::Copy_Window_Parts();
     plonk::test::App();
     benchmark::AddCustomContext("platform", QGuiApplication::platformName().toStdString());
     benchmark::Initialize(&argc, argv);
