@@ -44,11 +44,11 @@ void Collect(Features_Part& h, const Win_Kind_Rule& k) {
     }
 }
 
-// The kind would pay something with the lines where they stand now.
-bool Kind_Pays(const Features_Part& h, const Win_Kind_Rule& k) {
-    if (!k.Is_Row()) return Bonus_Won(h, k.Kind);
+// The kind would pay something with these cells lit.
+bool Kind_Pays(const Features_Part& h, const Win_Kind_Rule& k, uint64_t lit) {
+    if (!k.Is_Row()) return Bonus_Won(h, k.Kind, lit);
     if (!In_Force(h, k)) return false;
-    const int count = card::Evaluate(h, card::Lit_Cells(h), k.Kind);
+    const int count = card::Evaluate(h, lit, k.Kind);
     return count >= 3 && count <= 5;
 }
 
@@ -61,7 +61,7 @@ long long Scan_Would_Pay(const Features_Part& h) {
     long long points = 0;
     const uint64_t lit = card::Lit_Cells(h);
     for (const Win_Kind_Rule& k : Win_Kinds) {
-        if (!Kind_Pays(h, k)) continue;
+        if (!Kind_Pays(h, k, lit)) continue;
         if (!k.Is_Row()) {
             points += h.*k.Counter;
             continue;
@@ -98,15 +98,18 @@ void Features_Part::Auto_Scan() {
     for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
     // 3. The settings to try.
     const Line_Ranges r = Search_Ranges(*this);
+    // No ball falls during the scan: the holes stay lit as they are.
+    const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
     // 4. Line A outermost, line E innermost, each from low to high.
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int setting) {
         Integer code = To_Integer(setting);
+        const uint64_t lit = card::Lit_Cells(rings, pos);
         // 5. Every kind in the order of payment; a kind that pays here is collected:
         //    the lines move visibly from the baseline to this setting, which becomes
         //    the baseline, and the scan pays.
         for (const Win_Kind_Rule& k : Win_Kinds) {
             for (int l = 0; l < 5; ++l) Line_Pos(l) = To_Integer(pos[l]);
-            if (!Kind_Pays(*this, k)) continue;
+            if (!Kind_Pays(*this, k, lit)) continue;
             for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
             Auto_Lines(code);
             for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
