@@ -18,6 +18,21 @@
 
 namespace plonk {
 
+// The keys that a row of controls was last given by Load_Keyed_Picture, all
+// unknown at first.
+template <int N>
+struct Shown_Pictures {
+    int32_t Key[N];
+    Shown_Pictures() {
+        for (int32_t& k : Key) k = -1;
+    }
+    // Whether control `c`, the row's k-th, shows the picture of `key` under `tag`
+    // (Picture_Key_Tag), still there and with nothing drawn over it.
+    bool Shows(const Control& c, int k, int32_t key, int32_t tag) const {
+        return Key[k] == (key | tag) && c.Lines.empty() && !c.Picture.empty();
+    }
+};
+
 // The window's part of the record: the program, the course of the game that every
 // floor follows, the flags and the green double, the speeds and the held buttons.
 struct App_Record {
@@ -151,6 +166,22 @@ public:
     // Show a picture file from the program folder on a control; a file that cannot
     // be loaded stops the program with a message naming it.
     void Load_Picture(Control& c, const std::string& file_name);
+    // Pictures that their caller knows by a small number, a key (0..65535: a digit,
+    // a lamp's number and state), for the counters and lamps, which are given their
+    // pictures again and again. While the screen takes every picture on trust (it
+    // checks none), a control given the key it was last given keeps its picture
+    // without a look at the file's name:
+    //     const int32_t tag = Picture_Key_Tag();
+    //     if (!shown.Shows(c, k, key, tag)) Load_Keyed_Picture(c, file_name, shown.Key[k], key);
+    // The tag holds the program folder's changes, so that a key given in another
+    // folder is another picture, and matches no key while pictures are checked.
+    int32_t Picture_Key_Tag() {
+        if (Ended || Tk.Screen.Checks_Pictures()) return INT32_MIN;
+        if (App_Folder != tagged_folder_) Tag_Folder();
+        return folder_tag_;
+    }
+    // Shows `file_name` on `c` and keeps `key` in `shown`, as Load_Picture.
+    void Load_Keyed_Picture(Control& c, const std::string& file_name, int32_t& shown, int32_t key);
     // Give a control the keyboard focus.
     void Set_Focus(const std::string& name) { Focus = name; }
     // The end of an action: the buttons follow the state, and the keys go to the key
@@ -189,6 +220,12 @@ private:
     std::map<std::string, Control*> by_name_;
     // The full path of the picture being loaded, kept so that its room is reused.
     std::string picture_path_;
+    // The program folder under which keys are given now, and how often it has
+    // changed, in the high bits of a key: a key given in another folder is another
+    // picture.
+    std::string tagged_folder_;
+    int32_t folder_tag_ = 0;
+    void Tag_Folder();
 };
 
 }  // namespace plonk

@@ -68,6 +68,8 @@ public:
     void Init_Lites();
     void Set_Lites() override;
     void Reset_Lites();
+    // The number and state each lamp was last given.
+    Shown_Pictures<50> Shown_Lamps;
 
     // Card lines.
     void Knop_A_Click();

@@ -7,18 +7,34 @@
 
 namespace plonk::card {
 
-void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit) {
+namespace {
+
+// Show_Lamp, with the keys of the pictures as they are shown now (Picture_Key_Tag).
+void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int32_t tag) {
     // 1. The number the lamp shows with the line where it stands.
     const int p = m.Line_Pos(line);
     const int n = m.Card_Numbers(p, column, line);
     // 2..3. Lit when a ball lies in that hole; mid by the ring element shown.
     const bool lit = !force_unlit && m.Hole_State(n) == 1;
     // 4..5. Load the picture onto the lamp.
-    m.Load_Picture(m.Lites(line * Columns + column), Lamp_File(n, lit, Mid_Lamp(column, p)));
+    const bool mid = Mid_Lamp(column, p);
+    static_assert(sizeof m.Shown_Lamps.Key / sizeof(int32_t) == Lines * Columns);
+    const int lamp = line * Columns + column;
+    const int32_t key = (n & 0x3fff) << 2 | lit << 1 | mid;
+    Control& c = m.Lites(lamp);
+    if (!m.Shown_Lamps.Shows(c, lamp, key, tag))
+        m.Load_Keyed_Picture(c, Lamp_File(n, lit, mid), m.Shown_Lamps.Key[lamp], key);
+}
+
+}  // namespace
+
+void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit) {
+    Show_Lamp(m, line, column, force_unlit, m.Picture_Key_Tag());
 }
 
 void Show_Line_Lamps(Card_Part& m, int line) {
-    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column);
+    const int32_t tag = m.Picture_Key_Tag();
+    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column, false, tag);
 }
 
 }  // namespace plonk::card

@@ -1,9 +1,7 @@
 // The digit displays and score boards.
 #include "scores/digits.h"
 
-#include <array>
-#include <charconv>
-#include <stdexcept>
+#include <algorithm>
 
 #include "app/picture_names.h"
 #include "scores/scores_part.h"
@@ -18,54 +16,88 @@ long long Power_Of_Ten(int width) {
     return p;
 }
 
-// The last `width` characters of the decimal text of n.
-std::string Last_Characters(long long n, int width) {
-    char text[24];
-    const char* end = std::to_chars(text, text + sizeof text, n).ptr;
-    if (end - text < width) throw std::out_of_range("fewer characters than asked for");
-    return std::string(end - width, end);
+// The `width` places of 0 <= n < 10^width, with leading zeros.
+void Put_Places(long long n, int width, char* out) {
+    for (int k = width - 1; k >= 0; --k) {
+        out[k] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+}
+
+// The places of a counter or of the balance, as Counter_Digits and Balance_Digits
+// tell them, written to `out`.
+void Put_Counter(long long value, int width, char* out) {
+    // 1. Too large for the row: all nines; the value itself stays as it is.
+    if (value >= Power_Of_Ten(width)) std::fill_n(out, width, '9');
+    // 2. Below zero cannot be shown without a sign: the row stays at zero.
+    else if (value < 0)
+        std::fill_n(out, width, '0');
+    // 3. The value with leading zeros.
+    else
+        Put_Places(value, width, out);
+}
+
+void Put_Balance(long long value, char* out) {
+    // 1. Zero or more: as an unsigned counter of five places.
+    if (value >= 0) Put_Counter(value, 5, out);
+    // 2. Down to -99999: the magnitude.
+    else if (value >= -99999)
+        Put_Places(-value, 5, out);
+    // 3. Further below: all nines.
+    else
+        std::fill_n(out, 5, '9');
 }
 
 // Every digit control of a row shows the picture of its own character.
-template <class Row>
-void Show_Digits(Scores_Part& h, Row& row, const std::string& digits) {
-    for (int k = 0; k < Row::Count; ++k) h.Load_Picture(row(Row::Lower + k), Digit_File(digits[k]));
+template <class Row, int N>
+void Show_Digits(Scores_Part& h, Row& row, const char* digits, Shown_Pictures<N>& shown) {
+    static_assert(Row::Count == N);
+    const int32_t tag = h.Picture_Key_Tag();
+    for (int k = 0; k < N; ++k) {
+        const int32_t key = static_cast<unsigned char>(digits[k]);
+        Control& c = row(Row::Lower + k);
+        if (!shown.Shows(c, k, key, tag)) h.Load_Keyed_Picture(c, Digit_File(digits[k]), shown.Key[k], key);
+    }
+}
+
+template <class Row, int N>
+void Show_Counter(Scores_Part& h, Row& row, long long value, Shown_Pictures<N>& shown) {
+    char digits[N];
+    Put_Counter(value, N, digits);
+    Show_Digits(h, row, digits, shown);
 }
 
 }  // namespace
 
 std::string Counter_Digits(long long value, int width) {
-    const long long limit = Power_Of_Ten(width);
-    // 1. Too large for the row: all nines; the value itself stays as it is.
-    if (value >= limit) return std::string(static_cast<size_t>(width), '9');
-    // 2. Below zero cannot be shown without a sign: the row stays at zero.
-    if (value < 0) return std::string(static_cast<size_t>(width), '0');
-    // 3. The value with leading zeros: the last places of value + 10^width.
-    return Last_Characters(value + limit, width);
+    std::string digits(static_cast<size_t>(width), '0');
+    Put_Counter(value, width, digits.data());
+    return digits;
 }
 
 std::string Balance_Digits(long long value) {
-    // 1. Zero or more: as an unsigned counter of five places.
-    if (value >= 0) return Counter_Digits(value, 5);
-    // 2. Down to -99999: the magnitude, as the last places of value - 100000.
-    if (value >= -99999) return Last_Characters(value - 100000, 5);
-    // 3. Further below: all nines.
-    return "99999";
+    std::string digits(5, '0');
+    Put_Balance(value, digits.data());
+    return digits;
 }
 
-void Scores_Part::Set_Main_Score() { Show_Digits(*this, Pic_Digit_Main, Counter_Digits(Main_Score, 5)); }
+void Scores_Part::Set_Main_Score() { Show_Counter(*this, Pic_Digit_Main, Main_Score, shown_main_); }
 
-void Scores_Part::Set_Stake_Score() { Show_Digits(*this, Pic_Digit_Stake, Counter_Digits(Stake_Score, 5)); }
+void Scores_Part::Set_Stake_Score() { Show_Counter(*this, Pic_Digit_Stake, Stake_Score, shown_stake_); }
 
 void Scores_Part::Set_Saldo_Score() {
-    Load_Picture(Pic_SaldoSign, Sign_File(Saldo_Score < 0));
-    Show_Digits(*this, Pic_Digit_Saldo, Balance_Digits(Saldo_Score));
+    const bool negative = Saldo_Score < 0;
+    if (!shown_sign_.Shows(Pic_SaldoSign, 0, negative, Picture_Key_Tag()))
+        Load_Keyed_Picture(Pic_SaldoSign, Sign_File(negative), shown_sign_.Key[0], negative);
+    char digits[5];
+    Put_Balance(Saldo_Score, digits);
+    Show_Digits(*this, Pic_Digit_Saldo, digits, shown_saldo_);
 }
 
-void Scores_Part::Set_Main_Bonus() { Show_Digits(*this, Pic_Digit_RedBonus, Counter_Digits(Main_Bonus, 4)); }
+void Scores_Part::Set_Main_Bonus() { Show_Counter(*this, Pic_Digit_RedBonus, Main_Bonus, shown_red_bonus_); }
 
 void Scores_Part::Set_Extra_Bonus() {
-    Show_Digits(*this, Pic_Digit_GreenBonus, Counter_Digits(Extra_Bonus, 4));
+    Show_Counter(*this, Pic_Digit_GreenBonus, Extra_Bonus, shown_green_bonus_);
 }
 
 void Scores_Part::Set_Scoreboard() {

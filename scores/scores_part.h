@@ -63,6 +63,11 @@ private:
     // all at once when the front end shows no steps (Pacing::Shows_Steps).
     void Count_Up(long long points, long long steps, Integer MXBon);
     void Count_Steps(long long points, long long steps, Integer MXBon);
+
+    // The digits and the sign the displays were last given.
+    Shown_Pictures<5> shown_main_, shown_stake_, shown_saldo_;
+    Shown_Pictures<4> shown_red_bonus_, shown_green_bonus_;
+    Shown_Pictures<1> shown_sign_;
 };
 
 }  // namespace plonk

@@ -124,24 +124,74 @@ TEST(ScoresDigits, ScoreboardsShowEachColoursLevel) {
 }
 
 TEST(ScoresDigits, EveryPictureIsLoadedAgainOnEveryCall) {
-    Machine m;
-    m->Init_App_Folder();
-    m->Main_Score = 5;
-    m->Saldo_Score = -5;
-    m->Set_Main_Score();
-    m->Set_Saldo_Score();
-    // Pictures cleared (and drawn over) since are put back by the next call,
-    // although the values did not change.
-    for (Control& c : m->Pic_Digit_Main) c.Picture.clear();
-    for (Control& c : m->Pic_Digit_Saldo) c.Draw_Line(0, 0, 1, 1, 0);
-    m->Pic_SaldoSign.Picture.clear();
-    m->Set_Main_Score();
-    m->Set_Saldo_Score();
-    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), "00005");
-    EXPECT_EQ(Shown_Digits(m->Pic_Digit_Saldo), "00005");
-    EXPECT_EQ(Picture_Name(m->Pic_SaldoSign), "Min.bmp");
-    for (const Control& c : m->Pic_Digit_Saldo) EXPECT_TRUE(c.Lines.empty());
-    EXPECT_EQ(m->Pic_Digit_Main(0).Picture, m->App_Folder + "Digit_0.bmp");
+    // Also on a screen that takes pictures on trust and is not asked about them.
+    for (const bool checked : {true, false}) {
+        SCOPED_TRACE(checked);
+        Machine m;
+        m.Tk.Check_Pictures = checked;
+        m->Init_App_Folder();
+        m->Main_Score = 5;
+        m->Saldo_Score = -5;
+        m->Set_Main_Score();
+        m->Set_Saldo_Score();
+        // Pictures cleared (and drawn over) since are put back by the next call,
+        // although the values did not change.
+        for (Control& c : m->Pic_Digit_Main) c.Picture.clear();
+        for (Control& c : m->Pic_Digit_Saldo) c.Draw_Line(0, 0, 1, 1, 0);
+        m->Pic_SaldoSign.Picture.clear();
+        m->Set_Main_Score();
+        m->Set_Saldo_Score();
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Main), "00005");
+        EXPECT_EQ(Shown_Digits(m->Pic_Digit_Saldo), "00005");
+        EXPECT_EQ(Picture_Name(m->Pic_SaldoSign), "Min.bmp");
+        for (const Control& c : m->Pic_Digit_Saldo) EXPECT_TRUE(c.Lines.empty());
+        EXPECT_EQ(m->Pic_Digit_Main(0).Picture, m->App_Folder + "Digit_0.bmp");
+    }
+}
+
+// A screen that takes pictures on trust is not asked about a picture that a counter
+// or lamp already shows, yet every control ends with the very path that a checking
+// screen gives it: as values and lamps change, and after the program folder moves.
+TEST(ScoresDigits, PicturesTakenOnTrustEndAsCheckedOnes) {
+    Machine trusted, checked;
+    trusted.Tk.Check_Pictures = false;
+    Machine* both[] = {&trusted, &checked};
+    for (Machine* m : both) {
+        (*m)->Init_App_Folder();
+        (*m)->Init_Lites();
+    }
+    const long values[] = {0, 7, 9, 10, 99999, 100000, -5, -99999, -100000, 42, 41, 40, 39, 0};
+    for (size_t i = 0; i < std::size(values); ++i) {
+        SCOPED_TRACE(values[i]);
+        for (Machine* m : both) {
+            Hoofdvenster& h = *m->M;
+            h.Main_Score = h.Stake_Score = h.Saldo_Score = h.Main_Bonus = h.Extra_Bonus =
+                static_cast<Long>(values[i]);
+            h.Set_Main_Score();
+            h.Set_Stake_Score();
+            h.Set_Saldo_Score();
+            h.Set_Main_Bonus();
+            h.Set_Extra_Bonus();
+            // Balls fall and lines move: lamps light, go mid and out.
+            h.Hole_State(static_cast<int>(i % 25) + 1) = 1;
+            h.Line_Pos(static_cast<int>(i % 5)) = static_cast<Integer>(i % 3);
+            if (i == 5) h.Lites(12).Draw_Line(0, 0, 1, 1, 0);
+            h.Set_Lites();
+        }
+        const auto& shown = trusted->All_Controls();
+        for (size_t k = 0; k < shown.size(); ++k)
+            EXPECT_EQ(shown[k]->Picture, checked->All_Controls()[k]->Picture) << shown[k]->Name;
+        EXPECT_TRUE(trusted->Lites(12).Lines.empty());
+    }
+    EXPECT_EQ(trusted.Tk.End_Status, -1);
+    // The program folder moves: every picture is the new folder's, though no file is
+    // looked at there.
+    trusted->App_Folder = "/elsewhere/";
+    trusted->Set_Main_Score();
+    trusted->Set_Lites();
+    for (const Control& c : trusted->Pic_Digit_Main)
+        EXPECT_EQ(c.Picture.rfind("/elsewhere/Digit_", 0), 0u) << c.Picture;
+    for (const Control& c : trusted->Lites) EXPECT_EQ(c.Picture.rfind("/elsewhere/", 0), 0u) << c.Picture;
 }
 
 TEST(ScoresDigits, MissingDigitPictureStopsTheProgram) {
