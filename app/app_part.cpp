@@ -52,23 +52,23 @@ void App_Part::Tag_Folder() {
     folder_tag_ = (folder_tag_ + (1 << 16)) & 0x7fff0000;
 }
 
-void App_Part::Load_Keyed_Picture(Control& c, const std::string& file_name, int32_t& shown, int32_t key) {
-    if (Ended) return;
-    if (Tk.Screen.Checks_Pictures()) {
+void App_Part::Load_Keyed_Picture(Control& c, const std::string& file_name, int32_t& shown, int32_t key,
+                                  int32_t tag) {
+    if (tag == INT32_MIN) {
+        // Pictures are checked: this one is, as every other.
         Load_Picture(c, file_name);
         shown = -1;
         return;
     }
     // A screen that checks no picture is not asked about this one either. A control
     // that was given another key in this folder keeps the folder's part of its path.
-    if (App_Folder != tagged_folder_) Tag_Folder();
     const size_t folder = App_Folder.size();
-    if (shown >= 0 && (shown & ~0xffff) == folder_tag_ && c.Picture.size() == folder + file_name.size())
+    if (shown >= 0 && (shown & ~0xffff) == tag && c.Picture.size() == folder + file_name.size())
         std::memcpy(c.Picture.data() + folder, file_name.data(), file_name.size());
     else
         c.Picture.assign(App_Folder).append(file_name);
     c.Lines.clear();
-    shown = key | folder_tag_;
+    shown = key | tag;
 }
 
 void App_Part::End_Program(int status) {

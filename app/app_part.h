@@ -172,7 +172,7 @@ public:
     // checks none), a control given the key it was last given keeps its picture
     // without a look at the file's name:
     //     const int32_t tag = Picture_Key_Tag();
-    //     if (!shown.Shows(c, k, key, tag)) Load_Keyed_Picture(c, file_name, shown.Key[k], key);
+    //     if (!shown.Shows(c, k, key, tag)) Load_Keyed_Picture(c, file_name, shown.Key[k], key, tag);
     // The tag holds the program folder's changes, so that a key given in another
     // folder is another picture, and matches no key while pictures are checked.
     int32_t Picture_Key_Tag() {
@@ -180,8 +180,10 @@ public:
         if (App_Folder != tagged_folder_) Tag_Folder();
         return folder_tag_;
     }
-    // Shows `file_name` on `c` and keeps `key` in `shown`, as Load_Picture.
-    void Load_Keyed_Picture(Control& c, const std::string& file_name, int32_t& shown, int32_t key);
+    // Shows `file_name` on `c` as Load_Picture, and keeps `key` in `shown`; `tag` is
+    // Picture_Key_Tag's, asked since the program folder last changed.
+    void Load_Keyed_Picture(Control& c, const std::string& file_name, int32_t& shown, int32_t key,
+                            int32_t tag);
     // Give a control the keyboard focus.
     void Set_Focus(const std::string& name) { Focus = name; }
     // The end of an action: the buttons follow the state, and the keys go to the key

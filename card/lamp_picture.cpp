@@ -23,7 +23,7 @@ void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int32_t tag
     const int32_t key = (n & 0x3fff) << 2 | lit << 1 | mid;
     Control& c = m.Lites(lamp);
     if (!m.Shown_Lamps.Shows(c, lamp, key, tag))
-        m.Load_Keyed_Picture(c, Lamp_File(n, lit, mid), m.Shown_Lamps.Key[lamp], key);
+        m.Load_Keyed_Picture(c, Lamp_File(n, lit, mid), m.Shown_Lamps.Key[lamp], key, tag);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ namespace plonk {
 namespace {
 
 long long Power_Of_Ten(int width) {
+    static constexpr long long powers[] = {1, 10, 100, 1000, 10000, 100000};
+    if (width >= 0 && width <= 5) return powers[width];
     long long p = 1;
     for (int i = 0; i < width; ++i) p *= 10;
     return p;
@@ -50,13 +52,13 @@ void Put_Balance(long long value, char* out) {
 
 // Every digit control of a row shows the picture of its own character.
 template <class Row, int N>
-void Show_Digits(Scores_Part& h, Row& row, const char* digits, Shown_Pictures<N>& shown) {
+void Show_Digits(Scores_Part& h, Row& row, const char* digits, Shown_Pictures<N>& shown, int32_t tag) {
     static_assert(Row::Count == N);
-    const int32_t tag = h.Picture_Key_Tag();
     for (int k = 0; k < N; ++k) {
         const int32_t key = static_cast<unsigned char>(digits[k]);
         Control& c = row(Row::Lower + k);
-        if (!shown.Shows(c, k, key, tag)) h.Load_Keyed_Picture(c, Digit_File(digits[k]), shown.Key[k], key);
+        if (!shown.Shows(c, k, key, tag))
+            h.Load_Keyed_Picture(c, Digit_File(digits[k]), shown.Key[k], key, tag);
     }
 }
 
@@ -64,7 +66,7 @@ template <class Row, int N>
 void Show_Counter(Scores_Part& h, Row& row, long long value, Shown_Pictures<N>& shown) {
     char digits[N];
     Put_Counter(value, N, digits);
-    Show_Digits(h, row, digits, shown);
+    Show_Digits(h, row, digits, shown, h.Picture_Key_Tag());
 }
 
 }  // namespace
@@ -87,11 +89,12 @@ void Scores_Part::Set_Stake_Score() { Show_Counter(*this, Pic_Digit_Stake, Stake
 
 void Scores_Part::Set_Saldo_Score() {
     const bool negative = Saldo_Score < 0;
-    if (!shown_sign_.Shows(Pic_SaldoSign, 0, negative, Picture_Key_Tag()))
-        Load_Keyed_Picture(Pic_SaldoSign, Sign_File(negative), shown_sign_.Key[0], negative);
+    const int32_t tag = Picture_Key_Tag();
+    if (!shown_sign_.Shows(Pic_SaldoSign, 0, negative, tag))
+        Load_Keyed_Picture(Pic_SaldoSign, Sign_File(negative), shown_sign_.Key[0], negative, tag);
     char digits[5];
     Put_Balance(Saldo_Score, digits);
-    Show_Digits(*this, Pic_Digit_Saldo, digits, shown_saldo_);
+    Show_Digits(*this, Pic_Digit_Saldo, digits, shown_saldo_, tag);
 }
 
 void Scores_Part::Set_Main_Bonus() { Show_Counter(*this, Pic_Digit_RedBonus, Main_Bonus, shown_red_bonus_); }
