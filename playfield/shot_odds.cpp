@@ -10,19 +10,23 @@ uint32_t Taken_Holes(const Playfield_Part& m) {
 
 Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
     Shot_Odds odds;
-    for (int i = 0; i < Start_Speed_Count; ++i) {
-        Speed_Odds& o = odds[static_cast<size_t>(i)];
-        o.Speed = App_Part::Start_Speed_Min + i;
-        // The ball starts at 100 - speed plus the draw's hundredth, as Start_Ball puts it.
-        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction)
-            for (int extra = 0; extra <= 1; ++extra) {
-                const Flight_Table::Ending& e =
-                    flights.Flight_From(Flight_Table::Start_Of(fraction, 100 - o.Speed + extra), taken);
+    for (int i = 0; i < Start_Speed_Count; ++i) odds[static_cast<size_t>(i)].Speed = App_Part::Start_Speed_Min + i;
+    // The ball starts at 100 - speed plus the draw's hundredth, as Start_Ball puts it:
+    // a speed with the hundredth starts where the next faster one starts without it,
+    // so each start is followed once and counted for both.
+    for (int start = 0; start <= Start_Speed_Count; ++start) {
+        const int plain = 100 - start, extra = plain + 1;
+        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction) {
+            const Flight_Table::Ending& e = flights.Flight_From(Flight_Table::Start_Of(fraction, start), taken);
+            for (const int speed : {plain, extra}) {
+                if (speed < App_Part::Start_Speed_Min || speed > App_Part::Start_Speed_Max) continue;
+                Speed_Odds& o = odds[static_cast<size_t>(speed - App_Part::Start_Speed_Min)];
                 if (static_cast<Flight_End>(e.End) == Flight_End::Hole)
                     ++o.Hole[e.Hole];
                 else
                     ++o.Drain;
             }
+        }
     }
     return odds;
 }
