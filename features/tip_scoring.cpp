@@ -8,12 +8,22 @@ namespace plonk {
 
 namespace {
 
-// A hole's score at one code: its values of every kind, a 16-bit sum held within
-// its range.
-Integer Sum_Of_Kinds(const Tip_Values& values, int hole, int code) {
-    Integer s = 0;
-    for (const Win_Kind_Rule& k : Win_Kinds) s = Add16(s, values(hole, code, k.Kind));
-    return s;
+// Every hole's score at one code: its values of every kind, kind by kind, a 16-bit
+// sum held within its range. A kind adds to the holes of its sets only, since a
+// value of 0 leaves a sum as it is.
+void Score_At(const Tip_Values& values, int code, Tip_Result& r) {
+    for (const Win_Kind_Rule& k : Win_Kinds) {
+        uint32_t seen = 0;
+        for (int count = 5; count >= 3; --count) {
+            const uint32_t holes = values.Holes(code, k.Kind, count) & ~seen;
+            seen |= holes;
+            const Integer amount = values.Amount(k.Kind, count);
+            for (uint32_t bits = holes & 0x3FFFFFEu; bits != 0; bits &= bits - 1) {
+                Integer& s = r.Hole_Score[static_cast<size_t>(std::countr_zero(bits))];
+                s = Add16(s, amount);
+            }
+        }
+    }
 }
 
 // How many holes a mask holds, without a call into the compiler's library.
@@ -73,7 +83,7 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
             }
         }
         r.Set_Lines = true;
-        for (int hole = 1; hole <= 25; ++hole) r.Hole_Score[hole] = Sum_Of_Kinds(values, hole, last);
+        Score_At(values, last, r);
     } else if (n > 1) {
         // 3. Earlier balls: each kind counts at its own best setting, the best of the
         //    amounts a hole's ball makes at any setting (nothing counts as 0).
@@ -97,7 +107,7 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         }
     } else {
         // 4. One setting only.
-        for (int hole = 1; hole <= 25; ++hole) r.Hole_Score[hole] = Sum_Of_Kinds(values, hole, last);
+        Score_At(values, last, r);
     }
     Rank(r);
     return r;
