@@ -87,6 +87,32 @@ const Row_Groups& Groups() {
     return made;
 }
 
+// Every zone's row as the indexes (line * 10 + column) of its cells, always five:
+// a shorter row is filled up with the index past the card's cells, which is never
+// unlit.
+struct Flat_Row {
+    uint8_t Zone = 0, Length = 0;
+    std::array<uint8_t, 5> Cell{};
+};
+constexpr int No_Cell = Lines * Columns;
+
+constexpr std::array<Flat_Row, Zone_Count * Rows_Per_Zone> Make_Flat_Rows() {
+    std::array<Flat_Row, Zone_Count * Rows_Per_Zone> flat{};
+    int n = 0;
+    for (int z = 0; z < Zone_Count; ++z)
+        for (const Zone_Row& row : Zone_Rows[z]) {
+            Flat_Row& f = flat[n++];
+            f.Zone = static_cast<uint8_t>(z);
+            f.Length = static_cast<uint8_t>(row.Length);
+            int k = 0;
+            for (int cell = 0; cell < No_Cell; ++cell)
+                if (row.Cells >> cell & 1u) f.Cell[k++] = static_cast<uint8_t>(cell);
+            while (k < 5) f.Cell[k++] = No_Cell;
+        }
+    return flat;
+}
+constexpr auto Flat_Rows = Make_Flat_Rows();
+
 }  // namespace
 
 Cell_Masks::Cell_Masks(uint32_t lit_holes) {
@@ -112,14 +138,17 @@ Cell_List::Cell_List(uint64_t cells) {
 }
 
 Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos) {
+    // The cells as the lines stand, and one more that is never unlit.
+    std::array<uint32_t, No_Cell + 1> now;
+    for (int line = 0; line < Lines; ++line)
+        std::copy_n(cells.Of[line][pos[line]].begin(), Columns, now.begin() + line * Columns);
+    now[No_Cell] = 0;
     Zone_Reaches r;
-    for (const Group& gr : Groups().Groups)
-        for (const Row_Cells& row : gr.Rows) {
-            uint32_t unlit = 0;
-            for (int i = 0; i < row.Length; ++i)
-                unlit |= cells.Of[row.Line[i]][pos[row.Line[i]]][row.Column[i]];
-            r.Of[static_cast<size_t>(row.Zone)].Add(unlit, row.Length);
-        }
+    for (const Flat_Row& row : Flat_Rows) {
+        const uint32_t unlit =
+            now[row.Cell[0]] | now[row.Cell[1]] | now[row.Cell[2]] | now[row.Cell[3]] | now[row.Cell[4]];
+        r.Of[row.Zone].Add(unlit, row.Length);
+    }
     return r;
 }
 
