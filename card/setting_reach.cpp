@@ -87,31 +87,50 @@ const Row_Groups& Groups() {
     return made;
 }
 
-// Every zone's row as the indexes (line * 10 + column) of its cells, always five:
-// a shorter row is filled up with the index past the card's cells, which is never
-// unlit.
-struct Flat_Row {
-    uint8_t Zone = 0, Length = 0;
-    std::array<uint8_t, 5> Cell{};
-};
+// Every zone's rows of one length as the indexes (line * 10 + column) of their
+// cells, always five: a shorter row is filled up with the index past the card's
+// cells, which is never unlit. Six tracks give each zone 18 rows of 3, 12 of 4 and
+// 6 of 5.
 constexpr int No_Cell = Lines * Columns;
+using Flat_Row = std::array<uint8_t, 5>;
+struct Zone_Flat_Rows {
+    std::array<Flat_Row, 18> Of3{};
+    std::array<Flat_Row, 12> Of4{};
+    std::array<Flat_Row, 6> Of5{};
+};
 
-constexpr std::array<Flat_Row, Zone_Count * Rows_Per_Zone> Make_Flat_Rows() {
-    std::array<Flat_Row, Zone_Count * Rows_Per_Zone> flat{};
-    int n = 0;
-    for (int z = 0; z < Zone_Count; ++z)
+constexpr std::array<Zone_Flat_Rows, Zone_Count> Make_Flat_Rows() {
+    std::array<Zone_Flat_Rows, Zone_Count> flat{};
+    for (int z = 0; z < Zone_Count; ++z) {
+        int n[3] = {};
         for (const Zone_Row& row : Zone_Rows[z]) {
-            Flat_Row& f = flat[n++];
-            f.Zone = static_cast<uint8_t>(z);
-            f.Length = static_cast<uint8_t>(row.Length);
+            Flat_Row& f = row.Length == 3   ? flat[z].Of3[n[0]++]
+                          : row.Length == 4 ? flat[z].Of4[n[1]++]
+                                            : flat[z].Of5[n[2]++];
             int k = 0;
             for (int cell = 0; cell < No_Cell; ++cell)
-                if (row.Cells >> cell & 1u) f.Cell[k++] = static_cast<uint8_t>(cell);
-            while (k < 5) f.Cell[k++] = No_Cell;
+                if (row.Cells >> cell & 1u) f[k++] = static_cast<uint8_t>(cell);
+            while (k < 5) f[k++] = No_Cell;
         }
+        if (n[0] != 18 || n[1] != 12 || n[2] != 6) throw "a zone's rows are six tracks'";
+    }
     return flat;
 }
 constexpr auto Flat_Rows = Make_Flat_Rows();
+
+// Into `reach`, rows of `length` cells: whether one is complete, and the holes a
+// single ball in which would complete one.
+template <size_t N>
+void Add_Rows(const std::array<Flat_Row, N>& rows, int length, const uint32_t* now, Hole_Reach& reach) {
+    uint32_t complete = 0, single = 0;
+    for (const Flat_Row& row : rows) {
+        const uint32_t unlit = now[row[0]] | now[row[1]] | now[row[2]] | now[row[3]] | now[row[4]];
+        complete |= unlit == 0;
+        single |= (unlit & (unlit - 1)) == 0 ? unlit : 0u;
+    }
+    reach.Words[0] |= complete << length;
+    reach.Words[static_cast<size_t>(length - 2)] |= single;
+}
 
 }  // namespace
 
@@ -144,10 +163,10 @@ Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos) {
         std::copy_n(cells.Of[line][pos[line]].begin(), Columns, now.begin() + line * Columns);
     now[No_Cell] = 0;
     Zone_Reaches r;
-    for (const Flat_Row& row : Flat_Rows) {
-        const uint32_t unlit =
-            now[row.Cell[0]] | now[row.Cell[1]] | now[row.Cell[2]] | now[row.Cell[3]] | now[row.Cell[4]];
-        r.Of[row.Zone].Add(unlit, row.Length);
+    for (size_t z = 0; z < Zone_Count; ++z) {
+        Add_Rows(Flat_Rows[z].Of3, 3, now.data(), r.Of[z]);
+        Add_Rows(Flat_Rows[z].Of4, 4, now.data(), r.Of[z]);
+        Add_Rows(Flat_Rows[z].Of5, 5, now.data(), r.Of[z]);
     }
     return r;
 }

@@ -10,14 +10,16 @@ uint32_t Taken_Holes(const Playfield_Part& m) {
 
 Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
     Shot_Odds odds;
-    for (int i = 0; i < Start_Speed_Count; ++i) odds[static_cast<size_t>(i)].Speed = App_Part::Start_Speed_Min + i;
+    for (int i = 0; i < Start_Speed_Count; ++i)
+        odds[static_cast<size_t>(i)].Speed = App_Part::Start_Speed_Min + i;
     // The ball starts at 100 - speed plus the draw's hundredth, as Start_Ball puts it:
     // a speed with the hundredth starts where the next faster one starts without it,
     // so each start is followed once and counted for both.
     for (int start = 0; start <= Start_Speed_Count; ++start) {
         const int plain = 100 - start, extra = plain + 1;
         for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction) {
-            const Flight_Table::Ending& e = flights.Flight_From(Flight_Table::Start_Of(fraction, start), taken);
+            const Flight_Table::Ending& e =
+                flights.Flight_From(Flight_Table::Start_Of(fraction, start), taken);
             for (const int speed : {plain, extra}) {
                 if (speed < App_Part::Start_Speed_Min || speed > App_Part::Start_Speed_Max) continue;
                 Speed_Odds& o = odds[static_cast<size_t>(speed - App_Part::Start_Speed_Min)];
