@@ -9,10 +9,10 @@ namespace plonk::card {
 
 namespace {
 
-// Show_Lamp, with the keys of the pictures as they are shown now (Picture_Key_Tag).
-void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int32_t tag) {
+// Show_Lamp, with the line's position `p` and the keys of the pictures as they are
+// shown now (Picture_Key_Tag).
+void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int p, int32_t tag) {
     // 1. The number the lamp shows with the line where it stands.
-    const int p = m.Line_Pos(line);
     const int n = m.Card_Numbers(p, column, line);
     // 2..3. Lit when a ball lies in that hole; mid by the ring element shown.
     const bool lit = !force_unlit && m.Hole_State(n) == 1;
@@ -29,12 +29,13 @@ void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int32_t tag
 }  // namespace
 
 void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit) {
-    Show_Lamp(m, line, column, force_unlit, m.Picture_Key_Tag());
+    Show_Lamp(m, line, column, force_unlit, m.Line_Pos(line), m.Picture_Key_Tag());
 }
 
 void Show_Line_Lamps(Card_Part& m, int line) {
+    const int p = m.Line_Pos(line);
     const int32_t tag = m.Picture_Key_Tag();
-    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column, false, tag);
+    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column, false, p, tag);
 }
 
 }  // namespace plonk::card
