@@ -173,7 +173,7 @@ Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos) {
 
 Zone_Reach_Table::Zone_Reach_Table(const Cell_Masks& cells) {
     const Row_Groups& g = Groups();
-    reach_.resize(g.Answers);
+    reach_.assign(g.Answers, Zone_Reaches{});
     for (const Group& gr : g.Groups) {
         // 1. Each row's unlit holes on each of the group's lines, at each position.
         const int span = gr.Last - gr.First + 1;
