@@ -93,31 +93,24 @@ void Features_Part::Knop_S_Click() {
 void Features_Part::Auto_Scan() {
     // 1. Only with automatic scanning ticked and from the fourth ball on.
     if (Check2.Value != 1 || Balls_Played < 4) return;
-    // 2. The lines as they stand are the baseline.
-    Integer baseline[5];
-    for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
-    // 3. The settings to try.
+    // 2. The settings to try. The lines stay where they stand until a kind pays.
     const Line_Ranges r = Search_Ranges(*this);
     // No ball falls during the scan: the holes stay lit as they are.
     const card::Lit_Rings rings = card::Rings_Of_Holes(card::Hole_Bits(*this));
-    // 4. Line A outermost, line E innermost, each from low to high.
+    // 3. Line A outermost, line E innermost, each from low to high.
     For_Each_Setting(r, [&](const card::Line_Positions& pos, int setting) {
         Integer code = To_Integer(setting);
         const uint64_t lit = card::Lit_Cells(rings, pos);
-        // 5. Every kind in the order of payment; a kind that pays here is collected:
-        //    the lines move visibly from the baseline to this setting, which becomes
-        //    the baseline, and the scan pays.
+        // 4. Every kind in the order of payment; a kind that pays at this setting is
+        //    collected: the lines move visibly from where they stand to this
+        //    setting, and the scan pays. The lines stay where the last collection
+        //    left them.
         for (const Win_Kind_Rule& k : Win_Kinds) {
-            for (int l = 0; l < 5; ++l) Line_Pos(l) = To_Integer(pos[l]);
             if (!Kind_Pays(*this, k, lit)) continue;
-            for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
             Auto_Lines(code);
-            for (int l = 0; l < 5; ++l) baseline[l] = Line_Pos(l);
             Knop_S_Click();
         }
     });
-    // 6. The lines stay where the last collection left them.
-    for (int l = 0; l < 5; ++l) Line_Pos(l) = baseline[l];
 }
 
 void Features_Part::Knop_2_Click() {

@@ -11,8 +11,6 @@ namespace plonk {
 namespace {
 
 long long Power_Of_Ten(int width) {
-    static constexpr long long powers[] = {1, 10, 100, 1000, 10000, 100000};
-    if (width >= 0 && width <= 5) return powers[width];
     long long p = 1;
     for (int i = 0; i < width; ++i) p *= 10;
     return p;
