@@ -34,6 +34,9 @@ struct Group {
     std::array<size_t, Max_Group_Rows> Place{};
     // Two holes for every unused row place, none for a row.
     std::array<uint32_t, Max_Group_Rows> Unused{};
+    // For every setting of the group's lines (line First the least significant
+    // digit), the holes each row place shows.
+    std::vector<std::array<uint32_t, Max_Group_Rows>> Shown;
     int Settings() const { return Power_Of_3(Last - First + 1); }
 };
 
@@ -61,7 +64,7 @@ const Row_Groups& Groups() {
                 auto it = std::find_if(g.Groups.begin(), g.Groups.end(),
                                        [&](const Group& gr) { return gr.First == first && gr.Last == last; });
                 if (it == g.Groups.end())
-                    it = g.Groups.insert(g.Groups.end(), Group{first, last, 0, {}, true, {}, {}});
+                    it = g.Groups.insert(g.Groups.end(), Group{first, last, 0, {}, true, {}, {}, {}});
                 it->Rows.push_back(cells);
                 if (it->Rows.size() > Max_Group_Rows) throw "a group holds too many rows";
                 it->Same_Length = it->Same_Length && it->Rows.front().Length == row.Length;
@@ -76,6 +79,16 @@ const Row_Groups& Groups() {
                     throw "a zone has too many rows of one length in a group";
                 gr.Unused[gr.Place[r]] = 0;
             }
+            gr.Shown.assign(static_cast<size_t>(gr.Settings()), {});
+            for (int setting = 0; setting < gr.Settings(); ++setting)
+                for (size_t r = 0; r < gr.Rows.size(); ++r) {
+                    const Row_Cells& row = gr.Rows[r];
+                    uint32_t& shown = gr.Shown[static_cast<size_t>(setting)][gr.Place[r]];
+                    for (int i = 0; i < row.Length; ++i) {
+                        const int p = setting / Power_Of_3(row.Line[i] - gr.First) % Positions;
+                        shown |= uint32_t{1} << Card_Number(row.Line[i], row.Column[i], p);
+                    }
+                }
             gr.Offset = g.Answers;
             g.Answers += static_cast<size_t>(gr.Settings());
             auto& index = g.Index.emplace_back();
@@ -87,60 +100,52 @@ const Row_Groups& Groups() {
     return made;
 }
 
-// Every zone's rows of one length as the indexes (line * 10 + column) of their
-// cells, always five: a shorter row is filled up with the index past the card's
-// cells, which is never unlit. Six tracks give each zone 18 rows of 3, 12 of 4 and
-// 6 of 5.
-constexpr int No_Cell = Lines * Columns;
-using Flat_Row = std::array<uint8_t, 5>;
-struct Zone_Flat_Rows {
-    std::array<Flat_Row, 18> Of3{};
-    std::array<Flat_Row, 12> Of4{};
-    std::array<Flat_Row, 6> Of5{};
-};
-
-constexpr std::array<Zone_Flat_Rows, Zone_Count> Make_Flat_Rows() {
-    std::array<Zone_Flat_Rows, Zone_Count> flat{};
-    for (int z = 0; z < Zone_Count; ++z) {
-        int n[3] = {};
-        for (const Zone_Row& row : Zone_Rows[z]) {
-            Flat_Row& f = row.Length == 3   ? flat[z].Of3[n[0]++]
-                          : row.Length == 4 ? flat[z].Of4[n[1]++]
-                                            : flat[z].Of5[n[2]++];
-            int k = 0;
-            for (int cell = 0; cell < No_Cell; ++cell)
-                if (row.Cells >> cell & 1u) f[k++] = static_cast<uint8_t>(cell);
-            while (k < 5) f[k++] = No_Cell;
+// Into `into`, what a group's rows answer at setting `setting` of its lines, with
+// the holes `lit` lit.
+void Add_Group(const Group& gr, int setting, uint32_t lit, Zone_Reaches& into) {
+    const std::array<uint32_t, Max_Group_Rows>& shown = gr.Shown[static_cast<size_t>(setting)];
+    if (!gr.Same_Length) {
+        for (size_t r = 0; r < gr.Rows.size(); ++r)
+            into.Of[gr.Rows[r].Zone].Add(shown[r] & ~lit, gr.Rows[r].Length);
+        return;
+    }
+    // Rows of one length: every row at once (an unused place shows two holes and so
+    // answers nothing), and each zone's four places at once.
+    std::array<uint32_t, Max_Group_Rows> complete, single;
+    for (size_t r = 0; r < Max_Group_Rows; ++r) {
+        const uint32_t unlit = (shown[r] & ~lit) | gr.Unused[r];
+        complete[r] = unlit == 0;
+        single[r] = (unlit & (unlit - 1)) == 0 ? unlit : 0u;
+    }
+    const int length = gr.Rows[0].Length;
+    for (size_t zone = 0; zone < Zone_Count; ++zone) {
+        uint32_t any_complete = 0, any_single = 0;
+        for (size_t k = 0; k < Zone_Count; ++k) {
+            any_complete |= complete[k * Zone_Count + zone];
+            any_single |= single[k * Zone_Count + zone];
         }
-        if (n[0] != 18 || n[1] != 12 || n[2] != 6) throw "a zone's rows are six tracks'";
+        Hole_Reach& z = into.Of[zone];
+        z.Words[0] |= any_complete << length;
+        z.Words[static_cast<size_t>(length - 2)] |= any_single;
     }
-    return flat;
-}
-constexpr auto Flat_Rows = Make_Flat_Rows();
-
-// Into `reach`, rows of `length` cells: whether one is complete, and the holes a
-// single ball in which would complete one.
-template <size_t N>
-void Add_Rows(const std::array<Flat_Row, N>& rows, int length, const uint32_t* now, Hole_Reach& reach) {
-    uint32_t complete = 0, single = 0;
-    for (const Flat_Row& row : rows) {
-        const uint32_t unlit = now[row[0]] | now[row[1]] | now[row[2]] | now[row[3]] | now[row[4]];
-        complete |= unlit == 0;
-        single |= (unlit & (unlit - 1)) == 0 ? unlit : 0u;
-    }
-    reach.Words[0] |= complete << length;
-    reach.Words[static_cast<size_t>(length - 2)] |= single;
 }
 
 }  // namespace
 
 Cell_Masks::Cell_Masks(uint32_t lit_holes) {
+    // The bit of the hole every cell shows, at every position of its line.
+    static constexpr auto shows = [] {
+        decltype(Of) bits{};
+        for (int line = 0; line < Lines; ++line)
+            for (int p = 0; p < Positions; ++p)
+                for (int column = 0; column < Columns; ++column)
+                    bits[line][p][column] = uint32_t{1} << Card_Number(line, column, p);
+        return bits;
+    }();
     for (int line = 0; line < Lines; ++line)
         for (int p = 0; p < Positions; ++p)
-            for (int column = 0; column < Columns; ++column) {
-                const int hole = Card_Number(line, column, p);
-                Of[line][p][column] = (lit_holes >> hole & 1u) ? 0u : uint32_t{1} << hole;
-            }
+            for (int column = 0; column < Columns; ++column)
+                Of[line][p][column] = shows[line][p][column] & ~lit_holes;
 }
 
 uint32_t Cell_Masks::Unlit(uint64_t cells, const Line_Positions& pos) const {
@@ -156,71 +161,20 @@ Cell_List::Cell_List(uint64_t cells) {
     }
 }
 
-Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos) {
-    // The cells as the lines stand, and one more that is never unlit.
-    std::array<uint32_t, No_Cell + 1> now;
-    for (int line = 0; line < Lines; ++line)
-        std::copy_n(cells.Of[line][pos[line]].begin(), Columns, now.begin() + line * Columns);
-    now[No_Cell] = 0;
+Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos) {
+    const Row_Groups& g = Groups();
+    const int code = Line_Set_Code(pos);
     Zone_Reaches r;
-    for (size_t z = 0; z < Zone_Count; ++z) {
-        Add_Rows(Flat_Rows[z].Of3, 3, now.data(), r.Of[z]);
-        Add_Rows(Flat_Rows[z].Of4, 4, now.data(), r.Of[z]);
-        Add_Rows(Flat_Rows[z].Of5, 5, now.data(), r.Of[z]);
-    }
+    for (size_t i = 0; i < g.Groups.size(); ++i) Add_Group(g.Groups[i], g.Index[i][code], lit_holes, r);
     return r;
 }
 
-Zone_Reach_Table::Zone_Reach_Table(const Cell_Masks& cells) {
+Zone_Reach_Table::Zone_Reach_Table(uint32_t lit_holes) {
     const Row_Groups& g = Groups();
     reach_.assign(g.Answers, Zone_Reaches{});
-    for (const Group& gr : g.Groups) {
-        // 1. Each row's unlit holes on each of the group's lines, at each position.
-        const int span = gr.Last - gr.First + 1;
-        const size_t rows = gr.Rows.size();
-        std::array<std::array<std::array<uint32_t, Max_Group_Rows>, Positions>, Lines> part{};
-        for (size_t r = 0; r < rows; ++r) {
-            const Row_Cells& row = gr.Rows[r];
-            for (int i = 0; i < row.Length; ++i)
-                for (int p = 0; p < Positions; ++p)
-                    part[row.Line[i] - gr.First][p][gr.Place[r]] |= cells.Of[row.Line[i]][p][row.Column[i]];
-        }
-        // 2. Every setting of the group's lines, line First the least significant
-        //    digit: the unlit holes of the lines above First are shared by its three
-        //    positions.
-        for (int upper = 0; upper < gr.Settings() / Positions; ++upper) {
-            std::array<uint32_t, Max_Group_Rows> above{};
-            for (int l = 1, rest = upper; l < span; ++l, rest /= Positions)
-                for (size_t r = 0; r < Max_Group_Rows; ++r) above[r] |= part[l][rest % Positions][r];
-            for (int p = 0; p < Positions; ++p) {
-                Zone_Reaches& answer = reach_[gr.Offset + static_cast<size_t>(upper * Positions + p)];
-                if (!gr.Same_Length) {
-                    for (size_t r = 0; r < rows; ++r)
-                        answer.Of[gr.Rows[r].Zone].Add(above[r] | part[0][p][r], gr.Rows[r].Length);
-                    continue;
-                }
-                // Rows of one length: every row at once (an unused place shows two
-                // holes and so answers nothing), and each zone's four places at once.
-                std::array<uint32_t, Max_Group_Rows> complete, single;
-                for (size_t r = 0; r < Max_Group_Rows; ++r) {
-                    const uint32_t unlit = above[r] | part[0][p][r] | gr.Unused[r];
-                    complete[r] = unlit == 0;
-                    single[r] = (unlit & (unlit - 1)) == 0 ? unlit : 0u;
-                }
-                const int length = gr.Rows[0].Length;
-                for (size_t zone = 0; zone < Zone_Count; ++zone) {
-                    uint32_t any_complete = 0, any_single = 0;
-                    for (size_t k = 0; k < Zone_Count; ++k) {
-                        any_complete |= complete[k * Zone_Count + zone];
-                        any_single |= single[k * Zone_Count + zone];
-                    }
-                    Hole_Reach& z = answer.Of[zone];
-                    z.Words[0] |= any_complete << length;
-                    z.Words[static_cast<size_t>(length - 2)] |= any_single;
-                }
-            }
-        }
-    }
+    for (const Group& gr : g.Groups)
+        for (int setting = 0; setting < gr.Settings(); ++setting)
+            Add_Group(gr, setting, lit_holes, reach_[gr.Offset + static_cast<size_t>(setting)]);
 }
 
 Zone_Reaches Zone_Reach_Table::At(int code) const {

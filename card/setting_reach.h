@@ -2,13 +2,13 @@
 // for every line setting: the fast building block of the tips.
 //
 // A row of the card is complete with one more hole lit exactly when its unlit
-// cells all show that hole. With every cell given as a hole mask (0 when lit, the
-// bit of the hole it shows when unlit), a row's unlit holes are the OR of its cells:
-// none, the row is complete; one, a ball in that hole completes it; more, no single
-// ball does. A row crosses a run of lines (one line, or three to five in a column or
-// a diagonal), so its answer depends on those lines' positions only: the rows of
-// all four zones are grouped by the lines they cross, each group answered once for
-// every setting of its own lines, and a whole setting is the merge of its groups.
+// cells all show that hole. A row's unlit holes are the holes its cells show, less
+// the lit ones: none, the row is complete; one, a ball in that hole completes it;
+// more, no single ball does. A row crosses a run of lines (one line, or three to
+// five in a column or a diagonal), so the holes it shows depend on those lines'
+// positions only: the rows of all four zones are grouped by the lines they cross,
+// each group knows the holes its rows show at every setting of its own lines, and a
+// whole setting is the merge of its groups' answers.
 #pragma once
 
 #include <array>
@@ -79,14 +79,14 @@ struct Cell_List {
     }
 };
 
-// The reach of every zone's rows at one line setting, row by row.
-Zone_Reaches Zone_Reach_At(const Cell_Masks& cells, const Line_Positions& pos);
+// The reach of every zone's rows at one line setting, with the holes `lit_holes` lit.
+Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos);
 
 // The reach of every zone's rows at every line setting, for one set of lit holes:
 // made once for a search over many settings.
 class Zone_Reach_Table {
 public:
-    explicit Zone_Reach_Table(const Cell_Masks& cells);
+    explicit Zone_Reach_Table(uint32_t lit_holes);
     // At the setting of line-set code `code`.
     Zone_Reaches At(int code) const;
 

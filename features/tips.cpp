@@ -95,17 +95,18 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
     const Line_Ranges r = Search_Ranges(h);
     uint32_t free = 0;
     for (int hole = 1; hole <= 25; ++hole) free |= static_cast<uint32_t>(h.Hole_State(hole) == 0) << hole;
-    const card::Cell_Masks cells(card::Hole_Bits(h));
+    const uint32_t lit = card::Hole_Bits(h);
+    const card::Cell_Masks cells(lit);
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
     //    ball in every free hole. Over many settings every zone's rows are answered
     //    once per setting of the lines they cross.
-    if (r.Settings() <= Line_Set_Codes / 27) {
+    if (r.Settings() <= Line_Set_Codes / 9) {
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
-            Trials(rules, cells, card::Zone_Reach_At(cells, pos), pos, free, values, code);
+            Trials(rules, cells, card::Zone_Reach_At(lit, pos), pos, free, values, code);
         });
     } else {
-        const card::Zone_Reach_Table table(cells);
+        const card::Zone_Reach_Table table(lit);
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
             Trials(rules, cells, table.At(code), pos, free, values, code);
