@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -10,11 +11,32 @@
 
 #include "support/machine.h"
 #include "tools/sim/payout_report.h"
+#include "tools/sim/table_memo.h"
 
 namespace plonk::test {
 namespace {
 
 using sim::Ratio_Of_Sums;
+
+// The signature's memo gives what hashing step by step gives, for narrow, wide and
+// negative values, for every hash met again and after the table changed.
+TEST(Table_Memo, HashesAsStepByStepWhateverTheValuesAndTheirChanges) {
+    const std::vector<std::vector<int16_t>> tables = {
+        {0, 0, 0, 0}, {7, 0, 3, 1, 5}, {359, 12, 0, 201}, {1023, 1, 2},
+        {1024, 5},    {-1, 4, 9},      {-32768, 32767},
+    };
+    sim::Table_Memo memo;
+    uint64_t h = 1469598103934665603ULL;
+    for (int round = 0; round < 3; ++round)
+        for (std::vector<int16_t> t : tables) {
+            for (int game = 0; game < 40; ++game) {
+                if (game == 20 && t.size() > 1) t[1] = static_cast<int16_t>(t[1] + 1);  // the table changed
+                const uint64_t got = memo.Add(h, t.data(), t.size());
+                EXPECT_EQ(got, sim::Table_Memo::Hash(h, t.data(), t.size())) << t[0] << " game " << game;
+                h = (h ^ static_cast<uint64_t>(game % 3)) * sim::Fnv_Prime;  // a low part met again
+            }
+        }
+}
 
 TEST(Payout_Ratio, IsTheRatioOfSumsWithItsDeltaMethodHalfWidth) {
     const struct {

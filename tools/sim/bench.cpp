@@ -22,72 +22,41 @@
 #include "playfield/flight.h"
 #include "playfield/flight_table.h"
 #include "playfield/hole_survey.h"
+#include "tools/sim/table_memo.h"
 #include "tools/sim/temp_folder.h"
 
 namespace plonk::sim {
 
 namespace {
 
-constexpr uint64_t kFnv_Prime = 1099511628211ULL;
-
-// A large table of bytes hashed again after every game, at once. A byte changes only
-// the low eight bits of the hash before each multiplication, so a whole table of n
-// bytes takes any hash h to h * P^n + C, where C depends only on the table and on
-// the low eight bits of h: worked out once for each of them while the table stays
-// the same, and afresh when it changed.
-class Byte_Table_Memo {
-public:
-    uint64_t Add(uint64_t h, const uint8_t* bytes, size_t n) {
-        if (bytes_.size() != n || std::memcmp(bytes_.data(), bytes, n) != 0) {
-            bytes_.assign(bytes, bytes + n);
-            power_ = 1;
-            for (size_t i = 0; i < n; ++i) power_ *= kFnv_Prime;
-            known_.reset();
-        }
-        const unsigned low = static_cast<unsigned>(h & 0xFF);
-        if (!known_[low]) {
-            uint64_t g = low;
-            for (const uint8_t b : bytes_) g = (g ^ b) * kFnv_Prime;
-            tail_[low] = g - low * power_;
-            known_[low] = true;
-        }
-        return h * power_ + tail_[low];
-    }
-
-private:
-    std::vector<uint8_t> bytes_;
-    uint64_t power_ = 1;
-    std::array<uint64_t, 256> tail_{};
-    std::bitset<256> known_;
-};
-
 // A hash over every number of the record, in the record's order, and over what the
 // player sees of every control.
 struct Signature {
     uint64_t Hash = 1469598103934665603ULL;
-    Byte_Table_Memo Tables;
-    void Add(long long v) { Hash = (Hash ^ static_cast<uint64_t>(v)) * kFnv_Prime; }
+    std::vector<Table_Memo> Tables;  // one for each large table, in the record's order
+    void Add(long long v) { Hash = (Hash ^ static_cast<uint64_t>(v)) * Fnv_Prime; }
     void Add(std::string_view text) {
         Add(static_cast<long long>(text.size()));
         for (const char c : text) Add(static_cast<long long>(static_cast<unsigned char>(c)));
     }
 
-    // The board's zone map: the one table of bytes large enough to be worth the memo.
-    static constexpr int kLarge_Table = 4096;
+    // The board's tables: the ones large enough to be worth a memo.
+    static constexpr int kLarge_Table = 256;
 
     // Every number and Boolean of the record. Its two texts tell where the program
     // lies and the time of day, not how the game went, and are left out.
     void Add_Record(Hoofdvenster& m) {
-        Visit_Record(m, [this](const auto& f) {
+        size_t large = 0;
+        Visit_Record(m, [&](const auto& f) {
             using E = typename std::remove_cvref_t<decltype(f)>::Element;
-            if constexpr (std::is_same_v<E, uint8_t>) {
+            if constexpr (!std::is_same_v<E, std::string>) {
                 if (f.Size() >= kLarge_Table) {
-                    Hash = Tables.Add(Hash, &f.At(0), static_cast<size_t>(f.Size()));
+                    if (Tables.size() == large) Tables.emplace_back();
+                    Hash = Tables[large++].Add(Hash, &f.At(0), static_cast<size_t>(f.Size()));
                     return;
                 }
-            }
-            if constexpr (!std::is_same_v<E, std::string>)
                 for (int i = 0; i < f.Size(); ++i) Add(static_cast<long long>(f.At(i)));
+            }
         });
     }
 

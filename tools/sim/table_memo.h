@@ -1,0 +1,69 @@
+// The whole-game signature's memo of the large tables it hashes after every game.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace plonk::sim {
+
+// The signature's step: h -> (h ^ v) * Fnv_Prime for every value v, widened to 64 bits.
+constexpr uint64_t Fnv_Prime = 1099511628211ULL;
+
+// A large table hashed again after every game, at once. When every value of the
+// table lies in [0, 2^B), a step h -> (h ^ v) * P changes only the low B bits of h
+// before the multiplication, and the low B bits after it depend on those alone. So
+// a whole table of n values takes any hash h to h * P^n + C, where C depends only on
+// the table and on the low B bits of h: worked out once for each low part met while
+// the table stays the same, and afresh when it changed. A table of negative or wider
+// values is hashed step by step.
+class Table_Memo {
+public:
+    template <class E>
+    uint64_t Add(uint64_t h, const E* values, size_t n) {
+        const size_t bytes = n * sizeof(E);
+        if (raw_.size() != bytes || std::memcmp(raw_.data(), values, bytes) != 0) Learn(values, n);
+        if (tail_.empty()) return Hash(h, values, n);
+        const size_t low = static_cast<size_t>(h) & (tail_.size() - 1);
+        if (!known_[low]) {
+            tail_[low] = Hash(low, values, n) - low * factor_;
+            known_[low] = true;
+        }
+        return h * factor_ + tail_[low];
+    }
+
+    // The values hashed onto h step by step.
+    template <class E>
+    static uint64_t Hash(uint64_t h, const E* values, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            h = (h ^ static_cast<uint64_t>(static_cast<int64_t>(values[i]))) * Fnv_Prime;
+        return h;
+    }
+
+private:
+    static constexpr int kMost_Bits = 10;
+
+    template <class E>
+    void Learn(const E* values, size_t n) {
+        const auto* raw = reinterpret_cast<const unsigned char*>(values);
+        raw_.assign(raw, raw + n * sizeof(E));
+        int bits = 0;
+        factor_ = 1;
+        for (size_t i = 0; i < n; ++i) {
+            const int64_t v = static_cast<int64_t>(values[i]);
+            if (v < 0) bits = kMost_Bits + 1;
+            while (bits <= kMost_Bits && v >= int64_t{1} << bits) ++bits;
+            factor_ *= Fnv_Prime;
+        }
+        tail_.assign(bits > kMost_Bits ? 0 : size_t{1} << bits, 0);
+        known_.assign(tail_.size(), false);
+    }
+
+    std::vector<unsigned char> raw_;
+    uint64_t factor_ = 1;
+    std::vector<uint64_t> tail_;
+    std::vector<bool> known_;
+};
+
+}  // namespace plonk::sim
