@@ -1,5 +1,8 @@
 #include "playfield/flight_table.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/file_read.h"
 #include "playfield/shot_odds.h"
 
@@ -17,16 +20,29 @@ int Start_Index(const Playfield_Part& m) {
     return Flight_Table::Start_Of(static_cast<int>(fraction), m.Ball_VX);
 }
 
+constexpr uint64_t Fnv_Prime = 1099511628211ULL;
+
 template <class Table>
 void Hash_Table(uint64_t& h, const Table& t) {
-    for (const auto v : t.v) h = (h ^ static_cast<uint64_t>(static_cast<int64_t>(v))) * 1099511628211ULL;
+    for (const auto v : t.v) h = (h ^ static_cast<uint64_t>(static_cast<int64_t>(v))) * Fnv_Prime;
+}
+
+// A table of bytes eight at a time (the last word filled up with zeros).
+template <class Table>
+void Hash_Bytes(uint64_t& h, const Table& t) {
+    static_assert(sizeof t.v[0] == 1);
+    for (size_t at = 0; at < sizeof t.v; at += sizeof(uint64_t)) {
+        uint64_t word = 0;
+        std::memcpy(&word, t.v + at, std::min(sizeof word, sizeof t.v - at));
+        h = (h ^ word) * Fnv_Prime;
+    }
 }
 
 }  // namespace
 
 uint64_t Flight_Table::Board_Hash(const Playfield_Part& m) {
     uint64_t h = 1469598103934665603ULL;
-    Hash_Table(h, m.Zone_Map);
+    Hash_Bytes(h, m.Zone_Map);
     Hash_Table(h, m.Pin_Angle);
     Hash_Table(h, m.Left_Spring_Angle);
     Hash_Table(h, m.Right_Spring_Angle);
