@@ -169,18 +169,31 @@ Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos) {
     return r;
 }
 
-Zone_Reach_Table::Zone_Reach_Table(uint32_t lit_holes) {
-    const Row_Groups& g = Groups();
-    reach_.assign(g.Answers, Zone_Reaches{});
-    for (const Group& gr : g.Groups)
-        for (int setting = 0; setting < gr.Settings(); ++setting)
-            Add_Group(gr, setting, lit_holes, reach_[gr.Offset + static_cast<size_t>(setting)]);
+void Zone_Reach_Table::Start(uint32_t lit_holes) {
+    lit_holes_ = lit_holes;
+    if (reach_.empty()) {
+        reach_.resize(Groups().Answers);
+        worked_out_in_.resize(Groups().Answers);
+    }
+    if (++search_ == 0) {  // after 2^32 searches, start counting again
+        std::fill(worked_out_in_.begin(), worked_out_in_.end(), 0u);
+        search_ = 1;
+    }
 }
 
-Zone_Reaches Zone_Reach_Table::At(int code) const {
+Zone_Reaches Zone_Reach_Table::At(int code) {
     const Row_Groups& g = Groups();
     Zone_Reaches r;
-    for (size_t i = 0; i < g.Groups.size(); ++i) r.Merge(reach_[g.Groups[i].Offset + g.Index[i][code]]);
+    for (size_t i = 0; i < g.Groups.size(); ++i) {
+        const Group& gr = g.Groups[i];
+        const size_t at = gr.Offset + g.Index[i][code];
+        if (worked_out_in_[at] != search_) {
+            reach_[at] = {};
+            Add_Group(gr, g.Index[i][code], lit_holes_, reach_[at]);
+            worked_out_in_[at] = search_;
+        }
+        r.Merge(reach_[at]);
+    }
     return r;
 }
 

@@ -82,16 +82,22 @@ struct Cell_List {
 // The reach of every zone's rows at one line setting, with the holes `lit_holes` lit.
 Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos);
 
-// The reach of every zone's rows at every line setting, for one set of lit holes:
-// made once for a search over many settings.
+// The reach of every zone's rows at any line setting, for one set of lit holes: for a
+// search over many settings, each group's answer is worked out when a setting
+// first needs it and kept for the others. A table serves one search after another,
+// keeping its room.
 class Zone_Reach_Table {
 public:
-    explicit Zone_Reach_Table(uint32_t lit_holes);
+    // Forgets every answer: the table is now for the holes `lit_holes`.
+    void Start(uint32_t lit_holes);
     // At the setting of line-set code `code`.
-    Zone_Reaches At(int code) const;
+    Zone_Reaches At(int code);
 
 private:
-    std::vector<Zone_Reaches> reach_;  // every group's answers, for every setting of its lines
+    uint32_t lit_holes_ = 0;
+    uint32_t search_ = 0;                  // how many searches the table has served
+    std::vector<Zone_Reaches> reach_;      // every group's answers, for every setting of its lines
+    std::vector<uint32_t> worked_out_in_;  // the search in which each answer was worked out
 };
 
 }  // namespace plonk::card

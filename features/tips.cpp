@@ -100,13 +100,15 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
     //    ball in every free hole. Over many settings every zone's rows are answered
     //    once per setting of the lines they cross.
-    if (r.Settings() <= Line_Set_Codes / 9) {
+    if (r.Settings() == 1) {
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
             Trials(rules, cells, card::Zone_Reach_At(lit, pos), pos, free, values, code);
         });
     } else {
-        const card::Zone_Reach_Table table(lit);
+        // The table's room is kept from one search to the next.
+        thread_local card::Zone_Reach_Table table;
+        table.Start(lit);
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
             Trials(rules, cells, table.At(code), pos, free, values, code);
