@@ -1,9 +1,25 @@
 // Playfield geometry: the zone map, the holes, the pin and spring tables.
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "app/file_read.h"
 #include "playfield/board_layout.h"
 #include "playfield/playfield_part.h"
 
 namespace plonk {
+
+namespace {
+
+// The two pixels of a byte of the map, the high nibble first.
+constexpr auto Nibbles = [] {
+    std::array<std::array<Byte, 2>, 256> pixels{};
+    for (int b = 0; b < 256; ++b)
+        pixels[static_cast<size_t>(b)] = {static_cast<Byte>(b >> 4), static_cast<Byte>(b & 15)};
+    return pixels;
+}();
+
+}  // namespace
 
 void Playfield_Part::Init_Veld() {
     // 1. Read the map: only its headers and pixels, and only from a regular file. A
@@ -20,19 +36,14 @@ void Playfield_Part::Init_Veld() {
     // left pixel of each byte in its high nibble. A short file ends the loading at
     // the first pair it no longer holds.
     // (The row is written through a pointer: its bounds are those of the loops.)
+    const size_t held = file.size() > pixels_at ? (file.size() - pixels_at) / 2 : 0;  // whole pairs
     for (int r = 0; r < board::Field_Height; ++r) {
-        Byte* row = &Zone_Map(0, board::Field_Height - 1 - r);
-        for (size_t c = 0; c < pairs; ++c) {
-            const size_t at = pixels_at + row_bytes * r + 2 * c;
-            if (at + 1 >= file.size()) return;
-            const auto b0 = static_cast<unsigned char>(file[at]),
-                       b1 = static_cast<unsigned char>(file[at + 1]);
-            Byte* pixel = row + 4 * c;
-            pixel[0] = static_cast<Byte>(b0 >> 4);
-            pixel[1] = static_cast<Byte>(b0 & 15);
-            pixel[2] = static_cast<Byte>(b1 >> 4);
-            pixel[3] = static_cast<Byte>(b1 & 15);
-        }
+        const size_t first = pairs * static_cast<size_t>(r);
+        if (first >= held) return;
+        const size_t n = std::min(pairs, held - first);
+        const auto* in = reinterpret_cast<const unsigned char*>(file.data()) + pixels_at + 2 * first;
+        Byte* pixel = &Zone_Map(0, board::Field_Height - 1 - r);
+        for (size_t b = 0; b < 2 * n; ++b) std::memcpy(pixel + 2 * b, Nibbles[in[b]].data(), 2);
     }
 }
 

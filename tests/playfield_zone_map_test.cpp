@@ -169,6 +169,27 @@ TEST(ZoneMap, GeneratedFileHoldsThisMap) {
         for (int x = 0; x < Field_Width; ++x) ASSERT_EQ(m->Zone_Map(x, y), Map().At(x, y)) << x << "," << y;
 }
 
+TEST(ZoneMap, AFileCutShortLoadsTheWholePairsItHolds) {
+    const std::string whole = Read_File(PLONK_BIN_DIR "/Veld.bmp");
+    ASSERT_EQ(whole.size(), 118u + 160u * 480u);
+    for (const size_t cut :
+         {size_t{118}, size_t{119}, size_t{120}, size_t{118 + 160 * 3 + 7}, whole.size() - 1}) {
+        Machine m;
+        Write_File(m.Folder.File("Veld.bmp"), whole.substr(0, cut));
+        m->App_Folder = m.Folder.Path() + "/";
+        for (auto& z : m->Zone_Map.v) z = 15;
+        m->Init_Veld();
+        const size_t held = (cut - 118) / 2;  // whole pairs of bytes, four pixels each
+        for (int y = 0; y < Field_Height; ++y)
+            for (int x = 0; x < Field_Width; ++x) {
+                const size_t pair =
+                    static_cast<size_t>(Field_Height - 1 - y) * 80 + static_cast<size_t>(x / 4);
+                ASSERT_EQ(m->Zone_Map(x, y), pair < held ? Map().At(x, y) : 15)
+                    << cut << ": " << x << "," << y;
+            }
+    }
+}
+
 TEST(ZoneMap, ManyShotsAllEndAndReachEveryHole) {
     Board_Machine b;
     long reached_all = 0;
