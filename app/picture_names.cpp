@@ -47,10 +47,18 @@ const std::string& Digit_File(char digit) {
 
 const std::string& Sign_File(bool negative) { return kSign_Files[negative ? 1 : 0]; }
 
-std::string Score_Board_File(int board, int level) {
-    static const char* const boards[4] = {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"};
-    const std::string text = std::to_string(level);
-    return boards[board] + text.substr(text.size() - 1) + ".bmp";
+const std::string& Score_Board_File(int board, int level) {
+    // By board and the last digit of the level.
+    static const auto names = [] {
+        const char* const boards[4] = {"GeleScore_", "RodeScore_", "WitteScore_", "GroeneScore_"};
+        std::array<std::array<std::string, 10>, 4> n;
+        for (size_t b = 0; b < n.size(); ++b)
+            for (size_t digit = 0; digit < 10; ++digit)
+                n[b][digit] = boards[b] + std::to_string(digit) + ".bmp";
+        return n;
+    }();
+    const int last = level % 10;
+    return names[static_cast<size_t>(board)][static_cast<size_t>(last < 0 ? -last : last)];
 }
 
 const std::string& Lamp_File(int number, bool lit, bool mid) {

@@ -17,7 +17,7 @@ const std::string& Sign_File(bool negative);
 // The picture of score board `board` (0 yellow, 1 red, 2 white, 3 green) at odds
 // `level`: "GeleScore_4.bmp". Only the level's last character counts, so a level
 // outside 0..9 still names a picture that exists.
-std::string Score_Board_File(int board, int level);
+const std::string& Score_Board_File(int board, int level);
 
 // The picture of a card lamp showing hole `number` (1..25): the number as two digits
 // followed by "-on-mid.gif", "-on.gif", "-off-mid.gif" or "-off.gif".

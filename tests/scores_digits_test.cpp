@@ -110,6 +110,8 @@ TEST(ScoresDigits, ScoreboardsShowEachColoursLevel) {
         {3, 9, 1, 5, {"GeleScore_3.bmp", "RodeScore_9.bmp", "WitteScore_1.bmp", "GroeneScore_5.bmp"}},
         {0, 0, 0, 0, {"GeleScore_0.bmp", "RodeScore_0.bmp", "WitteScore_0.bmp", "GroeneScore_0.bmp"}},
         {9, 1, 9, 1, {"GeleScore_9.bmp", "RodeScore_1.bmp", "WitteScore_9.bmp", "GroeneScore_1.bmp"}},
+        // A level outside 0..9 by its last digit.
+        {12, -3, 10, -32768, {"GeleScore_2.bmp", "RodeScore_3.bmp", "WitteScore_0.bmp", "GroeneScore_8.bmp"}},
     };
     for (const auto& c : cases) {
         Machine m;
