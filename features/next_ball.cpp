@@ -15,9 +15,10 @@ double Next_Ball::Expected(int speed) const {
                      o.Landed();
 }
 
-Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights) {
+Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights, Shot_Odds_Memo* memo) {
     Next_Ball n;
-    n.Odds = Odds_Of_Shots(flights, Taken_Holes(h));
+    const uint32_t taken = Taken_Holes(h);
+    n.Odds = memo ? memo->Of(flights, taken) : Odds_Of_Shots(flights, taken);
     n.Hole_Value = Calculate_Tips(h).Hole_Score;
     // 1. Per speed, the points of all landing shots together.
     for (size_t i = 0; i < n.Odds.size(); ++i)

@@ -25,8 +25,10 @@ struct Next_Ball {
 };
 
 // The next ball's chances and worth for the machine as it stands, whether or not
-// the tips are shown; nothing in the machine changes.
-Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights);
+// the tips are shown; nothing in the machine changes. The chances come from `memo`
+// when one is given.
+Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights,
+                           Shot_Odds_Memo* memo = nullptr);
 
 // The advice in words, for the status line: "Best start speed 84: 37 points
 // expected; at 70: 12" (the second part only when the speed now is another).

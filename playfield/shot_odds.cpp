@@ -16,19 +16,45 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
     // a speed with the hundredth starts where the next faster one starts without it,
     // so each start is followed once and counted for both.
     for (int start = 0; start <= Start_Speed_Count; ++start) {
-        const int plain = 100 - start, extra = plain + 1;
+        Speed_Odds ends;
         for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction) {
             const Flight_Table::Ending& e =
                 flights.Flight_From(Flight_Table::Start_Of(fraction, start), taken);
-            for (const int speed : {plain, extra}) {
-                if (speed < App_Part::Start_Speed_Min || speed > App_Part::Start_Speed_Max) continue;
-                Speed_Odds& o = odds[static_cast<size_t>(speed - App_Part::Start_Speed_Min)];
-                if (static_cast<Flight_End>(e.End) == Flight_End::Hole)
-                    ++o.Hole[e.Hole];
-                else
-                    ++o.Drain;
-            }
+            if (static_cast<Flight_End>(e.End) == Flight_End::Hole)
+                ++ends.Hole[e.Hole];
+            else
+                ++ends.Drain;
         }
+        const int plain = 100 - start, extra = plain + 1;
+        for (const int speed : {plain, extra}) {
+            if (speed < App_Part::Start_Speed_Min || speed > App_Part::Start_Speed_Max) continue;
+            Speed_Odds& o = odds[static_cast<size_t>(speed - App_Part::Start_Speed_Min)];
+            for (size_t hole = 0; hole < o.Hole.size(); ++hole) o.Hole[hole] += ends.Hole[hole];
+            o.Drain += ends.Drain;
+        }
+    }
+    return odds;
+}
+
+Shot_Odds Shot_Odds_Memo::Of(const Flight_Table& flights, uint32_t taken) {
+    if (places_.empty()) places_.resize(size_t{1} << Place_Bits);
+    Place& p = places_[(taken * 0x9E3779B1u) >> (32 - Place_Bits)];
+    if (p.Flights != &flights || p.Taken != taken) {
+        const Shot_Odds odds = Odds_Of_Shots(flights, taken);
+        for (size_t i = 0; i < odds.size(); ++i) {
+            for (size_t hole = 0; hole < odds[i].Hole.size(); ++hole)
+                p.Ends[i][hole] = static_cast<uint8_t>(odds[i].Hole[hole]);
+            p.Ends[i][26] = static_cast<uint8_t>(odds[i].Drain);
+        }
+        p.Flights = &flights;
+        p.Taken = taken;
+        return odds;
+    }
+    Shot_Odds odds;
+    for (size_t i = 0; i < odds.size(); ++i) {
+        odds[i].Speed = App_Part::Start_Speed_Min + static_cast<int>(i);
+        for (size_t hole = 0; hole < odds[i].Hole.size(); ++hole) odds[i].Hole[hole] = p.Ends[i][hole];
+        odds[i].Drain = p.Ends[i][26];
     }
     return odds;
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "playfield/flight_table.h"
 
@@ -30,6 +31,25 @@ using Shot_Odds = std::array<Speed_Odds, Start_Speed_Count>;
 // The shots of every start speed 38..100 (index speed - 38) with the holes `taken`
 // (bit n for hole n) taken.
 Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
+
+// The odds of the taken holes met last in each of its 4096 places (about 7 MB), for a
+// caller that asks about the same few patterns of taken holes again and again (a
+// player who follows the advice before every shot). It gives what Odds_Of_Shots
+// gives.
+class Shot_Odds_Memo {
+public:
+    Shot_Odds Of(const Flight_Table& flights, uint32_t taken);
+
+private:
+    static constexpr int Place_Bits = 12;
+    static_assert(Shots_Per_Speed <= 255, "a speed's shots are counted in a byte");
+    struct Place {
+        const Flight_Table* Flights = nullptr;
+        uint32_t Taken = 0;
+        std::array<std::array<uint8_t, 27>, Start_Speed_Count> Ends{};  // by hole 0..25, then the drain
+    };
+    std::vector<Place> places_;
+};
 
 // The holes of the machine that hold a ball, bit n for hole n.
 uint32_t Taken_Holes(const Playfield_Part& m);

@@ -42,9 +42,19 @@ TEST_F(Advice, ChancesAreThoseOfEveryShotSteppedThrough) {
         const char* name;
         uint32_t taken;
     } cases[] = {{"none", 0}, {"hole 7", Holes({7})}, {"the odd holes", odd}, {"all but 13", all_but_one}};
+    Shot_Odds_Memo memo;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Shot_Odds odds = Odds_Of_Shots(*flights, c.taken);
+        // The memo gives the same, when it works them out and when it kept them.
+        for (int ask = 0; ask < 2; ++ask) {
+            const Shot_Odds kept = memo.Of(*flights, c.taken);
+            for (size_t i = 0; i < odds.size(); ++i) {
+                ASSERT_EQ(kept[i].Speed, odds[i].Speed) << ask;
+                ASSERT_EQ(kept[i].Hole, odds[i].Hole) << ask;
+                ASSERT_EQ(kept[i].Drain, odds[i].Drain) << ask;
+            }
+        }
         for (int n = 1; n <= 25; ++n) H().Hole_State(n) = (c.taken >> n) & 1u;
         for (const Speed_Odds& o : odds) {
             Speed_Odds stepped;

@@ -90,9 +90,11 @@ struct Seat {
     }
 };
 
-// Chain c: a fresh machine from its start-up, then the chain's games in order.
-void Play_Chain(Run& run, long c) {
+// Chain c: a fresh machine from its start-up, then the chain's games in order. The
+// chances of the shots are kept by the thread, from chain to chain.
+void Play_Chain(Run& run, long c, Shot_Odds_Memo& odds) {
     Seat seat(run.Ini, &run.Flights);
+    seat.Tk.Odds_Memo = &odds;
     seat.M.Rng.Fix_Seed(Game_Seed(run.Options.Seed, -1 - c));
     seat.M.Form_Load();
     if (!run.Flights.Fits(seat.M)) seat.Tk.Flights = nullptr;
@@ -112,7 +114,8 @@ void Play_Chain(Run& run, long c) {
 
 void Work(Run& run) {
     try {
-        for (long c = run.Next_Chain++; c < run.Chains; c = run.Next_Chain++) Play_Chain(run, c);
+        Shot_Odds_Memo odds;
+        for (long c = run.Next_Chain++; c < run.Chains; c = run.Next_Chain++) Play_Chain(run, c, odds);
     } catch (const Endless_Game& e) {
         run.Fail("game " + std::to_string(e.Game + 1) + ": no end after 10000 shots");
     } catch (const std::exception& e) {

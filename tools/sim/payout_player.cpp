@@ -122,7 +122,7 @@ Game_Record Play_Game(Hoofdvenster& m, Player_Toolkit& tk, const Payout_Options&
         m.Start_Speed = Hoofdvenster::Random_Start_Speed(m.Rng);
         if (o.Speed > 0) m.Start_Speed = static_cast<Integer>(o.Speed);
         if (o.Speed < 0 && tk.Flights)
-            m.Start_Speed = static_cast<Integer>(Next_Ball_Advice(m, *tk.Flights).Best_Speed);
+            m.Start_Speed = static_cast<Integer>(Next_Ball_Advice(m, *tk.Flights, tk.Odds_Memo).Best_Speed);
         const Integer before = m.Balls_Played;
         m.Knop_Bal_Click();
         if (o.Lines != Lines_Policy::Auto && m.Balls_Played > before && m.Balls_Played >= 4) m.Knop_S_Click();

@@ -6,6 +6,7 @@
 #include "app/game_events.h"
 #include "machine/headless_toolkit.h"
 #include "machine/hoofdvenster.h"
+#include "playfield/shot_odds.h"
 #include "tools/sim/payout.h"
 
 namespace plonk::sim {
@@ -27,6 +28,7 @@ Gift Gift_Of(const Game_Event& e);
 class Player_Toolkit : public Headless_Toolkit {
 public:
     Game_Record* Record = nullptr;
+    Shot_Odds_Memo* Odds_Memo = nullptr;  // the chances of the shots, kept by the thread
     void Report(const Game_Event& e) override;
 };
 
