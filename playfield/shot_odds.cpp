@@ -37,10 +37,15 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
 }
 
 Shot_Odds Shot_Odds_Memo::Of(const Flight_Table& flights, uint32_t taken) {
-    if (places_.empty()) places_.resize(size_t{1} << Place_Bits);
-    Place& p = places_[(taken * 0x9E3779B1u) >> (32 - Place_Bits)];
-    if (p.Flights != &flights || p.Taken != taken) {
-        const Shot_Odds odds = Odds_Of_Shots(flights, taken);
+    if (places_.empty()) places_.resize(size_t{2} << Pair_Bits);
+    Place* pair = &places_[2 * ((taken * 0x9E3779B1u) >> (32 - Pair_Bits))];
+    const size_t kept = pair[0].Flights == &flights && pair[0].Taken == taken   ? 0
+                        : pair[1].Flights == &flights && pair[1].Taken == taken ? 1
+                                                                                : 2;
+    Shot_Odds odds;
+    if (kept == 2) {
+        Place& p = pair[pair[0].Lately ? 1 : 0];
+        odds = Odds_Of_Shots(flights, taken);
         for (size_t i = 0; i < odds.size(); ++i) {
             for (size_t hole = 0; hole < odds[i].Hole.size(); ++hole)
                 p.Ends[i][hole] = static_cast<uint8_t>(odds[i].Hole[hole]);
@@ -48,9 +53,13 @@ Shot_Odds Shot_Odds_Memo::Of(const Flight_Table& flights, uint32_t taken) {
         }
         p.Flights = &flights;
         p.Taken = taken;
+        pair[0].Lately = &p == &pair[0];
+        pair[1].Lately = &p == &pair[1];
         return odds;
     }
-    Shot_Odds odds;
+    const Place& p = pair[kept];
+    pair[0].Lately = kept == 0;
+    pair[1].Lately = kept == 1;
     for (size_t i = 0; i < odds.size(); ++i) {
         odds[i].Speed = App_Part::Start_Speed_Min + static_cast<int>(i);
         for (size_t hole = 0; hole < odds[i].Hole.size(); ++hole) odds[i].Hole[hole] = p.Ends[i][hole];

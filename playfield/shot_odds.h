@@ -32,20 +32,22 @@ using Shot_Odds = std::array<Speed_Odds, Start_Speed_Count>;
 // (bit n for hole n) taken.
 Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
 
-// The odds of the taken holes met last in each of its 4096 places (about 7 MB), for a
-// caller that asks about the same few patterns of taken holes again and again (a
-// player who follows the advice before every shot). It gives what Odds_Of_Shots
-// gives.
+// The odds of the patterns of taken holes met lately, in 4096 places (about 7 MB), for
+// a caller that asks about the same few patterns again and again (a player who
+// follows the advice before every shot). A pattern may lie in either of two places;
+// a new one takes the place of the pair that was asked about less lately. It gives
+// what Odds_Of_Shots gives.
 class Shot_Odds_Memo {
 public:
     Shot_Odds Of(const Flight_Table& flights, uint32_t taken);
 
 private:
-    static constexpr int Place_Bits = 12;
+    static constexpr int Pair_Bits = 11;
     static_assert(Shots_Per_Speed <= 255, "a speed's shots are counted in a byte");
     struct Place {
         const Flight_Table* Flights = nullptr;
         uint32_t Taken = 0;
+        bool Lately = false;  // asked about after the other place of its pair
         std::array<std::array<uint8_t, 27>, Start_Speed_Count> Ends{};  // by hole 0..25, then the drain
     };
     std::vector<Place> places_;
