@@ -38,7 +38,7 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
 
 Shot_Odds Shot_Odds_Memo::Of(const Flight_Table& flights, uint32_t taken) {
     if (places_.empty()) places_.resize(size_t{2} << Pair_Bits);
-    Place* pair = &places_[2 * ((taken * 0x9E3779B1u) >> (32 - Pair_Bits))];
+    Place* pair = &places_[2 * Pair_Of(taken)];
     const size_t kept = pair[0].Flights == &flights && pair[0].Taken == taken   ? 0
                         : pair[1].Flights == &flights && pair[1].Taken == taken ? 1
                                                                                 : 2;

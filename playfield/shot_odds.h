@@ -40,6 +40,8 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
 class Shot_Odds_Memo {
 public:
     Shot_Odds Of(const Flight_Table& flights, uint32_t taken);
+    // The pair of places where the odds of `taken` may lie.
+    static size_t Pair_Of(uint32_t taken) { return (taken * 0x9E3779B1u) >> (32 - Pair_Bits); }
 
 private:
     static constexpr int Pair_Bits = 11;
