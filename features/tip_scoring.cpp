@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <span>
 
 namespace plonk {
@@ -61,6 +62,13 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
     std::array<int, Line_Set_Codes> codes;
     int n = 0, last = 0, valued = 0;
     for (int c = 0; c < Line_Set_Codes; ++c) {
+        // Eight codes at a time while none of them was tried: most searches try few.
+        uint64_t eight = 1;
+        if (c % 8 == 0 && c + 8 <= Line_Set_Codes) std::memcpy(&eight, &tried[static_cast<size_t>(c)], 8);
+        if (eight == 0) {
+            c += 7;
+            continue;
+        }
         if (!tried[c]) continue;
         ++n, last = c;
         if (values.Has(c)) codes[valued++] = c;
@@ -71,10 +79,11 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         //    wins (the lowest code among equals), and the holes score there.
         long best_total = 0;
         for (int c : valued_codes) {
+            const auto& paid = values.Paid_At(c);
             long total = 0;
             for (const Win_Kind_Rule& k : Win_Kinds)
                 for (int count = 3; count <= 5; ++count)
-                    if (const uint32_t holes = values.Holes(c, k.Kind, count))
+                    if (const uint32_t holes = paid[Tip_Values::Kind(k.Kind)][static_cast<size_t>(count - 3)])
                         total += long{values.Amount(k.Kind, count)} * Holes_In(holes);
             if (total > best_total) {
                 best_total = total;
@@ -88,11 +97,17 @@ Tip_Result Score_Tips(const Tip_Values& values, const std::array<bool, Line_Set_
         // 3. Earlier balls: each kind counts at its own best setting, the best of the
         //    amounts a hole's ball makes at any setting (nothing counts as 0).
         std::array<std::array<Integer, Win_Kind_Count>, 26> best{};
+        // Per kind and count, the holes whose ball makes it at any valued code.
+        std::array<Tip_Values::By_Count, Win_Kind_Count> anywhere_at{};
+        for (int c : valued_codes) {
+            const auto& paid = values.Paid_At(c);
+            for (size_t kind = 0; kind < anywhere_at.size(); ++kind)
+                for (size_t i = 0; i < 3; ++i) anywhere_at[kind][i] |= paid[kind][i];
+        }
         for (const Win_Kind_Rule& k : Win_Kinds) {
             const size_t kind = static_cast<size_t>(k.Kind) - 1;
             for (int count = 3; count <= 5; ++count) {
-                uint32_t anywhere = 0;
-                for (int c : valued_codes) anywhere |= values.Holes(c, k.Kind, count);
+                uint32_t anywhere = anywhere_at[kind][static_cast<size_t>(count - 3)];
                 const Integer amount = values.Amount(k.Kind, count);
                 for (; anywhere != 0; anywhere &= anywhere - 1) {
                     Integer& b = best[static_cast<size_t>(std::countr_zero(anywhere))][kind];

@@ -50,6 +50,10 @@ public:
     }
     // Whether any hole may pay anything at the code.
     bool Has(int code) const { return slot_[Code(code)] >= 0; }
+    // At a code that Has values, per kind and count, the holes whose ball makes it.
+    const std::array<By_Count, Win_Kind_Count>& Paid_At(int code) const {
+        return codes_[static_cast<size_t>(slot_[Code(code)])];
+    }
     static size_t Kind(Win_Kind kind) { return static_cast<size_t>(kind) - 1; }
 
 private:
