@@ -132,28 +132,6 @@ void Add_Group(const Group& gr, int setting, uint32_t lit, Zone_Reaches& into) {
 
 }  // namespace
 
-Cell_Masks::Cell_Masks(uint32_t lit_holes) {
-    // The bit of the hole every cell shows, at every position of its line.
-    static constexpr auto shows = [] {
-        decltype(Of) bits{};
-        for (int line = 0; line < Lines; ++line)
-            for (int p = 0; p < Positions; ++p)
-                for (int column = 0; column < Columns; ++column)
-                    bits[line][p][column] = uint32_t{1} << Card_Number(line, column, p);
-        return bits;
-    }();
-    for (int line = 0; line < Lines; ++line)
-        for (int p = 0; p < Positions; ++p)
-            for (int column = 0; column < Columns; ++column)
-                Of[line][p][column] = shows[line][p][column] & ~lit_holes;
-}
-
-uint32_t Cell_Masks::Unlit(uint64_t cells, const Line_Positions& pos) const {
-    uint32_t unlit = 0;
-    for (; cells != 0; cells &= cells - 1) unlit |= At(std::countr_zero(cells), pos);
-    return unlit;
-}
-
 Cell_List::Cell_List(uint64_t cells) {
     for (; cells != 0 && Count < 5; cells &= cells - 1, ++Count) {
         Line[Count] = static_cast<uint8_t>(std::countr_zero(cells) / Columns);

@@ -52,18 +52,15 @@ struct Zone_Reaches {
     }
 };
 
-// Every cell as a hole mask for every position of its line: 0 when the hole it shows
-// is lit, else that hole's bit.
-struct Cell_Masks {
-    std::array<std::array<std::array<uint32_t, Columns>, Positions>, Lines> Of{};
-    explicit Cell_Masks(uint32_t lit_holes);
-    uint32_t At(int cell, const Line_Positions& pos) const {
-        const int line = cell / Columns;
-        return Of[line][pos[line]][cell % Columns];
-    }
-    // The unlit holes of some cells (bit line * 10 + column).
-    uint32_t Unlit(uint64_t cells, const Line_Positions& pos) const;
-};
+// The bit of the hole every cell shows, by line, position of the line and column.
+inline constexpr auto Cell_Bits = [] {
+    std::array<std::array<std::array<uint32_t, Columns>, Positions>, Lines> bits{};
+    for (int line = 0; line < Lines; ++line)
+        for (int p = 0; p < Positions; ++p)
+            for (int column = 0; column < Columns; ++column)
+                bits[line][p][column] = uint32_t{1} << Card_Number(line, column, p);
+    return bits;
+}();
 
 // Some cells (at most five), each by line and column, for a quick look at their
 // unlit holes.
@@ -72,10 +69,11 @@ struct Cell_List {
     std::array<uint8_t, 5> Line{}, Column{};
     Cell_List() = default;
     explicit Cell_List(uint64_t cells);
-    uint32_t Unlit(const Cell_Masks& masks, const Line_Positions& pos) const {
-        uint32_t unlit = 0;
-        for (int i = 0; i < Count; ++i) unlit |= masks.Of[Line[i]][pos[Line[i]]][Column[i]];
-        return unlit;
+    // The holes the cells show with the lines at `pos`, less the lit ones.
+    uint32_t Unlit(uint32_t lit_holes, const Line_Positions& pos) const {
+        uint32_t shown = 0;
+        for (int i = 0; i < Count; ++i) shown |= Cell_Bits[Line[i]][pos[Line[i]]][Column[i]];
+        return shown & ~lit_holes;
     }
 };
 

@@ -62,7 +62,7 @@ Trial_Rules Read_Rules(const Features_Part& h, Tip_Values& values) {
 // The trials of one setting: a trial ball in every free hole, what each kind would
 // pay by the longest row it makes not paid yet (the paid marks as they were before
 // the trial), and the card bonuses it would complete.
-void Trials(const Trial_Rules& t, const card::Cell_Masks& cells, const card::Zone_Reaches& zones,
+void Trials(const Trial_Rules& t, uint32_t lit, const card::Zone_Reaches& zones,
             const card::Line_Positions& pos, uint32_t free, Tip_Values& values, int code) {
     auto& paid = values.At(code);
     for (int i = 0; i < t.Row_Count; ++i) {
@@ -70,7 +70,7 @@ void Trials(const Trial_Rules& t, const card::Cell_Masks& cells, const card::Zon
         // A paid five pays nothing more; a paid four only a five; a paid three no three.
         if (row.Marks.Got5) continue;
         card::Hole_Reach r = zones.Of[static_cast<size_t>(row.Zone)];
-        if (row.Has_Pattern) r.Add(row.Pattern.Unlit(cells, pos), 5);
+        if (row.Has_Pattern) r.Add(row.Pattern.Unlit(lit, pos), 5);
         const std::array<uint32_t, 3> makes = r.Exactly(free);
         auto& kind = paid[Tip_Values::Kind(row.Kind)];
         kind[2] |= makes[2];
@@ -78,7 +78,7 @@ void Trials(const Trial_Rules& t, const card::Cell_Masks& cells, const card::Zon
         if (!row.Marks.Got4 && !row.Marks.Got3) kind[0] |= makes[0];
     }
     for (int i = 0; i < t.Bonus_Count; ++i) {
-        const uint32_t unlit = t.Bonuses[i].Cells.Unlit(cells, pos);
+        const uint32_t unlit = t.Bonuses[i].Cells.Unlit(lit, pos);
         // Complete already: every free hole; else the one hole that completes it.
         const uint32_t makes = unlit == 0 ? free : (unlit & (unlit - 1)) == 0 ? unlit & free : 0u;
         paid[Tip_Values::Kind(t.Bonuses[i].Kind)][2] |= makes;
@@ -96,14 +96,13 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
     uint32_t free = 0;
     for (int hole = 1; hole <= 25; ++hole) free |= static_cast<uint32_t>(h.Hole_State(hole) == 0) << hole;
     const uint32_t lit = card::Hole_Bits(h);
-    const card::Cell_Masks cells(lit);
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
     //    ball in every free hole. Over many settings every zone's rows are answered
     //    once per setting of the lines they cross.
     if (r.Settings() == 1) {
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
-            Trials(rules, cells, card::Zone_Reach_At(lit, pos), pos, free, values, code);
+            Trials(rules, lit, card::Zone_Reach_At(lit, pos), pos, free, values, code);
         });
     } else {
         // The table's room is kept from one search to the next.
@@ -111,7 +110,7 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
         table.Start(lit);
         For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
             tried[code] = true;
-            Trials(rules, cells, table.At(code), pos, free, values, code);
+            Trials(rules, lit, table.At(code), pos, free, values, code);
         });
     }
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
