@@ -110,23 +110,24 @@ void Add_Group(const Group& gr, int setting, uint32_t lit, Zone_Reaches& into) {
         return;
     }
     // Rows of one length: every row at once (an unused place shows two holes and so
-    // answers nothing), and each zone's four places at once.
+    // answers nothing), then the zones' places four apart, four at a time.
     std::array<uint32_t, Max_Group_Rows> complete, single;
     for (size_t r = 0; r < Max_Group_Rows; ++r) {
         const uint32_t unlit = (shown[r] & ~lit) | gr.Unused[r];
         complete[r] = unlit == 0;
         single[r] = (unlit & (unlit - 1)) == 0 ? unlit : 0u;
     }
+    std::array<uint32_t, Zone_Count> any_complete{}, any_single{};
+    for (size_t k = 0; k < Zone_Count; ++k)
+        for (size_t zone = 0; zone < Zone_Count; ++zone) {
+            any_complete[zone] |= complete[k * Zone_Count + zone];
+            any_single[zone] |= single[k * Zone_Count + zone];
+        }
     const int length = gr.Rows[0].Length;
     for (size_t zone = 0; zone < Zone_Count; ++zone) {
-        uint32_t any_complete = 0, any_single = 0;
-        for (size_t k = 0; k < Zone_Count; ++k) {
-            any_complete |= complete[k * Zone_Count + zone];
-            any_single |= single[k * Zone_Count + zone];
-        }
         Hole_Reach& z = into.Of[zone];
-        z.Words[0] |= any_complete << length;
-        z.Words[static_cast<size_t>(length - 2)] |= any_single;
+        z.Words[0] |= any_complete[zone] << length;
+        z.Words[static_cast<size_t>(length - 2)] |= any_single[zone];
     }
 }
 
