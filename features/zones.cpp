@@ -47,8 +47,12 @@ int Line_Ranges::Settings() const {
 Line_Ranges Search_Ranges(const Features_Part& h) {
     Line_Ranges r{};
     if (!card::Before_Freeze(h)) {
-        // 1. The lines are frozen: only the present setting.
-        for (int l = 0; l < 5; ++l) r.Low[l] = r.High[l] = h.Line_Pos(l);
+        // 1. The lines are frozen: only the present setting, which must be one.
+        for (int l = 0; l < 5; ++l) {
+            const int p = h.Line_Pos(l);
+            if (p < 0 || p >= card::Positions) throw Subscript_Out_Of_Range("line position out of range");
+            r.Low[l] = r.High[l] = p;
+        }
         return r;
     }
     // 2. Level 7 frees lines A and B, 8 also C, 9 also D, 10 all five; every other

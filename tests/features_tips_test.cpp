@@ -132,6 +132,18 @@ TEST_F(Tips, NoMarkersWhenNoBallCanWinOrEveryHoleIsLit) {
     }
 }
 
+// With the lines frozen at a position no line can take (the console can set one),
+// the search refuses it as reading the card there would, and writes nothing.
+TEST_F(Tips, AFrozenLineOutsideItsPositionsIsRefused) {
+    for (const int p : {3, -1, 9}) {
+        H().Check1.Value = 1;
+        H().Balls_Played = 5;
+        H().Line_Pos(3) = To_Integer(p);
+        EXPECT_THROW(H().Set_Tip(), Subscript_Out_Of_Range) << p;
+        EXPECT_THROW(H().Auto_Scan(), Subscript_Out_Of_Range) << p;
+    }
+}
+
 TEST_F(Tips, MarkersStandOverTheBestHoles) {
     // Line A at rest shows 5, 14, 8, 6, 25 on the main card: with 14 and 8 lit, a
     // ball in 5 or 6 makes a yellow three.
