@@ -49,11 +49,17 @@ uint64_t Flight_Table::Board_Hash(const Playfield_Part& m) {
     return h;
 }
 
-const Flight_Table::Ending& Flight_Table::Flight_From(int start, uint32_t taken) const {
+uint32_t Flight_Table::Ending_From(int start, uint32_t taken) const {
     // Every answer leads further down the tree, to the flight those answers make.
     uint32_t at = roots_[static_cast<size_t>(start)];
     for (Node n = nodes_[at]; n.Hole != 0; n = nodes_[at]) at = (taken >> n.Hole & 1u) ? n.Next : at + 1;
-    return endings_[nodes_[at].Next];
+    return nodes_[at].Next;
+}
+
+void Flight_Table::Note_Holes() {
+    holes_.resize(endings_.size());
+    for (size_t i = 0; i < endings_.size(); ++i)
+        holes_[i] = static_cast<Flight_End>(endings_[i].End) == Flight_End::Hole ? endings_[i].Hole : No_Hole;
 }
 
 std::vector<Flight_Table::Answers> Flight_Table::Flights_Of(int start) const {
@@ -109,7 +115,7 @@ Flight_End Flight_Table::Fly(Playfield_Part& m, Flight& f) const {
 
 size_t Flight_Table::Bytes() const {
     return sizeof(*this) + roots_.size() * sizeof(uint32_t) + nodes_.size() * sizeof(Node) +
-           endings_.size() * sizeof(Ending) + events_.size() * sizeof(Event);
+           endings_.size() * (sizeof(Ending) + 1) + events_.size() * sizeof(Event);
 }
 
 std::unique_ptr<Flight_Table> Read_Or_Make_Flight_Table(const std::string& path, const Playfield_Part& board,

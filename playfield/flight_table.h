@@ -57,7 +57,10 @@ public:
 
     // How the flight from start `start` (Start_Of) ends with the holes `taken` (bit n
     // for hole n) taken.
-    const Ending& Flight_From(int start, uint32_t taken) const;
+    const Ending& Flight_From(int start, uint32_t taken) const { return endings_[Ending_From(start, taken)]; }
+    // Only where it ends: the hole it drops into, else No_Hole (drained or lost).
+    static constexpr int No_Hole = 26;
+    int Hole_From(int start, uint32_t taken) const { return holes_[Ending_From(start, taken)]; }
 
     // The flights of start `start`, each with the holes its tree asks about on the way
     // to it and the answers that lead there: any holes taken that agree with those
@@ -102,12 +105,17 @@ public:
 private:
     Flight_Table() = default;
     void Replay(Playfield_Part& m, const Ending& e, Flight& f) const;
+    // The index of the ending that the holes `taken` lead to from start `start`.
+    uint32_t Ending_From(int start, uint32_t taken) const;
+    // Notes every ending's hole, once the endings are in place.
+    void Note_Holes();
     friend class Flight_Table_Maker;
 
     uint64_t board_ = 0;
     std::vector<uint32_t> roots_;  // the first node of every start's tree
     std::vector<Node> nodes_;
     std::vector<Ending> endings_;
+    std::vector<uint8_t> holes_;  // every ending's hole, or No_Hole: read by many walks, and small
     std::vector<Event> events_;
 };
 

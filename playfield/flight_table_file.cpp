@@ -101,6 +101,7 @@ std::unique_ptr<Flight_Table> Flight_Table::From_File(const std::string& bytes, 
     }
     for (const Event e : t->events_)
         if (e >= Sound_Count && e != Yellow_Star_Event && e != Red_Star_Event) return refuse("it is damaged");
+    t->Note_Holes();
     return t;
 }
 

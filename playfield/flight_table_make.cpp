@@ -197,6 +197,7 @@ public:
             }
             table->events_.insert(table->events_.end(), t.Events.begin(), t.Events.end());
         }
+        table->Note_Holes();
         return table;
     }
 };

@@ -16,21 +16,16 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
     // a speed with the hundredth starts where the next faster one starts without it,
     // so each start is followed once and counted for both.
     for (int start = 0; start <= Start_Speed_Count; ++start) {
-        Speed_Odds ends;
-        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction) {
-            const Flight_Table::Ending& e =
-                flights.Flight_From(Flight_Table::Start_Of(fraction, start), taken);
-            if (static_cast<Flight_End>(e.End) == Flight_End::Hole)
-                ++ends.Hole[e.Hole];
-            else
-                ++ends.Drain;
-        }
+        static_assert(Flight_Table::No_Hole == std::tuple_size_v<decltype(Speed_Odds::Hole)>);
+        std::array<int, Flight_Table::No_Hole + 1> ends{};  // by hole, then drained or lost
+        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction)
+            ++ends[static_cast<size_t>(flights.Hole_From(Flight_Table::Start_Of(fraction, start), taken))];
         const int plain = 100 - start, extra = plain + 1;
         for (const int speed : {plain, extra}) {
             if (speed < App_Part::Start_Speed_Min || speed > App_Part::Start_Speed_Max) continue;
             Speed_Odds& o = odds[static_cast<size_t>(speed - App_Part::Start_Speed_Min)];
-            for (size_t hole = 0; hole < o.Hole.size(); ++hole) o.Hole[hole] += ends.Hole[hole];
-            o.Drain += ends.Drain;
+            for (size_t hole = 0; hole < o.Hole.size(); ++hole) o.Hole[hole] += ends[hole];
+            o.Drain += ends[Flight_Table::No_Hole];
         }
     }
     return odds;
