@@ -86,7 +86,7 @@ const Row_Groups& Groups() {
                     uint32_t& shown = gr.Shown[static_cast<size_t>(setting)][gr.Place[r]];
                     for (int i = 0; i < row.Length; ++i) {
                         const int p = setting / Power_Of_3(row.Line[i] - gr.First) % Positions;
-                        shown |= uint32_t{1} << Card_Number(row.Line[i], row.Column[i], p);
+                        shown |= Cell_Bits[row.Line[i]][p][row.Column[i]];
                     }
                 }
             gr.Offset = g.Answers;
@@ -138,14 +138,6 @@ Cell_List::Cell_List(uint64_t cells) {
         Line[Count] = static_cast<uint8_t>(std::countr_zero(cells) / Columns);
         Column[Count] = static_cast<uint8_t>(std::countr_zero(cells) % Columns);
     }
-}
-
-Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos) {
-    const Row_Groups& g = Groups();
-    const int code = Line_Set_Code(pos);
-    Zone_Reaches r;
-    for (size_t i = 0; i < g.Groups.size(); ++i) Add_Group(g.Groups[i], g.Index[i][code], lit_holes, r);
-    return r;
 }
 
 void Zone_Reach_Table::Start(uint32_t lit_holes) {

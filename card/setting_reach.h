@@ -77,13 +77,9 @@ struct Cell_List {
     }
 };
 
-// The reach of every zone's rows at one line setting, with the holes `lit_holes` lit.
-Zone_Reaches Zone_Reach_At(uint32_t lit_holes, const Line_Positions& pos);
-
-// The reach of every zone's rows at any line setting, for one set of lit holes: for a
-// search over many settings, each group's answer is worked out when a setting
-// first needs it and kept for the others. A table serves one search after another,
-// keeping its room.
+// The reach of every zone's rows at any line setting, for one set of lit holes: each
+// group's answer is worked out when a setting first needs it and kept for the
+// others. A table serves one search after another, keeping its room.
 class Zone_Reach_Table {
 public:
     // Forgets every answer: the table is now for the holes `lit_holes`.

@@ -97,22 +97,15 @@ Tip_Result Calculate_Tips(const Features_Part& h) {
     for (int hole = 1; hole <= 25; ++hole) free |= static_cast<uint32_t>(h.Hole_State(hole) == 0) << hole;
     const uint32_t lit = card::Hole_Bits(h);
     // 5. Every setting, line A outermost and line E innermost, and in each a trial
-    //    ball in every free hole. Over many settings every zone's rows are answered
-    //    once per setting of the lines they cross.
-    if (r.Settings() == 1) {
-        For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
-            tried[code] = true;
-            Trials(rules, lit, card::Zone_Reach_At(lit, pos), pos, free, values, code);
-        });
-    } else {
-        // The table's room is kept from one search to the next.
-        thread_local card::Zone_Reach_Table table;
-        table.Start(lit);
-        For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
-            tried[code] = true;
-            Trials(rules, lit, table.At(code), pos, free, values, code);
-        });
-    }
+    //    ball in every free hole. Every zone's rows are answered once per setting of
+    //    the lines they cross, in a table whose room is kept from one search to the
+    //    next.
+    thread_local card::Zone_Reach_Table table;
+    table.Start(lit);
+    For_Each_Setting(r, [&](const card::Line_Positions& pos, int code) {
+        tried[code] = true;
+        Trials(rules, lit, table.At(code), pos, free, values, code);
+    });
     // 6..8. Score and rank the holes; on the last ball before the lines freeze, the
     //       best setting.
     return Score_Tips(values, tried, card::Last_Ball_Before_Freeze(h));
