@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/file_read.h"
+#include "app/fnv_hash.h"
 #include "playfield/shot_odds.h"
 
 namespace plonk {
@@ -19,8 +20,6 @@ int Start_Index(const Playfield_Part& m) {
         return -1;
     return Flight_Table::Start_Of(static_cast<int>(fraction), m.Ball_VX);
 }
-
-constexpr uint64_t Fnv_Prime = 1099511628211ULL;
 
 template <class Table>
 void Hash_Table(uint64_t& h, const Table& t) {
@@ -41,7 +40,7 @@ void Hash_Bytes(uint64_t& h, const Table& t) {
 }  // namespace
 
 uint64_t Flight_Table::Board_Hash(const Playfield_Part& m) {
-    uint64_t h = 1469598103934665603ULL;
+    uint64_t h = Fnv_Offset_Basis;
     Hash_Bytes(h, m.Zone_Map);
     Hash_Table(h, m.Pin_Angle);
     Hash_Table(h, m.Left_Spring_Angle);

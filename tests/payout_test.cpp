@@ -26,14 +26,14 @@ TEST(Table_Memo, HashesAsStepByStepWhateverTheValuesAndTheirChanges) {
         {1024, 5},    {-1, 4, 9},      {-32768, 32767},
     };
     sim::Table_Memo memo;
-    uint64_t h = 1469598103934665603ULL;
+    uint64_t h = Fnv_Offset_Basis;
     for (int round = 0; round < 3; ++round)
         for (std::vector<int16_t> t : tables) {
             for (int game = 0; game < 40; ++game) {
                 if (game == 20 && t.size() > 1) t[1] = static_cast<int16_t>(t[1] + 1);  // the table changed
                 const uint64_t got = memo.Add(h, t.data(), t.size());
                 EXPECT_EQ(got, sim::Table_Memo::Hash(h, t.data(), t.size())) << t[0] << " game " << game;
-                h = (h ^ static_cast<uint64_t>(game % 3)) * sim::Fnv_Prime;  // a low part met again
+                h = (h ^ static_cast<uint64_t>(game % 3)) * Fnv_Prime;  // a low part met again
             }
         }
 }

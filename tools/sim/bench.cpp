@@ -32,7 +32,7 @@ namespace {
 // A hash over every number of the record, in the record's order, and over what the
 // player sees of every control.
 struct Signature {
-    uint64_t Hash = 1469598103934665603ULL;
+    uint64_t Hash = Fnv_Offset_Basis;
     std::vector<Table_Memo> Tables;  // one for each large table, in the record's order
     void Add(long long v) { Hash = (Hash ^ static_cast<uint64_t>(v)) * Fnv_Prime; }
     void Add(std::string_view text) {

@@ -6,10 +6,9 @@
 #include <cstring>
 #include <vector>
 
-namespace plonk::sim {
+#include "app/fnv_hash.h"
 
-// The signature's step: h -> (h ^ v) * Fnv_Prime for every value v, widened to 64 bits.
-constexpr uint64_t Fnv_Prime = 1099511628211ULL;
+namespace plonk::sim {
 
 // A large table hashed again after every game, at once. When every value of the
 // table lies in [0, 2^B), a step h -> (h ^ v) * P changes only the low B bits of h
