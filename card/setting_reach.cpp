@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "card/zone_rows.h"
 
@@ -40,12 +41,18 @@ struct Group {
     int Settings() const { return Power_Of_3(Last - First + 1); }
 };
 
+// The most groups: a line's rows, or the columns and diagonals from one line to
+// another.
+constexpr size_t Max_Groups = Lines + Lines * (Lines - 1) / 2;
+
 struct Row_Groups {
     std::vector<Group> Groups;
     size_t Answers = 0;
     // For every group and line-set code, the index of the setting of the group's
     // lines: the code's base-3 digits First..Last.
     std::vector<std::array<uint8_t, Line_Set_Count>> Index;
+    // For every line-set code, where each group's answer at it lies in the table.
+    std::array<std::array<uint16_t, Max_Groups>, Line_Set_Count> Answer_At{};
 };
 
 // The groups, made once from the zones' rows.
@@ -92,12 +99,25 @@ const Row_Groups& Groups() {
             gr.Offset = g.Answers;
             g.Answers += static_cast<size_t>(gr.Settings());
             auto& index = g.Index.emplace_back();
-            for (int code = 0; code < Line_Set_Count; ++code)
+            for (int code = 0; code < Line_Set_Count; ++code) {
                 index[code] = static_cast<uint8_t>(code / Power_Of_3(gr.First) % gr.Settings());
+                g.Answer_At[code][g.Index.size() - 1] = static_cast<uint16_t>(gr.Offset + index[code]);
+            }
         }
+        if (g.Groups.size() > Max_Groups) throw "too many groups of rows";
         return g;
     }();
     return made;
+}
+
+// Four words side by side: one for each zone, or four rows' answers.
+using Lanes = uint32_t __attribute__((vector_size(16)));
+static_assert(sizeof(Lanes) == sizeof(uint32_t) * Zone_Count && sizeof(Zone_Reaches) == 4 * sizeof(Lanes));
+
+Lanes Load_Lanes(const uint32_t* words) {
+    Lanes l;
+    std::memcpy(&l, words, sizeof l);
+    return l;
 }
 
 // Into `into`, what a group's rows answer at setting `setting` of its lines, with
@@ -105,29 +125,29 @@ const Row_Groups& Groups() {
 void Add_Group(const Group& gr, int setting, uint32_t lit, Zone_Reaches& into) {
     const std::array<uint32_t, Max_Group_Rows>& shown = gr.Shown[static_cast<size_t>(setting)];
     if (!gr.Same_Length) {
-        for (size_t r = 0; r < gr.Rows.size(); ++r)
-            into.Of[gr.Rows[r].Zone].Add(shown[r] & ~lit, gr.Rows[r].Length);
+        for (size_t r = 0; r < gr.Rows.size(); ++r) {
+            const uint32_t unlit = shown[r] & ~lit;
+            const size_t zone = static_cast<size_t>(gr.Rows[r].Zone);
+            const int length = gr.Rows[r].Length;
+            into.Words[0][zone] |= Hole_Reach::Complete_Length(unlit, length);
+            into.Words[static_cast<size_t>(length - 2)][zone] |= Hole_Reach::Completing_Hole(unlit);
+        }
         return;
     }
-    // Rows of one length: every row at once (an unused place shows two holes and so
-    // answers nothing), then the zones' places four apart, four at a time.
-    std::array<uint32_t, Max_Group_Rows> complete, single;
-    for (size_t r = 0; r < Max_Group_Rows; ++r) {
-        const uint32_t unlit = (shown[r] & ~lit) | gr.Unused[r];
-        complete[r] = unlit == 0;
-        single[r] = (unlit & (unlit - 1)) == 0 ? unlit : 0u;
+    // Rows of one length: the k-th row of every zone at once (an unused place shows
+    // two holes and so answers nothing), four times over.
+    Lanes complete{}, single{};
+    for (size_t k = 0; k < Max_Group_Rows; k += Zone_Count) {
+        const Lanes unlit = (Load_Lanes(&shown[k]) & ~lit) | Load_Lanes(&gr.Unused[k]);
+        complete |= (Lanes)(unlit == 0);
+        single |= (Lanes)((unlit & (unlit - 1)) == 0) & unlit;
     }
-    std::array<uint32_t, Zone_Count> any_complete{}, any_single{};
-    for (size_t k = 0; k < Zone_Count; ++k)
-        for (size_t zone = 0; zone < Zone_Count; ++zone) {
-            any_complete[zone] |= complete[k * Zone_Count + zone];
-            any_single[zone] |= single[k * Zone_Count + zone];
-        }
     const int length = gr.Rows[0].Length;
-    for (size_t zone = 0; zone < Zone_Count; ++zone) {
-        Hole_Reach& z = into.Of[zone];
-        z.Words[0] |= any_complete[zone] << length;
-        z.Words[static_cast<size_t>(length - 2)] |= any_single[zone];
+    const Lanes words[] = {complete & (uint32_t{1} << length), single};
+    const size_t at[] = {0, static_cast<size_t>(length - 2)};
+    for (size_t i = 0; i < 2; ++i) {
+        const Lanes sum = Load_Lanes(into.Words[at[i]].data()) | words[i];
+        std::memcpy(into.Words[at[i]].data(), &sum, sizeof sum);
     }
 }
 
@@ -154,17 +174,24 @@ void Zone_Reach_Table::Start(uint32_t lit_holes) {
 
 Zone_Reaches Zone_Reach_Table::At(int code) {
     const Row_Groups& g = Groups();
-    Zone_Reaches r;
+    const std::array<uint16_t, Max_Groups>& answer_at = g.Answer_At[static_cast<size_t>(code)];
+    // The groups' answers are merged in registers, four zones at a time.
+    std::array<Lanes, 4> merged{};
     for (size_t i = 0; i < g.Groups.size(); ++i) {
-        const Group& gr = g.Groups[i];
-        const size_t at = gr.Offset + g.Index[i][code];
+        const size_t at = answer_at[i];
         if (worked_out_in_[at] != search_) {
             reach_[at] = {};
-            Add_Group(gr, g.Index[i][code], lit_holes_, reach_[at]);
+            Add_Group(g.Groups[i], g.Index[i][code], lit_holes_, reach_[at]);
             worked_out_in_[at] = search_;
         }
-        r.Merge(reach_[at]);
+        const Zone_Reaches& answer = reach_[at];
+        merged[0] |= Load_Lanes(answer.Words[0].data());
+        merged[1] |= Load_Lanes(answer.Words[1].data());
+        merged[2] |= Load_Lanes(answer.Words[2].data());
+        merged[3] |= Load_Lanes(answer.Words[3].data());
     }
+    Zone_Reaches r;
+    std::memcpy(static_cast<void*>(r.Words.data()), merged.data(), sizeof merged);
     return r;
 }
 

@@ -25,13 +25,16 @@ namespace plonk::card {
 struct Hole_Reach {
     std::array<uint32_t, 4> Words{};
 
-    // A row of `length` cells whose unlit cells show the holes `unlit`.
-    void Add(uint32_t unlit, int length) {
-        Words[0] |= static_cast<uint32_t>(unlit == 0) << length;
-        Words[static_cast<size_t>(length - 2)] |= (unlit & (unlit - 1)) == 0 ? unlit : 0u;
+    // A row of `length` cells whose unlit cells show the holes `unlit`: its length
+    // when complete, into word 0, and the hole that completes it, into word
+    // length - 2.
+    static uint32_t Complete_Length(uint32_t unlit, int length) {
+        return static_cast<uint32_t>(unlit == 0) << length;
     }
-    void Merge(const Hole_Reach& r) {
-        for (size_t i = 0; i < Words.size(); ++i) Words[i] |= r.Words[i];
+    static uint32_t Completing_Hole(uint32_t unlit) { return (unlit & (unlit - 1)) == 0 ? unlit : 0u; }
+    void Add(uint32_t unlit, int length) {
+        Words[0] |= Complete_Length(unlit, length);
+        Words[static_cast<size_t>(length - 2)] |= Completing_Hole(unlit);
     }
     // Of `holes`, those whose ball makes the longest complete row exactly 3, 4 and 5
     // long (index length - 3).
@@ -44,11 +47,15 @@ struct Hole_Reach {
     }
 };
 
-// The reach of the four zones, by zone.
+// The reach of the four zones, word by word: each word of a zone's reach for the
+// four zones side by side, so that the rows of all zones add to it at once.
 struct Zone_Reaches {
-    std::array<Hole_Reach, Zone_Count> Of{};
-    void Merge(const Zone_Reaches& r) {
-        for (size_t z = 0; z < Of.size(); ++z) Of[z].Merge(r.Of[z]);
+    std::array<std::array<uint32_t, Zone_Count>, 4> Words{};
+
+    Hole_Reach Of(int zone) const {
+        Hole_Reach r;
+        for (size_t w = 0; w < r.Words.size(); ++w) r.Words[w] = Words[w][static_cast<size_t>(zone)];
+        return r;
     }
 };
 

@@ -69,7 +69,7 @@ void Trials(const Trial_Rules& t, uint32_t lit, const card::Zone_Reaches& zones,
         const Trial_Rules::Row& row = t.Rows[i];
         // A paid five pays nothing more; a paid four only a five; a paid three no three.
         if (row.Marks.Got5) continue;
-        card::Hole_Reach r = zones.Of[static_cast<size_t>(row.Zone)];
+        card::Hole_Reach r = zones.Of(static_cast<int>(row.Zone));
         if (row.Has_Pattern) r.Add(row.Pattern.Unlit(lit, pos), 5);
         const std::array<uint32_t, 3> makes = r.Exactly(free);
         auto& kind = paid[Tip_Values::Kind(row.Kind)];
