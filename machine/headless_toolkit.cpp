@@ -88,9 +88,16 @@ int32_t Headless_Toolkit::Sound_Load(const std::string& path) {
     // Only a readable wave file loads: "RIFF", a size, then "WAVE", in a regular file.
     // Handles count the load requests, so with the sounds loaded in table order a
     // handle is the sound's number.
-    const File_Bytes head = Read_Head(path, 12);
-    const bool ok = head.Status == Read_Status::Read && head.Bytes.size() == 12 &&
-                    head.Bytes.compare(0, 4, "RIFF") == 0 && head.Bytes.compare(8, 4, "WAVE") == 0;
+    const auto checked = Checked_Sounds ? Checked_Sounds->find(path) : Sound_Checks::iterator{};
+    bool ok;
+    if (Checked_Sounds && checked != Checked_Sounds->end()) {
+        ok = checked->second;
+    } else {
+        const File_Bytes head = Read_Head(path, 12);
+        ok = head.Status == Read_Status::Read && head.Bytes.size() == 12 &&
+             head.Bytes.compare(0, 4, "RIFF") == 0 && head.Bytes.compare(8, 4, "WAVE") == 0;
+        if (Checked_Sounds) (*Checked_Sounds)[path] = ok;
+    }
     Loaded_Sounds.push_back(ok ? path : std::string());
     return ok ? static_cast<int32_t>(Loaded_Sounds.size() - 1) : -1;
 }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@
 #include "app/toolkit.h"
 
 namespace plonk {
+
+// Whether each sound file loads, by path: machines that start one after another in
+// one thread, from the same folder, may share it, so that each file is looked at
+// once.
+using Sound_Checks = std::map<std::string, bool>;
 
 class Headless_Toolkit : public role::All_Roles {
 public:
@@ -43,11 +49,12 @@ public:
     // Scripted answers and settings.
     bool Sound_Available = true;
     bool Space = false;
-    std::deque<Answer> Answers;             // answers of the next message boxes; Yes when empty
-    std::string Clock;                      // the time text; the real time when empty
-    std::string Folder;                     // the program folder; this executable's when not set
-    bool Check_Pictures = true;             // when false every picture counts as loadable, unread
-    const Flight_Table* Flights = nullptr;  // every flight, to take rather than step through
+    std::deque<Answer> Answers;              // answers of the next message boxes; Yes when empty
+    std::string Clock;                       // the time text; the real time when empty
+    std::string Folder;                      // the program folder; this executable's when not set
+    bool Check_Pictures = true;              // when false every picture counts as loadable, unread
+    const Flight_Table* Flights = nullptr;   // every flight, to take rather than step through
+    Sound_Checks* Checked_Sounds = nullptr;  // when set, what earlier loads found, and where loads note it
 
     // What was asked, in order ("refresh", "sleep 500", "sound 3", "message ...", "end").
     // It holds at most `Log_Limit` entries: when full, the older half is dropped, so a

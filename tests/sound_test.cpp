@@ -86,6 +86,30 @@ TEST(Sound, AFileThatCannotBeLoadedSilencesOnlyItsOwnSound) {
     }
 }
 
+TEST(Sound, MachinesSharingTheirSoundChecksLookAtEachFileOnce) {
+    Sound_Checks checks;
+    Machine first;
+    const std::string folder = first.Folder.Path() + "/";
+    Copy_Sounds(first.Folder.Path(), "Lines.wav", "this is no RIFF data at all");
+    const auto start = [&](Machine& m) {
+        m.Tk.Folder = folder;
+        m.Tk.Checked_Sounds = &checks;
+        m->Init_App_Folder();
+        m->Init_Sound();
+    };
+    start(first);
+    EXPECT_EQ(checks.size(), 12u);
+    // The files change after the first machine looked at them: the next one takes
+    // what the first found.
+    fs::remove(folder + "Shoot.wav");
+    fs::copy_file(std::string(PLONK_BIN_DIR "/") + "Lines.wav", folder + "Lines.wav",
+                  fs::copy_options::overwrite_existing);
+    Machine next;
+    start(next);
+    for (int n = 0; n < Sound_Count; ++n)
+        EXPECT_EQ(next->Sound_Handle(n) < 0, n == 6) << Sound_Files[static_cast<size_t>(n)];
+}
+
 TEST(Sound, SoundCheckBoxIsReadAtEveryRequest) {
     Machine m;
     m.Load();

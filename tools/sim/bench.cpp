@@ -152,13 +152,16 @@ int Bench(int machines, int games) {
         std::fprintf(stderr, "plonk-sim: %s\n", error.c_str());
         return 2;
     }
-    // Every machine plays on the same board, so they share its table of flights.
+    // Every machine plays on the same board, so they share its table of flights, and
+    // from the same folder, so they share what its sound files are.
     std::unique_ptr<Flight_Table> flights;
+    Sound_Checks sounds;
     const auto t0 = std::chrono::steady_clock::now();
     for (int seed = 1; seed <= machines; ++seed) {
         Headless_Toolkit tk;
         tk.Check_Pictures = false;
         tk.Log_Limit = 0;
+        tk.Checked_Sounds = &sounds;
         Hoofdvenster m(tk, made + "/Plonk.ini");
         m.Rng.Fix_Seed(static_cast<uint64_t>(seed));
         try {
