@@ -9,8 +9,8 @@ namespace plonk::card {
 
 namespace {
 
-// Show_Lamp, with the line's position `p` and the keys of the pictures as they are
-// shown now (Picture_Key_Tag).
+// Shows lamp (line, column) with the line at position `p`, and the keys of the
+// pictures as they are shown now (Picture_Key_Tag).
 void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int p, int32_t tag) {
     // 1. The number the lamp shows with the line where it stands.
     const int n = m.Card_Numbers(p, column, line);
@@ -28,14 +28,10 @@ void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit, int p, int3
 
 }  // namespace
 
-void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit) {
-    Show_Lamp(m, line, column, force_unlit, m.Line_Pos(line), m.Picture_Key_Tag());
-}
-
-void Show_Line_Lamps(Card_Part& m, int line) {
+void Show_Line_Lamps(Card_Part& m, int line, bool force_unlit) {
     const int p = m.Line_Pos(line);
     const int32_t tag = m.Picture_Key_Tag();
-    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column, false, p, tag);
+    for (int column = 0; column < Columns; ++column) Show_Lamp(m, line, column, force_unlit, p, tag);
 }
 
 }  // namespace plonk::card

@@ -16,11 +16,9 @@ constexpr bool Mid_Lamp(int column, int position) {
     return sum == 3 || sum == 8;
 }
 
-// Shows lamp (line, column) for the line's current position: lit when a ball lies
-// in the hole of its number, or always unlit when `force_unlit`.
-void Show_Lamp(Card_Part& m, int line, int column, bool force_unlit = false);
-
-// Redraws the ten lamps of a line, column 0 to 9.
-void Show_Line_Lamps(Card_Part& m, int line);
+// Redraws the ten lamps of a line, column 0 to 9, for the line's current position:
+// each lit when a ball lies in the hole of its number, or all unlit when
+// `force_unlit`.
+void Show_Line_Lamps(Card_Part& m, int line, bool force_unlit = false);
 
 }  // namespace plonk::card

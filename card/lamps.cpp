@@ -23,8 +23,7 @@ void Card_Part::Reset_Lites() {
     for (int line = 0; line < card::Lines; ++line) {
         Line_Pos(line) = card::Rest_Position;
         Line_Dir(line) = 1;
-        for (int column = 0; column < card::Columns; ++column)
-            card::Show_Lamp(*this, line, column, /*force_unlit=*/true);
+        card::Show_Line_Lamps(*this, line, /*force_unlit=*/true);
     }
 }
 
