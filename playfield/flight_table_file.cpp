@@ -12,7 +12,7 @@ namespace plonk {
 
 namespace {
 
-constexpr char Magic[8] = {'P', 'L', 'O', 'N', 'K', 'F', 'T', '2'};
+constexpr char Magic[8] = {'P', 'L', 'O', 'N', 'K', 'F', 'T', '3'};
 
 struct Header {
     char Magic[8];
