@@ -52,10 +52,14 @@ uint64_t Flight_Table::Board_Hash(const Playfield_Part& m) {
     return h;
 }
 
-uint32_t Flight_Table::Ending_From(int start, uint32_t taken) const {
+uint32_t Flight_Table::Ending_From(int start, uint32_t taken, uint32_t* asked) const {
     // Every answer leads further down the tree, to the flight those answers make.
-    uint32_t at = roots_[static_cast<size_t>(start)];
-    for (Node n = nodes_[at]; n.Hole != 0; n = nodes_[at]) at = (taken >> n.Hole & 1u) ? n.Next : at + 1;
+    uint32_t at = roots_[static_cast<size_t>(start)], questions = 0;
+    for (Node n = nodes_[at]; n.Hole != 0; n = nodes_[at]) {
+        questions |= uint32_t{1} << n.Hole;
+        at = (taken >> n.Hole & 1u) ? n.Next : at + 1;
+    }
+    if (asked) *asked = questions;
     return nodes_[at].Next;
 }
 

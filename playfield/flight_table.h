@@ -61,6 +61,11 @@ public:
     // Only where it ends: the hole it drops into, else No_Hole (drained or lost).
     static constexpr int No_Hole = 26;
     int Hole_From(int start, uint32_t taken) const { return holes_[Ending_From(start, taken)]; }
+    // The same, and into `asked` the holes whose answers it took (bit n for hole n):
+    // any holes taken that give the same answers about those lead there too.
+    int Hole_From(int start, uint32_t taken, uint32_t& asked) const {
+        return holes_[Ending_From(start, taken, &asked)];
+    }
 
     // The flights of start `start`, each with the holes its tree asks about on the way
     // to it and the answers that lead there: any holes taken that agree with those
@@ -105,8 +110,9 @@ public:
 private:
     Flight_Table() = default;
     void Replay(Playfield_Part& m, const Ending& e, Flight& f) const;
-    // The index of the ending that the holes `taken` lead to from start `start`.
-    uint32_t Ending_From(int start, uint32_t taken) const;
+    // The index of the ending that the holes `taken` lead to from start `start`; the
+    // holes asked about on the way into `asked`, when given.
+    uint32_t Ending_From(int start, uint32_t taken, uint32_t* asked = nullptr) const;
     // Notes every ending's hole, once the endings are in place.
     void Note_Holes();
     friend class Flight_Table_Maker;

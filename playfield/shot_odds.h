@@ -28,6 +28,10 @@ struct Speed_Odds {
 
 using Shot_Odds = std::array<Speed_Odds, Start_Speed_Count>;
 
+// The shots of every start of the table's (Flight_Table::Start_Of's speed index),
+// by where they end: in hole 1..25, or drained or lost (Flight_Table::No_Hole).
+using Start_Ends = std::array<std::array<int, Flight_Table::No_Hole + 1>, Flight_Table::Start_Speeds>;
+
 // The shots of every start speed 38..100 (index speed - 38) with the holes `taken`
 // (bit n for hole n) taken.
 Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
@@ -35,7 +39,9 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
 // The odds of the patterns of taken holes met lately, in 4096 places (about 7 MB), for
 // a caller that asks about the same few patterns again and again (a player who
 // follows the advice before every shot). A pattern may lie in either of two places;
-// a new one takes the place of the pair that was asked about less lately. It gives
+// a new one takes the place of the pair that was asked about less lately. A pattern
+// not kept is worked out from the last one worked out: only the shots whose flights
+// asked about a hole taken in one and not in the other are followed again. It gives
 // what Odds_Of_Shots gives.
 class Shot_Odds_Memo {
 public:
@@ -53,6 +59,20 @@ private:
         std::array<std::array<uint8_t, 27>, Start_Speed_Count> Ends{};  // by hole 0..25, then the drain
     };
     std::vector<Place> places_;
+
+    // Every start's flight for the pattern last worked out, speed by speed and in each
+    // fraction by fraction: where it ends and the holes it asked about; and the ends
+    // counted.
+    struct Walks {
+        uint32_t Taken = 0;
+        std::vector<uint8_t> Hole;
+        std::vector<uint32_t> Asked;
+        Start_Ends Ends{};
+    };
+    const Flight_Table* flights_ = nullptr;  // the table of the walks
+    Walks walks_, none_taken_;
+    void Walk_To(Walks& w, uint32_t taken);
+    Shot_Odds Work_Out(const Flight_Table& flights, uint32_t taken);
 };
 
 // The holes of the machine that hold a ball, bit n for hole n.

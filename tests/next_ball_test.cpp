@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 #include <sstream>
 
@@ -69,16 +70,23 @@ TEST_F(Advice, ChancesAreThoseOfEveryShotSteppedThrough) {
     }
 }
 
-// The memo gives what the table gives, whether it works the odds out, finds them in
-// either place of their pair, or puts them where others were.
+// The memo gives what the table gives, whether it works the odds out (from the last
+// pattern worked out or from none taken), finds them in either place of their pair,
+// or puts them where others were.
 TEST_F(Advice, TheOddsMemoGivesTheTablesOdds) {
-    std::vector<uint32_t> same_pair;  // three patterns of taken holes that share a pair of places
-    for (uint32_t taken = 2; same_pair.size() < 3; taken += 2)
-        if (Shot_Odds_Memo::Pair_Of(taken) == Shot_Odds_Memo::Pair_Of(2)) same_pair.push_back(taken);
+    std::vector<uint32_t> patterns;  // three patterns of taken holes that share a pair of places
+    for (uint32_t taken = 2; patterns.size() < 3; taken += 2)
+        if (Shot_Odds_Memo::Pair_Of(taken) == Shot_Odds_Memo::Pair_Of(2)) patterns.push_back(taken);
+    std::vector<uint32_t> asked;
+    for (const int k : {0, 1, 0, 1, 2, 1, 0, 2, 0}) asked.push_back(patterns[static_cast<size_t>(k)]);
+    // Games of five balls: the holes fill one by one, then all are free again.
+    std::mt19937 g(5);
+    for (int game = 0; game < 6; ++game)
+        for (uint32_t taken = 0; std::popcount(taken) < 5; taken |= uint32_t{1} << (1 + g() % 25))
+            asked.push_back(taken);
     Shot_Odds_Memo memo;
-    for (const int k : {0, 1, 0, 1, 2, 1, 0, 2, 0}) {
-        const uint32_t taken = same_pair[static_cast<size_t>(k)];
-        const Shot_Odds kept = memo.Of(*flights, taken), odds = Odds_Of_Shots(*flights, taken);
+    for (size_t k = 0; k < asked.size(); ++k) {
+        const Shot_Odds kept = memo.Of(*flights, asked[k]), odds = Odds_Of_Shots(*flights, asked[k]);
         for (size_t i = 0; i < odds.size(); ++i) {
             ASSERT_EQ(kept[i].Speed, odds[i].Speed) << k;
             ASSERT_EQ(kept[i].Hole, odds[i].Hole) << k;
