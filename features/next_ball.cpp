@@ -20,9 +20,14 @@ Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights, 
     const uint32_t taken = Taken_Holes(h);
     n.Odds = memo ? memo->Of(flights, taken) : Odds_Of_Shots(flights, taken);
     n.Hole_Value = Calculate_Tips(h).Hole_Score;
-    // 1. Per speed, the points of all landing shots together.
-    for (size_t i = 0; i < n.Odds.size(); ++i)
-        for (int hole = 1; hole <= 25; ++hole) n.Points[i] += long{n.Odds[i].Hole[hole]} * n.Hole_Value[hole];
+    // 1. Per speed, the points of all landing shots together: at most 202 shots of
+    //    16-bit scores, summed in 32 bits.
+    static_assert(int64_t{Shots_Per_Speed} * 32768 < int64_t{1} << 31);
+    for (size_t i = 0; i < n.Odds.size(); ++i) {
+        int32_t points = 0;
+        for (size_t hole = 1; hole <= 25; ++hole) points += n.Odds[i].Hole[hole] * n.Hole_Value[hole];
+        n.Points[i] = points;
+    }
     // 2. The best: compared as exact fractions; among equals the nearest to the speed
     //    now, and of two as near the slower.
     auto better = [&](size_t a, size_t b) {
