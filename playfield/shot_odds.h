@@ -28,8 +28,8 @@ struct Speed_Odds {
 
 using Shot_Odds = std::array<Speed_Odds, Start_Speed_Count>;
 
-// The shots of every start of the table's (Flight_Table::Start_Of's speed index),
-// by where they end: in hole 1..25, or drained or lost (Flight_Table::No_Hole).
+// The shots of every start speed of the table (0..63, as Flight_Table::Start_Of takes
+// it), by where they end: in hole 1..25, or drained or lost (Flight_Table::No_Hole).
 using Start_Ends = std::array<std::array<int, Flight_Table::No_Hole + 1>, Flight_Table::Start_Speeds>;
 
 // The shots of every start speed 38..100 (index speed - 38) with the holes `taken`
@@ -40,9 +40,9 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken);
 // a caller that asks about the same few patterns again and again (a player who
 // follows the advice before every shot). A pattern may lie in either of two places;
 // a new one takes the place of the pair that was asked about less lately. A pattern
-// not kept is worked out from the last one worked out: only the shots whose flights
-// asked about a hole taken in one and not in the other are followed again. It gives
-// what Odds_Of_Shots gives.
+// not kept is worked out from the nearer of the last one worked out and none taken:
+// only the shots whose flights asked about a hole taken in one and not in the other
+// are followed again. It gives what Odds_Of_Shots gives.
 class Shot_Odds_Memo {
 public:
     Shot_Odds Of(const Flight_Table& flights, uint32_t taken);
