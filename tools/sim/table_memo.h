@@ -1,6 +1,7 @@
 // The whole-game signature's memo of the large tables it hashes after every game.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -25,10 +26,7 @@ public:
         if (raw_.size() != bytes || std::memcmp(raw_.data(), values, bytes) != 0) Learn(values, n);
         if (tail_.empty()) return Hash(h, values, n);
         const size_t low = static_cast<size_t>(h) & (tail_.size() - 1);
-        if (!known_[low]) {
-            tail_[low] = Hash(low, values, n) - low * factor_;
-            known_[low] = true;
-        }
+        if (!known_[low]) Work_Out(low & ~(kAt_Once - 1), values, n);
         return h * factor_ + tail_[low];
     }
 
@@ -42,6 +40,23 @@ public:
 
 private:
     static constexpr int kMost_Bits = 10;
+    static constexpr size_t kAt_Once = 8;
+
+    // The tails of the low parts first .. first + 7 that the table has, hashed side by
+    // side: the steps of one do not wait for those of another.
+    template <class E>
+    void Work_Out(size_t first, const E* values, size_t n) {
+        std::array<uint64_t, kAt_Once> h;
+        for (size_t k = 0; k < kAt_Once; ++k) h[k] = first + k;
+        for (size_t i = 0; i < n; ++i) {
+            const uint64_t v = static_cast<uint64_t>(static_cast<int64_t>(values[i]));
+            for (uint64_t& lane : h) lane = (lane ^ v) * Fnv_Prime;
+        }
+        for (size_t k = 0; k < kAt_Once && first + k < tail_.size(); ++k) {
+            tail_[first + k] = h[k] - (first + k) * factor_;
+            known_[first + k] = true;
+        }
+    }
 
     template <class E>
     void Learn(const E* values, size_t n) {
