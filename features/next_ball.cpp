@@ -16,10 +16,9 @@ double Next_Ball::Expected(int speed) const {
 }
 
 Next_Ball Next_Ball_Advice(const Features_Part& h, const Flight_Table& flights, Shot_Odds_Memo* memo) {
-    Next_Ball n;
     const uint32_t taken = Taken_Holes(h);
-    n.Odds = memo ? memo->Of(flights, taken) : Odds_Of_Shots(flights, taken);
-    n.Hole_Value = Calculate_Tips(h).Hole_Score;
+    Next_Ball n{.Odds = memo ? memo->Of(flights, taken) : Odds_Of_Shots(flights, taken),
+                .Hole_Value = Calculate_Tips(h).Hole_Score};
     // 1. Per speed, the points of all landing shots together: at most 202 shots of
     //    16-bit scores, summed in 32 bits.
     static_assert(int64_t{Shots_Per_Speed} * 32768 < int64_t{1} << 31);

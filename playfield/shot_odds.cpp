@@ -1,5 +1,6 @@
 #include "playfield/shot_odds.h"
 
+#include <algorithm>
 #include <bit>
 #include <tuple>
 
@@ -47,24 +48,36 @@ Shot_Odds Odds_Of_Shots(const Flight_Table& flights, uint32_t taken) {
 
 void Shot_Odds_Memo::Walk_To(Walks& w, uint32_t taken) {
     // Follows again the starts that asked about a hole now taken or freed; every start
-    // when the walks are new.
+    // when the walks are new. A block of neighbouring fractions, whose flights ask
+    // about much the same holes, is passed over when none of them asked.
     const bool fresh = w.Hole.empty();
     const uint32_t changed = taken ^ w.Taken;
     if (fresh) {
         w.Hole.assign(Flight_Table::Starts, 0);  // hole 0: not followed yet
         w.Asked.assign(Flight_Table::Starts, 0);
+        w.Block_Asked.assign(Flight_Table::Start_Speeds * Blocks, 0);
         for (auto& ends : w.Ends) ends = {Flight_Table::Start_Fractions};
     }
     w.Taken = taken;
     for (int speed = 0; speed < Flight_Table::Start_Speeds; ++speed) {
         auto& ends = w.Ends[static_cast<size_t>(speed)];
-        for (int fraction = 0; fraction < Flight_Table::Start_Fractions; ++fraction) {
-            const size_t at = static_cast<size_t>(speed * Flight_Table::Start_Fractions + fraction);
-            if (!fresh && (w.Asked[at] & changed) == 0) continue;
-            --ends[w.Hole[at]];
-            const int hole = flights_->Hole_From(Flight_Table::Start_Of(fraction, speed), taken, w.Asked[at]);
-            w.Hole[at] = static_cast<uint8_t>(hole);
-            ++ends[static_cast<size_t>(hole)];
+        for (int block = 0; block < Blocks; ++block) {
+            uint32_t& block_asked = w.Block_Asked[static_cast<size_t>(speed * Blocks + block)];
+            if (!fresh && (block_asked & changed) == 0) continue;
+            uint32_t asked = 0;
+            const int first = block * Block, last = std::min(first + Block, Flight_Table::Start_Fractions);
+            for (int fraction = first; fraction < last; ++fraction) {
+                const size_t at = static_cast<size_t>(speed * Flight_Table::Start_Fractions + fraction);
+                if (fresh || (w.Asked[at] & changed) != 0) {
+                    --ends[w.Hole[at]];
+                    const int hole =
+                        flights_->Hole_From(Flight_Table::Start_Of(fraction, speed), taken, w.Asked[at]);
+                    w.Hole[at] = static_cast<uint8_t>(hole);
+                    ++ends[static_cast<size_t>(hole)];
+                }
+                asked |= w.Asked[at];
+            }
+            block_asked = asked;
         }
     }
 }

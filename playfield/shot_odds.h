@@ -63,10 +63,13 @@ private:
     // Every start's flight for the pattern last worked out, speed by speed and in each
     // fraction by fraction: where it ends and the holes it asked about; and the ends
     // counted.
+    static constexpr int Block = 8;
+    static constexpr int Blocks = (Flight_Table::Start_Fractions + Block - 1) / Block;  // of a speed
     struct Walks {
         uint32_t Taken = 0;
         std::vector<uint8_t> Hole;
         std::vector<uint32_t> Asked;
+        std::vector<uint32_t> Block_Asked;  // by speed and block of Block fractions, what they asked
         Start_Ends Ends{};
     };
     const Flight_Table* flights_ = nullptr;  // the table of the walks
