@@ -60,11 +60,11 @@ private:
     };
     std::vector<Place> places_;
 
+    static constexpr int Block = 8;
+    static constexpr int Blocks = (Flight_Table::Start_Fractions + Block - 1) / Block;  // of a speed
     // Every start's flight for the pattern last worked out, speed by speed and in each
     // fraction by fraction: where it ends and the holes it asked about; and the ends
     // counted.
-    static constexpr int Block = 8;
-    static constexpr int Blocks = (Flight_Table::Start_Fractions + Block - 1) / Block;  // of a speed
     struct Walks {
         uint32_t Taken = 0;
         std::vector<uint8_t> Hole;
