@@ -65,8 +65,11 @@ uint32_t Flight_Table::Ending_From(int start, uint32_t taken, uint32_t* asked) c
 
 void Flight_Table::Note_Holes() {
     holes_.resize(endings_.size());
-    for (size_t i = 0; i < endings_.size(); ++i)
+    first_events_.resize(endings_.size());
+    for (size_t i = 0; i < endings_.size(); ++i) {
         holes_[i] = static_cast<Flight_End>(endings_[i].End) == Flight_End::Hole ? endings_[i].Hole : No_Hole;
+        first_events_[i] = endings_[i].First_Event;
+    }
 }
 
 std::vector<Flight_Table::Answers> Flight_Table::Flights_Of(int start) const {
@@ -115,14 +118,17 @@ void Flight_Table::Replay(Playfield_Part& m, const Ending& e, Flight& f) const {
 Flight_End Flight_Table::Fly(Playfield_Part& m, Flight& f) const {
     const int start = Start_Index(m);
     if (start < 0) return plonk::Fly(m, f);
-    const Ending& e = Flight_From(start, Taken_Holes(m));
+    const uint32_t at = Ending_From(start, Taken_Holes(m));
+    __builtin_prefetch(events_.data() + first_events_[at]);
+    const Ending& e = endings_[at];
     Replay(m, e, f);
     return static_cast<Flight_End>(e.End);
 }
 
 size_t Flight_Table::Bytes() const {
     return sizeof(*this) + roots_.size() * sizeof(uint32_t) + nodes_.size() * sizeof(Node) +
-           endings_.size() * (sizeof(Ending) + 1) + events_.size() * sizeof(Event);
+           endings_.size() * (sizeof(Ending) + sizeof(uint8_t) + sizeof(uint32_t)) +
+           events_.size() * sizeof(Event);
 }
 
 std::unique_ptr<Flight_Table> Read_Or_Make_Flight_Table(const std::string& path, const Playfield_Part& board,

@@ -113,7 +113,7 @@ private:
     // The index of the ending that the holes `taken` lead to from start `start`; the
     // holes asked about on the way into `asked`, when given.
     uint32_t Ending_From(int start, uint32_t taken, uint32_t* asked = nullptr) const;
-    // Notes every ending's hole, once the endings are in place.
+    // Notes every ending's hole and first event, once the endings are in place.
     void Note_Holes();
     friend class Flight_Table_Maker;
 
@@ -122,6 +122,9 @@ private:
     std::vector<Node> nodes_;
     std::vector<Ending> endings_;
     std::vector<uint8_t> holes_;  // every ending's hole, or No_Hole: read by many walks, and small
+    // Every ending's first event, small like the holes: a flight asks for its ending
+    // and its events at once, not one after the other.
+    std::vector<uint32_t> first_events_;
     std::vector<Event> events_;
 };
 
