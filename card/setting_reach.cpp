@@ -48,10 +48,9 @@ constexpr size_t Max_Groups = Lines + Lines * (Lines - 1) / 2;
 struct Row_Groups {
     std::vector<Group> Groups;
     size_t Answers = 0;
-    // For every group and line-set code, the index of the setting of the group's
-    // lines: the code's base-3 digits First..Last.
-    std::vector<std::array<uint8_t, Line_Set_Count>> Index;
-    // For every line-set code, where each group's answer at it lies in the table.
+    // For every line-set code, where each group's answer at it lies in the table: the
+    // group's Offset plus the setting of its lines, the code's base-3 digits
+    // First..Last.
     std::array<std::array<uint16_t, Max_Groups>, Line_Set_Count> Answer_At{};
 };
 
@@ -98,13 +97,14 @@ const Row_Groups& Groups() {
                 }
             gr.Offset = g.Answers;
             g.Answers += static_cast<size_t>(gr.Settings());
-            auto& index = g.Index.emplace_back();
-            for (int code = 0; code < Line_Set_Count; ++code) {
-                index[code] = static_cast<uint8_t>(code / Power_Of_3(gr.First) % gr.Settings());
-                g.Answer_At[code][g.Index.size() - 1] = static_cast<uint16_t>(gr.Offset + index[code]);
-            }
         }
         if (g.Groups.size() > Max_Groups) throw "too many groups of rows";
+        for (size_t i = 0; i < g.Groups.size(); ++i) {
+            const Group& gr = g.Groups[i];
+            for (int code = 0; code < Line_Set_Count; ++code)
+                g.Answer_At[static_cast<size_t>(code)][i] = static_cast<uint16_t>(
+                    gr.Offset + static_cast<size_t>(code / Power_Of_3(gr.First) % gr.Settings()));
+        }
         return g;
     }();
     return made;
@@ -181,7 +181,7 @@ Zone_Reaches Zone_Reach_Table::At(int code) {
         const size_t at = answer_at[i];
         if (worked_out_in_[at] != search_) {
             reach_[at] = {};
-            Add_Group(g.Groups[i], g.Index[i][code], lit_holes_, reach_[at]);
+            Add_Group(g.Groups[i], static_cast<int>(at - g.Groups[i].Offset), lit_holes_, reach_[at]);
             worked_out_in_[at] = search_;
         }
         const Zone_Reaches& answer = reach_[at];

@@ -39,9 +39,7 @@ public:
     }
     // The holes whose ball makes `count` in `kind` at `code`.
     uint32_t Holes(int code, Win_Kind kind, int count) const {
-        return slot_[Code(code)] < 0
-                   ? 0u
-                   : codes_[static_cast<size_t>(slot_[Code(code)])][Kind(kind)][Count(count)];
+        return Has(code) ? Paid_At(code)[Kind(kind)][Count(count)] : 0u;
     }
     Integer operator()(int hole, int code, Win_Kind kind) const {
         for (int count = 5; count >= 3; --count)
