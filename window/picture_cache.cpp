@@ -22,6 +22,43 @@ QImage Decode(const QString& path) {
     return image;
 }
 
+// The picture with a byte a pixel and a table of its own colours, exactly, when it
+// has no more than 256 of them; else a null image.
+QImage Paletted(const QImage& image) {
+    const bool alpha = image.hasAlphaChannel();
+    const QImage colours = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage paletted(colours.size(), QImage::Format_Indexed8);
+    if (paletted.isNull()) return {};
+    QHash<QRgb, uchar> index;
+    QList<QRgb> table;
+    for (int y = 0; y < colours.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(colours.constScanLine(y));
+        uchar* to = paletted.scanLine(y);
+        for (int x = 0; x < colours.width(); ++x) {
+            const QRgb colour = alpha ? from[x] : (from[x] | 0xff000000u);
+            auto it = index.constFind(colour);
+            if (it == index.constEnd()) {
+                if (table.size() == 256) return {};
+                it = index.insert(colour, static_cast<uchar>(table.size()));
+                table.push_back(colour);
+            }
+            to[x] = it.value();
+        }
+    }
+    paletted.setColorTable(table);
+    return paletted;
+}
+
+// A picture as it is kept for painting. One of no more than 256 colours (every
+// picture of the machine's own) is kept a byte a pixel with its table of colours, a
+// quarter of the display's four bytes; painting turns the bytes into colours only
+// where it paints, to the same pixels.
+QPixmap Kept(const QImage& image) {
+    const QImage paletted = image.format() == QImage::Format_Indexed8 ? image : Paletted(image);
+    if (paletted.isNull()) return QPixmap::fromImage(image);
+    return QPixmap::fromImage(paletted, Qt::NoFormatConversion);
+}
+
 }  // namespace
 
 const QPixmap& Picture_Cache::Get(const std::string& path) {
@@ -34,7 +71,7 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
         QImage image;
         if (Read_Head(path, 0).Status == Read_Status::Read && Picture_Shortfall(path).empty())
             image = Decode(key);
-        it = pictures_.insert(key, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+        it = pictures_.insert(key, image.isNull() ? QPixmap() : Kept(image));
     }
     return it.value();
 }
