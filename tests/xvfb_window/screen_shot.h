@@ -26,7 +26,8 @@ inline std::string Shot_Path(const std::string& name) {
 // Everything the window asked of the X server is done, then the whole display is
 // saved as `name` and read back; a null image when the grab failed.
 inline QImage Grab_Display(const std::string& name) {
-    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) XSync(x11->display(), False);
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->display()) XSync(x11->display(), False);
     const std::string path = Shot_Path(name);
     if (std::system(("import -window root '" + path + "'").c_str()) != 0) return {};
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
