@@ -21,11 +21,13 @@ namespace plonk {
 
 void Main_Window::Refresh() {
     // Painted at once, when a flight's last step was due; the event queue is not run,
-    // so no timer or click slips in.
+    // so no timer or click slips in. Only what changed since the last paint is painted
+    // again: the rest of the window already shows the machine as it is.
     if (busy_) showed_steps_ = true;
     pacer_.Finish();
     Sync();
-    repaint();
+    QEvent paint_now(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window(), &paint_now);
 }
 
 void Main_Window::Sleep(int ms) {

@@ -1,4 +1,5 @@
-// The card lamps as the X display shows them, with some holes taken and a line moved.
+// The card lamps as the X display shows them, with some holes taken and a line moved,
+// and a caption changed: each shown by the machine's refresh, with no event run.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -47,6 +48,30 @@ TEST(WindowLamps, TheScreenShowsTheTakenHolesLitAfterALineMoved) {
     }
     // Each number stands twice on the card, whatever the lines' positions.
     EXPECT_EQ(lit, 2 * static_cast<int>(taken.size()));
+}
+
+TEST(WindowLamps, TheRefreshShowsAChangedCaptionAtOnce) {
+    Watched_Game g;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(g.W.get()));
+    Hoofdvenster& m = g.M();
+    const QRect place(g.W->mapToGlobal(Main_Window::Face_Place(m.Label1).topLeft()),
+                      Main_Window::Face_Place(m.Label1).size());
+    // The caption, then none: the refresh alone must take the letters away.
+    const QImage with = Grab_Display("caption_shown.png").copy(place);
+    m.Label1.Caption = "";
+    g.W->Refresh();
+    const QImage without = Grab_Display("caption_gone.png").copy(place);
+    ASSERT_FALSE(with.isNull());
+    ASSERT_FALSE(without.isNull());
+    std::set<QRgb> colours_with, colours_without;
+    for (int y = 0; y < place.height(); ++y) {
+        for (int x = 0; x < place.width(); ++x) {
+            colours_with.insert(with.pixel(x, y));
+            colours_without.insert(without.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours_with.size(), 1u);
+    EXPECT_EQ(colours_without.size(), 1u);
 }
 
 }  // namespace
