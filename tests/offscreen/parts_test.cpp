@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -71,6 +72,47 @@ TEST(PictureCache, DecodesEachFileOnceAndRemembersFailures) {
     ASSERT_TRUE(QFile::copy(QString::fromStdString(folder.File("07-on.gif")),
                             QString::fromStdString(folder.File("Gif_Named.bmp"))));
     EXPECT_TRUE(cache.Loads(folder.File("Gif_Named.bmp")));
+}
+
+// A picture painted from the cache gives the pixels the file holds; one of no more
+// than 256 colours is kept a byte a pixel.
+TEST(PictureCache, KeepsFewColouredPicturesSmallAndPaintsTheirPixels) {
+    App();
+    Program_Folder folder;
+    // Over 256 colours, and a see-through picture of a few, beside the machine's own.
+    QImage many(40, 10, QImage::Format_RGB32);
+    for (int y = 0; y < many.height(); ++y)
+        for (int x = 0; x < many.width(); ++x) many.setPixel(x, y, qRgb(x * 6, y * 25, (x * y) % 256));
+    ASSERT_TRUE(many.save(QString::fromStdString(folder.File("Many.png"))));
+    QImage clear(9, 9, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    for (int k = 0; k < 9; ++k) clear.setPixel(k, k, qRgba(200, 30, 30, 255));
+    clear.setPixel(0, 8, qRgba(0, 0, 255, 128));
+    ASSERT_TRUE(clear.save(QString::fromStdString(folder.File("Clear.png"))));
+    const struct {
+        const char* file;
+        bool byte_a_pixel;
+    } cases[] = {{"Scherm.bmp", true},
+                 {"07-on.gif", true},
+                 {"WitteScore_3.bmp", true},
+                 {"Many.png", false},
+                 {"Clear.png", true}};
+    Picture_Cache cache;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QImage file = QImage(QString::fromStdString(folder.File(c.file)));
+        const QPixmap& kept = cache.Get(folder.File(c.file));
+        ASSERT_FALSE(kept.isNull());
+        EXPECT_EQ(kept.depth() == 8, c.byte_a_pixel);
+        // Painted over a colour, as the screen paints it.
+        const auto painted = [](const QImage& picture) {
+            QImage canvas(picture.size(), QImage::Format_RGB32);
+            canvas.fill(qRgb(10, 120, 40));
+            QPainter(&canvas).drawImage(0, 0, picture);
+            return canvas;
+        };
+        EXPECT_EQ(painted(kept.toImage()), painted(file));
+    }
 }
 
 TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
