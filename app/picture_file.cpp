@@ -46,12 +46,18 @@ std::string Picture_Shortfall(const std::string& path) {
     if (::stat(path.c_str(), &st) != 0) return "";
     const uint64_t size = static_cast<uint64_t>(st.st_size);
     if (head.Bytes.compare(0, 2, "BM") == 0) return Bmp_Shortfall(head.Bytes, size);
-    // A GIF ends with its trailer, after every block the header begins.
     if (head.Bytes.compare(0, 4, "GIF8") == 0) {
         const File_Bytes whole = Read_Whole(path, 64 << 20);
-        if (whole.Status == Read_Status::Read && (whole.Bytes.empty() || whole.Bytes.back() != ';'))
-            return kShort;
+        if (whole.Status == Read_Status::Read)
+            return whole.Bytes.empty() ? kShort : Picture_Shortfall_In(whole.Bytes);
     }
+    return "";
+}
+
+std::string Picture_Shortfall_In(const std::string& bytes) {
+    if (bytes.compare(0, 2, "BM") == 0) return Bmp_Shortfall(bytes, bytes.size());
+    // A GIF ends with its trailer, after every block the header begins.
+    if (bytes.compare(0, 4, "GIF8") == 0 && bytes.back() != ';') return kShort;
     return "";
 }
 

@@ -11,5 +11,7 @@ namespace plonk {
 // header says"); empty when it is, and for a file this cannot tell (not there, not
 // a regular file, another kind of picture), which the decoder then judges.
 std::string Picture_Shortfall(const std::string& path);
+// The same of a picture file's whole contents, already read.
+std::string Picture_Shortfall_In(const std::string& bytes);
 
 }  // namespace plonk

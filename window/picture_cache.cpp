@@ -1,5 +1,6 @@
 #include "window/picture_cache.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -11,14 +12,21 @@ namespace plonk {
 
 namespace {
 
-// The picture in a file, decoded by the kind its name ends in: without asking every
-// image plugin whether it knows the contents, which would load them all (and their
-// libraries) at the first picture. A file whose name lies is decoded by its contents.
-QImage Decode(const QString& path) {
-    QImageReader by_name(path, QFileInfo(path).suffix().toLatin1());
+// The largest picture file that is read whole.
+constexpr size_t kLargest_Picture = 64 << 20;
+
+// The picture in a file's bytes, decoded by the kind its name ends in: without asking
+// every image plugin whether it knows the contents, which would load them all (and
+// their libraries) at the first picture. A file whose name lies is decoded by its
+// contents.
+QImage Decode(const QString& path, const std::string& bytes) {
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer file;
+    file.setData(data);
+    QImageReader by_name(&file, QFileInfo(path).suffix().toLatin1());
     by_name.setAutoDetectImageFormat(false);
     QImage image = by_name.read();
-    if (image.isNull()) image.load(path);
+    if (image.isNull()) image.loadFromData(data);
     return image;
 }
 
@@ -67,10 +75,12 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
     if (it == pictures_.end()) {
         // A file that fails is remembered as a null pixmap too, so a missing file is
         // not searched for again on every repaint. Only a regular file is decoded: a
-        // FIFO would hold the window for ever; nor is a picture cut short.
+        // FIFO would hold the window for ever; nor is a picture cut short. The file is
+        // read once, and judged and decoded from what was read.
         QImage image;
-        if (Read_Head(path, 0).Status == Read_Status::Read && Picture_Shortfall(path).empty())
-            image = Decode(key);
+        const File_Bytes file = Read_Whole(path, kLargest_Picture);
+        if (file.Status == Read_Status::Read && Picture_Shortfall_In(file.Bytes).empty())
+            image = Decode(key, file.Bytes);
         it = pictures_.insert(key, image.isNull() ? QPixmap() : Kept(image));
     }
     return it.value();

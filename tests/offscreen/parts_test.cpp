@@ -193,6 +193,7 @@ TEST(Toolkit, APictureThatDoesNotLoadIsToldWithTheReason) {
         const std::string problem = t.W->Picture_Problem(t.Folder.File(c.name));
         EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem) << c.name;
         EXPECT_EQ(problem.empty(), c.problem.empty()) << c.name;
+        EXPECT_EQ(t.W->Can_Load_Picture(t.Folder.File(c.name)), c.problem.empty()) << c.name;
     }
 }
 
