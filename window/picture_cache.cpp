@@ -31,9 +31,12 @@ QImage Decode(const QString& path, const std::string& bytes) {
 }
 
 // The picture with a byte a pixel and a table of its own colours, exactly, when it
-// has no more than 256 of them; else a null image.
+// has no more than 256 of them; else a null image. A see-through picture is taken
+// only with its colours not yet weighed by their opacity, so they are kept as they
+// are.
 QImage Paletted(const QImage& image) {
     const bool alpha = image.hasAlphaChannel();
+    if (alpha && image.format() != QImage::Format_ARGB32) return {};
     const QImage colours = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     QImage paletted(colours.size(), QImage::Format_Indexed8);
     if (paletted.isNull()) return {};
