@@ -1,5 +1,5 @@
 // The card lamps as the X display shows them, with some holes taken and a line moved,
-// and a caption changed: each shown by the machine's refresh, with no event run.
+// and a caption changed and a panel shown: each by the machine's refresh, with no event run.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -50,7 +50,7 @@ TEST(WindowLamps, TheScreenShowsTheTakenHolesLitAfterALineMoved) {
     EXPECT_EQ(lit, 2 * static_cast<int>(taken.size()));
 }
 
-TEST(WindowLamps, TheRefreshShowsAChangedCaptionAtOnce) {
+TEST(WindowLamps, TheRefreshShowsAChangedCaptionAndAShownPanelAtOnce) {
     Watched_Game g;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(g.W.get()));
     Hoofdvenster& m = g.M();
@@ -60,9 +60,15 @@ TEST(WindowLamps, TheRefreshShowsAChangedCaptionAtOnce) {
     const QImage with = Grab_Display("caption_shown.png").copy(place);
     m.Label1.Caption = "";
     g.W->Refresh();
-    const QImage without = Grab_Display("caption_gone.png").copy(place);
+    const QImage gone = Grab_Display("caption_gone.png");
+    const QImage without = gone.copy(place);
     ASSERT_FALSE(with.isNull());
     ASSERT_FALSE(without.isNull());
+    // A panel on the screen shown, as the tips show theirs while they are worked out.
+    const QRect panel = On_Display(*g.W, m.Calc_Tip);
+    m.Calc_Tip.Visible = true;
+    g.W->Refresh();
+    EXPECT_NE(Grab_Display("panel_shown.png").copy(panel), gone.copy(panel));
     std::set<QRgb> colours_with, colours_without;
     for (int y = 0; y < place.height(); ++y) {
         for (int x = 0; x < place.width(); ++x) {
