@@ -9,4 +9,7 @@ namespace plonk {
 constexpr uint64_t Fnv_Offset_Basis = 1469598103934665603ULL;
 constexpr uint64_t Fnv_Prime = 1099511628211ULL;
 
+// One step: the value v hashed onto h.
+constexpr uint64_t Fnv_Step(uint64_t h, uint64_t v) { return (h ^ v) * Fnv_Prime; }
+
 }  // namespace plonk

@@ -36,9 +36,9 @@ void Hash_Table(uint64_t& h, const Table& t) {
     std::array<uint64_t, 4> lanes{h, h + 1, h + 2, h + 3};
     size_t at = 0;
     for (; at + block <= size; at += block)
-        for (size_t k = 0; k < lanes.size(); ++k) lanes[k] = (lanes[k] ^ word_at(at + k * word)) * Fnv_Prime;
-    for (size_t k = 0; at < size; at += word, ++k) lanes[k] = (lanes[k] ^ word_at(at)) * Fnv_Prime;
-    for (const uint64_t lane : lanes) h = (h ^ lane) * Fnv_Prime;
+        for (size_t k = 0; k < lanes.size(); ++k) lanes[k] = Fnv_Step(lanes[k], word_at(at + k * word));
+    for (size_t k = 0; at < size; at += word, ++k) lanes[k] = Fnv_Step(lanes[k], word_at(at));
+    for (const uint64_t lane : lanes) h = Fnv_Step(h, lane);
 }
 
 }  // namespace

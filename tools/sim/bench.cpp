@@ -34,7 +34,7 @@ namespace {
 struct Signature {
     uint64_t Hash = Fnv_Offset_Basis;
     std::vector<Table_Memo> Tables;  // one for each large table, in the record's order
-    void Add(long long v) { Hash = (Hash ^ static_cast<uint64_t>(v)) * Fnv_Prime; }
+    void Add(long long v) { Hash = Fnv_Step(Hash, static_cast<uint64_t>(v)); }
     void Add(std::string_view text) {
         Add(static_cast<long long>(text.size()));
         for (const char c : text) Add(static_cast<long long>(static_cast<unsigned char>(c)));

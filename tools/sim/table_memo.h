@@ -33,14 +33,19 @@ public:
     // The values hashed onto h step by step.
     template <class E>
     static uint64_t Hash(uint64_t h, const E* values, size_t n) {
-        for (size_t i = 0; i < n; ++i)
-            h = (h ^ static_cast<uint64_t>(static_cast<int64_t>(values[i]))) * Fnv_Prime;
+        for (size_t i = 0; i < n; ++i) h = Fnv_Step(h, Widened(values[i]));
         return h;
     }
 
 private:
     static constexpr int kMost_Bits = 10;
     static constexpr size_t kAt_Once = 8;
+
+    // A value as it is hashed: widened to 64 bits with its sign.
+    template <class E>
+    static uint64_t Widened(E v) {
+        return static_cast<uint64_t>(static_cast<int64_t>(v));
+    }
 
     // The tails of the low parts first .. first + 7 that the table has, hashed side by
     // side: the steps of one do not wait for those of another.
@@ -49,8 +54,8 @@ private:
         std::array<uint64_t, kAt_Once> h;
         for (size_t k = 0; k < kAt_Once; ++k) h[k] = first + k;
         for (size_t i = 0; i < n; ++i) {
-            const uint64_t v = static_cast<uint64_t>(static_cast<int64_t>(values[i]));
-            for (uint64_t& lane : h) lane = (lane ^ v) * Fnv_Prime;
+            const uint64_t v = Widened(values[i]);
+            for (uint64_t& lane : h) lane = Fnv_Step(lane, v);
         }
         for (size_t k = 0; k < kAt_Once && first + k < tail_.size(); ++k) {
             tail_[first + k] = h[k] - (first + k) * factor_;
