@@ -30,7 +30,9 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     holder_->setAutoFillBackground(true);
     auto* centre = new QGridLayout(holder_);
     centre->setContentsMargins(0, 0, 0, 0);
-    face_ = new Main_Window(std::move(options), holder_);
+    // The face's controls are made once the frame is on the screen, before its first
+    // paint: the window is there sooner and its first screen is the same.
+    face_ = new Main_Window(std::move(options), holder_, Main_Window::Controls::Later);
     centre->addWidget(face_, 0, 0, Qt::AlignCenter);
     // The face is a window of its own to the display (a child of the frame), so that
     // what is drawn on it can be found and grabbed by itself.
@@ -66,6 +68,7 @@ void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
     started_ = std::move(started);
     face_->installEventFilter(this);
     show();
+    face_->Make_Controls();
 }
 
 bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
@@ -82,6 +85,7 @@ bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int Game_Frame::Start() {
+    face_->Make_Controls();
     if (!fitted_out_) {
         fitted_out_ = true;
         Fill_Game_Menu();

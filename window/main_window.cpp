@@ -55,7 +55,7 @@ Step_Pacer::Duration Display_Frame(const QScreen* screen) {
     return std::chrono::nanoseconds(std::llround(1e9 / hz));
 }
 
-Main_Window::Main_Window(Window_Options options, QWidget* parent)
+Main_Window::Main_Window(Window_Options options, QWidget* parent, Controls made)
     : QWidget(parent),
       options_(std::move(options)),
       pacer_({[] { return Step_Pacer::Clock::now(); },
@@ -82,13 +82,21 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent)
     font.setPixelSize(kFont_Pixels);
     setFont(font);
 
-    Build_Widgets();
-    Set_Zoom(1);
-    Connect_Events();
-    Listen([this](const Game_Event& e) { screen_->Follow(e); });
-    Watch_Runs([this](const std::string& event, bool done) {
-        if (!done && Players_Action(event)) screen_->End_Marks();
+    Listen([this](const Game_Event& e) {
+        if (screen_) screen_->Follow(e);
     });
+    Watch_Runs([this](const std::string& event, bool done) {
+        if (screen_ && !done && Players_Action(event)) screen_->End_Marks();
+    });
+    if (made == Controls::With_Window) Make_Controls();
+}
+
+void Main_Window::Make_Controls() {
+    if (controls_made_) return;
+    controls_made_ = true;
+    Build_Widgets();
+    Set_Zoom(zoom_);
+    Connect_Events();
     Sync();
 }
 
@@ -211,6 +219,8 @@ void Main_Window::Set_Zoom(int zoom) {
     QFont grown = font();
     grown.setPixelSize(kFont_Pixels * zoom_);
     setFont(grown);
+    // Without its controls the face only takes its size: they are fitted as they are made.
+    if (!controls_made_) return;
     Fit_Captions();
     screen_->Set_Zoom(zoom_);
     // The Qt controls measure themselves grown with the zoom. A style is let go only
@@ -285,6 +295,7 @@ void Main_Window::Apply_Focus() {
 }
 
 int Main_Window::Start() {
+    Make_Controls();
     // The window's own pictures are part of the program: one that cannot be loaded
     // ends it before the window is shown.
     if (!m_->Load_Faces()) return status_;

@@ -56,9 +56,16 @@ public:
     static constexpr int kMost_Zoom = 3;
     static constexpr int kMost_Full_Screen_Zoom = 8;
 
-    explicit Main_Window(Window_Options options, QWidget* parent = nullptr);
+    // When the widgets of the controls are made: with the window, or later by
+    // Make_Controls (at the latest by Start), so that a frame can be on the screen
+    // before its face is filled in.
+    enum class Controls { With_Window, Later };
+    explicit Main_Window(Window_Options options, QWidget* parent = nullptr,
+                         Controls made = Controls::With_Window);
     ~Main_Window() override;
 
+    // Make the widgets of the controls, at the zoom set, if they are not made yet.
+    void Make_Controls();
     // Check the window's own pictures, show the window and run the machine's
     // start-up. The exit status when the program already ended, else -1.
     int Start();
@@ -186,6 +193,7 @@ private:
     int dropping_ = 0;           // presses are being dropped
     bool showed_steps_ = false;  // the event under way paints or paces its steps
     bool syncing_ = false;
+    bool controls_made_ = false;
     bool ended_ = false;
     int status_ = 0;
     std::map<QObject*, bool> mouse_down_;  // controls acting on the press: a press was seen

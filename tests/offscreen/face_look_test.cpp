@@ -106,6 +106,27 @@ TEST(FaceLook, TheWindowManagerIsToldTheSizeIsFixedAtEveryZoom) {
     }
 }
 
+TEST(FaceLook, TheFrameIsShownAtItsFullSizeAndItsFaceFilledInBeforeItsFirstPaint) {
+    Frame_Under_Test t;
+    // Built, not yet shown: the face holds its place but has no controls yet.
+    EXPECT_EQ(t.F->Face().Widget_For("Knop_Sluiten"), nullptr);
+    EXPECT_EQ(t.F->Face().size(), QSize(663, 534));
+    bool started = false;
+    t.F->Show_Then_Start([&](int status) {
+        EXPECT_EQ(status, -1);
+        started = true;
+    });
+    // Filled in at once after the show, before the event loop runs and paints.
+    const QSize shown = t.F->size();
+    QWidget* close = t.F->Face().Widget_For("Knop_Sluiten");
+    ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(close->isVisible());
+    QTRY_VERIFY(started);
+    // The window is not resized once it is on the screen.
+    EXPECT_EQ(t.F->size(), shown);
+    EXPECT_EQ(close->geometry(), Main_Window::Face_Place(t.F->Face().Machine().Knop_Sluiten));
+}
+
 TEST(FaceLook, TheFullScreenCentresTheFaceOnBlackAndGivesTheWindowBack) {
     Frame_Under_Test t;
     ASSERT_EQ(t.F->Start(), -1);
