@@ -39,8 +39,8 @@ std::string Config_Folder(const char* xdg_config_home, const char* home) {
     if (xdg_config_home && xdg_config_home[0] == '/') return xdg_config_home;
     // 2. Otherwise ".config" in the home folder: HOME, or the user database. Without
     //    any home folder the current folder stands in for it.
-    std::string base = home && home[0] != '\0' ? std::string(home) : Database_Home();
-    if (base.empty()) base = ".";
+    const std::string found = home && home[0] != '\0' ? std::string(home) : Database_Home();
+    std::string base = found.empty() ? std::string(".") : found;
     if (base.back() != '/') base += '/';
     return base + ".config";
 }
