@@ -95,9 +95,9 @@ void Main_Window::Make_Controls() {
     if (controls_made_) return;
     controls_made_ = true;
     Build_Widgets();
+    // The zoom also brings every widget up to date with its control.
     Set_Zoom(zoom_);
     Connect_Events();
-    Sync();
 }
 
 Main_Window::~Main_Window() {
