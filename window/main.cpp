@@ -8,6 +8,7 @@
 #include "window/command_line.h"
 #include "window/display_setup.h"
 #include "window/game_frame.h"
+#include "window/lazy_icons_style.h"
 #include "window/settings_location.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     // is measured.
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
+    // The desktop's style, with the icons nobody sees at first read when drawn.
+    QApplication::setStyle(new plonk::Lazy_Icons_Style);
     fonts.join();
 
     plonk::Window_Options options;

@@ -5,12 +5,15 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTest>
 #include <QWindow>
 
 #include "tools/window_driver/window_harness.h"
 #include "window/game_frame.h"
+#include "window/lazy_icons_style.h"
 #include "window/zoom_fit.h"
 
 namespace plonk::test {
@@ -125,6 +128,45 @@ TEST(FaceLook, TheFrameIsShownAtItsFullSizeAndItsFaceFilledInBeforeItsFirstPaint
     // The window is not resized once it is on the screen.
     EXPECT_EQ(t.F->size(), shown);
     EXPECT_EQ(close->geometry(), Main_Window::Face_Place(t.F->Face().Machine().Knop_Sluiten));
+}
+
+TEST(FaceLook, TheBarsMoreButtonShowsTheStylesOwnArrowButReadsItOnlyWhenDrawn) {
+    // The desktop's style, counting the icons it is asked for.
+    struct Counting_Style : QProxyStyle {
+        mutable int asked = 0;
+        QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                           const QWidget* widget) const override {
+            ++asked;
+            return QProxyStyle::standardIcon(which, option, widget);
+        }
+    };
+    App();
+    auto* counting = new Counting_Style;
+    Lazy_Icons_Style lazy(counting);
+    const QStyle* desktop = counting->baseStyle();
+    const struct {
+        QStyle::StandardPixmap which;
+        int asked_when_made;  // of the desktop's style, before the icon is drawn
+    } cases[] = {
+        {QStyle::SP_ToolBarHorizontalExtensionButton, 0},
+        {QStyle::SP_ToolBarVerticalExtensionButton, 0},
+        {QStyle::SP_MessageBoxQuestion, 1},
+    };
+    for (const auto& c : cases)
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            SCOPED_TRACE(std::to_string(c.which) +
+                         (direction == Qt::LeftToRight ? " left to right" : " right to left"));
+            QStyleOption option;
+            option.direction = direction;
+            counting->asked = 0;
+            const QIcon later = lazy.standardIcon(c.which, &option, nullptr);
+            EXPECT_EQ(counting->asked, c.asked_when_made);
+            const QIcon own = desktop->standardIcon(c.which, &option, nullptr);
+            EXPECT_FALSE(later.isNull());
+            EXPECT_EQ(later.pixmap(16).toImage(), own.pixmap(16).toImage());
+            EXPECT_EQ(later.availableSizes(), own.availableSizes());
+            EXPECT_EQ(counting->asked, 1);
+        }
 }
 
 TEST(FaceLook, TheFullScreenCentresTheFaceOnBlackAndGivesTheWindowBack) {
