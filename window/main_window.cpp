@@ -62,9 +62,6 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent, Controls made)
               [](Step_Pacer::Time t) { std::this_thread::sleep_until(t); }, [this] { Show_Steps(); }},
              Display_Frame(nullptr)) {
     sound_ = options_.Sound ? std::move(options_.Sound) : Make_Sound_Output();
-    folder_ = Program_Folder();
-    if (folder_.empty() || folder_.back() != '/') folder_ += '/';
-    m_ = std::make_unique<Hoofdvenster>(*this, options_.Settings_Path);
 
     setWindowTitle("Plonk for Windows");
     setFixedSize(kWidth, kHeight);
@@ -94,6 +91,9 @@ Main_Window::Main_Window(Window_Options options, QWidget* parent, Controls made)
 void Main_Window::Make_Controls() {
     if (controls_made_) return;
     controls_made_ = true;
+    folder_ = Program_Folder();
+    if (folder_.empty() || folder_.back() != '/') folder_ += '/';
+    m_ = std::make_unique<Hoofdvenster>(*this, options_.Settings_Path);
     Build_Widgets();
     // The zoom also brings every widget up to date with its control.
     Set_Zoom(zoom_);

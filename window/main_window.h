@@ -56,20 +56,22 @@ public:
     static constexpr int kMost_Zoom = 3;
     static constexpr int kMost_Full_Screen_Zoom = 8;
 
-    // When the widgets of the controls are made: with the window, or later by
-    // Make_Controls (at the latest by Start), so that a frame can be on the screen
-    // before its face is filled in.
+    // When the machine and the widgets of its controls are made: with the window, or
+    // later by Make_Controls (at the latest by Start), so that a frame can be on the
+    // screen before its face is filled in.
     enum class Controls { With_Window, Later };
     explicit Main_Window(Window_Options options, QWidget* parent = nullptr,
                          Controls made = Controls::With_Window);
     ~Main_Window() override;
 
-    // Make the widgets of the controls, at the zoom set, if they are not made yet.
+    // Make the machine and the widgets of its controls, at the zoom set, if they are
+    // not made yet.
     void Make_Controls();
     // Check the window's own pictures, show the window and run the machine's
     // start-up. The exit status when the program already ended, else -1.
     int Start();
 
+    // The machine, once it is made (see Make_Controls).
     Hoofdvenster& Machine() { return *m_; }
     bool Ended() const { return ended_; }
     int Exit_Status() const { return status_; }
