@@ -16,6 +16,13 @@ constexpr int kFar = 1 << 20;
 }  // namespace
 
 QSize Outer_Size(QWidget& window) {
+    // The layouts inside first, the deepest first: while the window is hidden, a
+    // part's new size reaches the window's own layout only once the layout of the
+    // part around it has taken it up (else only when the window is shown, and then
+    // the window would change its size on the screen).
+    const QList<QWidget*> parts = window.findChildren<QWidget*>();
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        if (QLayout* layout = (*part)->layout()) layout->activate();
     if (window.layout()) window.layout()->activate();
     return window.frameGeometry().size();
 }

@@ -30,7 +30,7 @@ void Restore_Place(QWidget& window, const Game_Options& options);
 // The values that keep the top-level `window` at `place` (its top left corner), on
 // the screen it is on.
 std::vector<std::pair<const char*, std::string>> Place_Values(const QWidget& window, QPoint place);
-// The top-level `window`'s size with its frame, its layout brought up to date.
+// The top-level `window`'s size with its frame, its layouts brought up to date.
 QSize Outer_Size(QWidget& window);
 // After the window changed its size: moved the least so that it stays wholly on its
 // screen.

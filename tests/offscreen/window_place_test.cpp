@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGridLayout>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <fstream>
 
 #include "app/game_options.h"
@@ -60,6 +62,23 @@ TEST(WindowPlace, RestoredOnItsScreenOrCentredOnThePrimary) {
     ASSERT_TRUE(options.Put(Place_Values(kept, kept.pos()), &error)) << error;
     Restore_Place(next, options);
     EXPECT_EQ(next.pos(), QPoint(61, 47));
+}
+
+TEST(WindowPlace, TheOuterSizeOfAHiddenWindowFollowsAPartsNewSize) {
+    App();
+    // A window whose part sits in a holder of its own, as the face does in the frame.
+    QWidget window;
+    auto* outer = new QVBoxLayout(&window);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* holder = new QWidget(&window);
+    auto* inner = new QGridLayout(holder);
+    auto* part = new QWidget(holder);
+    part->setFixedSize(100, 50);
+    inner->addWidget(part, 0, 0);
+    outer->addWidget(holder);
+    const QSize before = Outer_Size(window);
+    part->setFixedSize(200, 100);
+    EXPECT_EQ(Outer_Size(window), before + QSize(100, 50));
 }
 
 TEST(WindowIcon, FoundBesideTheGamesData) {
