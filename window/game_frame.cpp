@@ -51,8 +51,6 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
-    // Until the first event, the line tells a new player where to begin.
-    status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
     face_->Listen([this](const Game_Event& e) { Show_Status(e); });
     face_->Watch_Runs([this](const std::string& event, bool done) { Follow_Run(event, done); });
     // The game's own keys (letters, digits, F1, F2 and the space bar) stay the game's:
@@ -67,8 +65,28 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
 void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
     started_ = std::move(started);
     face_->installEventFilter(this);
+    // The frame goes on the screen at its whole size with its parts still hidden, and
+    // they are shown right after, before its first paint. The first widget shown (or
+    // given a text) makes the desktop's accessibility bridge, which waits on the
+    // session bus; a frame shown with its parts would wait for that before it is on
+    // the screen.
+    layout()->activate();
+    const QSize whole = size();
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setFixedSize(whole);
+    QWidget* const parts[] = {menuBar(), holder_, statusBar()};
+    for (QWidget* part : parts) part->hide();
     show();
+    for (QWidget* part : parts) part->show();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Greet();
     face_->Make_Controls();
+}
+
+void Game_Frame::Greet() {
+    // Until the first event, the line tells a new player where to begin.
+    if (status_->text().isEmpty())
+        status_->setText("P inserts points; hold F1 down to start a game and invest; O shoots a ball");
 }
 
 bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
@@ -85,6 +103,7 @@ bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int Game_Frame::Start() {
+    Greet();
     face_->Make_Controls();
     if (!fitted_out_) {
         fitted_out_ = true;
