@@ -15,6 +15,7 @@
 #include "window/remembered_choices.h"
 #include "window/screen_widget.h"
 #include "window/statistics_menu.h"
+#include "window/window_place.h"
 #include "window/zoom_fit.h"
 
 namespace plonk {
@@ -70,7 +71,7 @@ void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
     // given a text) makes the desktop's accessibility bridge, which waits on the
     // session bus; a frame shown with its parts would wait for that before it is on
     // the screen.
-    layout()->activate();
+    Outer_Size(*this);  // every layout brought up to date
     const QSize whole = size();
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setFixedSize(whole);
