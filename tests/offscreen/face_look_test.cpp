@@ -134,37 +134,31 @@ TEST(FaceLook, TheBarsMoreButtonShowsTheStylesOwnArrowButReadsItOnlyWhenDrawn) {
     // The desktop's style, counting the icons it is asked for.
     struct Counting_Style : QProxyStyle {
         mutable int asked = 0;
-        QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
-                           const QWidget* widget) const override {
+        QIcon standardIcon(StandardPixmap which, const QStyleOption* o, const QWidget* w) const override {
             ++asked;
-            return QProxyStyle::standardIcon(which, option, widget);
+            return QProxyStyle::standardIcon(which, o, w);
         }
     };
     App();
     auto* counting = new Counting_Style;
     Lazy_Icons_Style lazy(counting);
-    const QStyle* desktop = counting->baseStyle();
-    const struct {
-        QStyle::StandardPixmap which;
-        int asked_when_made;  // of the desktop's style, before the icon is drawn
-    } cases[] = {
+    // Each icon with the number of times the desktop's style is asked before it is drawn.
+    const std::pair<QStyle::StandardPixmap, int> cases[] = {
         {QStyle::SP_ToolBarHorizontalExtensionButton, 0},
         {QStyle::SP_ToolBarVerticalExtensionButton, 0},
         {QStyle::SP_MessageBoxQuestion, 1},
     };
-    for (const auto& c : cases)
+    for (const auto& [which, asked_when_made] : cases)
         for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
-            SCOPED_TRACE(std::to_string(c.which) +
+            SCOPED_TRACE(std::to_string(which) +
                          (direction == Qt::LeftToRight ? " left to right" : " right to left"));
             QStyleOption option;
             option.direction = direction;
             counting->asked = 0;
-            const QIcon later = lazy.standardIcon(c.which, &option, nullptr);
-            EXPECT_EQ(counting->asked, c.asked_when_made);
-            const QIcon own = desktop->standardIcon(c.which, &option, nullptr);
-            EXPECT_FALSE(later.isNull());
+            const QIcon later = lazy.standardIcon(which, &option, nullptr);
+            EXPECT_EQ(counting->asked, asked_when_made);
+            const QIcon own = counting->baseStyle()->standardIcon(which, &option, nullptr);
             EXPECT_EQ(later.pixmap(16).toImage(), own.pixmap(16).toImage());
-            EXPECT_EQ(later.availableSizes(), own.availableSizes());
             EXPECT_EQ(counting->asked, 1);
         }
 }
