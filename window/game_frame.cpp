@@ -31,8 +31,9 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     holder_->setAutoFillBackground(true);
     auto* centre = new QGridLayout(holder_);
     centre->setContentsMargins(0, 0, 0, 0);
-    // The face's controls are made once the frame is on the screen, before its first
-    // paint: the window is there sooner and its first screen is the same.
+    // The face's machine and controls are made once the frame is on the screen,
+    // before its first paint: the window is there sooner and its first screen is the
+    // same.
     face_ = new Main_Window(std::move(options), holder_, Main_Window::Controls::Later);
     centre->addWidget(face_, 0, 0, Qt::AlignCenter);
     // The face is a window of its own to the display (a child of the frame), so that
