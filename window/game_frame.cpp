@@ -36,9 +36,6 @@ Game_Frame::Game_Frame(Window_Options options) : settings_path_(options.Settings
     // same.
     face_ = new Main_Window(std::move(options), holder_, Main_Window::Controls::Later);
     centre->addWidget(face_, 0, 0, Qt::AlignCenter);
-    // The face is a window of its own to the display (a child of the frame), so that
-    // what is drawn on it can be found and grabbed by itself.
-    face_->setAttribute(Qt::WA_NativeWindow);
     setCentralWidget(holder_);
     setWindowTitle(face_->windowTitle());
     setPalette(face_->palette());
@@ -80,9 +77,17 @@ void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
     for (QWidget* part : parts) part->hide();
     show();
     for (QWidget* part : parts) part->show();
+    Give_Face_Its_Window();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Greet();
     face_->Make_Controls();
+}
+
+void Game_Frame::Give_Face_Its_Window() {
+    // The face is a window of its own to the display (a child of the frame), so that
+    // what is drawn on it can be found and grabbed by itself. Made after the frame's
+    // show, its window and its holder's are made after the frame is on the screen.
+    face_->setAttribute(Qt::WA_NativeWindow);
 }
 
 void Game_Frame::Greet() {
@@ -105,6 +110,7 @@ bool Game_Frame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int Game_Frame::Start() {
+    Give_Face_Its_Window();
     Greet();
     face_->Make_Controls();
     if (!fitted_out_) {

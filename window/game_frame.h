@@ -51,6 +51,8 @@ private:
     void Fill_Game_Menu();
     // The status line's first words, for a new player, unless it says something.
     void Greet();
+    // Makes the face a window of its own to the display.
+    void Give_Face_Its_Window();
     // What the machine reports, in words on the status line (with the advice for the
     // next ball when the odds are shown).
     void Show_Status(const Game_Event& e);

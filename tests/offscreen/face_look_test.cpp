@@ -114,6 +114,18 @@ TEST(FaceLook, TheFrameIsShownAtItsFullSizeAndItsFaceFilledInBeforeItsFirstPaint
     // Built, not yet shown: the face holds its place but has no controls yet.
     EXPECT_EQ(t.F->Face().Widget_For("Knop_Sluiten"), nullptr);
     EXPECT_EQ(t.F->Face().size(), QSize(663, 534));
+    // As the frame goes on the screen, the face has no window of its own yet: that is
+    // made, with its holder's, right after.
+    struct Face_Window_At_Show : QObject {
+        QWidget* Face;
+        bool Seen = false, Native = false;
+        explicit Face_Window_At_Show(QWidget* face) : Face(face) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Show) Seen = true, Native = Face->internalWinId() != 0;
+            return false;
+        }
+    } at_show(&t.F->Face());
+    t.F->installEventFilter(&at_show);
     bool started = false;
     t.F->Show_Then_Start([&](int status) {
         EXPECT_EQ(status, -1);
@@ -124,6 +136,9 @@ TEST(FaceLook, TheFrameIsShownAtItsFullSizeAndItsFaceFilledInBeforeItsFirstPaint
     QWidget* close = t.F->Face().Widget_For("Knop_Sluiten");
     ASSERT_NE(close, nullptr);
     EXPECT_TRUE(close->isVisible());
+    EXPECT_TRUE(at_show.Seen);
+    EXPECT_FALSE(at_show.Native);
+    EXPECT_NE(t.F->Face().internalWinId(), 0u);
     QTRY_VERIFY(started);
     // The window is not resized once it is on the screen.
     EXPECT_EQ(t.F->size(), shown);
