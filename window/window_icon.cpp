@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <vector>
 
@@ -16,6 +15,8 @@ static const char* const kApp_Id = "org.plonkgame.Plonk";
 #endif
 
 namespace {
+
+constexpr int kLargest_Window_Icon = 128;
 
 // The icon's pictures, one file a size, read when asked for and not kept: once the
 // window has shown its icon, the pictures cost no memory.
@@ -66,10 +67,18 @@ QIcon Game_Icon(const std::string& data_folder) {
     for (const QString& theme : {QString("icons/hicolor"), QString("../icons/hicolor")}) {
         const QDir hicolor(data.filePath(theme));
         auto* files = new Icon_Files;
-        // Every size folder ("48x48") that holds the picture.
-        for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-            const QString path = hicolor.filePath(size + "/" + file);
-            if (QFileInfo(path).isFile()) files->Add(QImageReader(path).size(), path);
+        // Every size folder ("48x48") that holds the picture, up to the largest a
+        // window manager draws a window's own icon at; the launcher and the desktop
+        // read the larger ones from the installed theme. The folder's name tells the
+        // picture's size, so no picture is read before it is drawn.
+        for (const QString& folder : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QStringList sides = folder.split('x');
+            bool wide = false, high = false;
+            const QSize size =
+                sides.size() == 2 ? QSize(sides[0].toInt(&wide), sides[1].toInt(&high)) : QSize();
+            if (!wide || !high || size.width() > kLargest_Window_Icon) continue;
+            const QString path = hicolor.filePath(folder + "/" + file);
+            if (QFileInfo(path).isFile()) files->Add(size, path);
         }
         if (!files->isNull()) return QIcon(files);
         delete files;

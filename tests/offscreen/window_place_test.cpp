@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <fstream>
+#include <set>
 
 #include "app/game_options.h"
 #include "support/machine.h"
@@ -83,7 +84,12 @@ TEST(WindowPlace, TheOuterSizeOfAHiddenWindowFollowsAPartsNewSize) {
 
 TEST(WindowIcon, FoundBesideTheGamesData) {
     App();
-    EXPECT_TRUE(Game_Icon(PLONK_BIN_DIR).availableSizes().contains(QSize(48, 48)));
+    // Every size the theme holds up to 128 pixels, taken from the folders' names.
+    std::set<std::pair<int, int>> sizes;
+    for (const QSize& size : Game_Icon(PLONK_BIN_DIR).availableSizes())
+        sizes.insert({size.width(), size.height()});
+    EXPECT_EQ(sizes,
+              (std::set<std::pair<int, int>>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
     Temp_Folder empty;
     EXPECT_TRUE(Game_Icon(empty.Path()).isNull());
 }
