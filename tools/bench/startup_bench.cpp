@@ -7,7 +7,10 @@
 //   map_ms  from the start of the process until its window is mapped,
 //   rss_mb  its resident memory after start-up (5 s after its start),
 //   cpu_ms  the CPU time it used in its first 5 s;
-// five runs each, with their medians. The game runs at zoom 1 and at zoom 3 (kept
+// five runs each, with their medians. The bare window is also measured with a menu
+// bar and a status line (Bare_Qt_Window_With_Bars): the floor of any window that shows
+// text, which reads the fonts before it can take its size. The game runs at zoom 1
+// and at zoom 3 (kept
 // in its settings). Other builds of the game, named after the options, are measured
 // in the same run, to compare a change with what came before it:
 //   xvfb-run -a -s "-screen 0 2200x1800x24" build/bin/plonk_startup_bench old/bin/plonk
@@ -95,9 +98,11 @@ double Cpu_Seconds(const rusage& use) {
 
 fs::path Program_Beside(const char* name) { return fs::read_symlink("/proc/self/exe").parent_path() / name; }
 
-// One start of a program with a settings folder of its own, whose settings file is
-// preset with `ini` when that is not empty.
-void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& ini) {
+// One start of a program (with an argument when `argument` is not empty) with a
+// settings folder of its own, whose settings file is preset with `ini` when that is
+// not empty.
+void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& ini,
+              const std::string& argument) {
     // One connection for the whole run: the server would reset whenever its last
     // client went.
     static Display* const display = XOpenDisplay(nullptr);
@@ -119,7 +124,10 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
         if (pid == 0) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-            execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+            if (argument.empty())
+                execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+            else
+                execl(exe.c_str(), exe.c_str(), argument.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
         const auto mapped = Wait_For_Map(display, pid);
@@ -143,9 +151,10 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
     fs::remove_all(config);
 }
 
-void Register(const std::string& name, const fs::path& exe, const std::string& ini) {
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [exe, ini](benchmark::State& state) { Start_Up(state, exe, ini); })
+void Register(const std::string& name, const fs::path& exe, const std::string& ini,
+              const std::string& argument = "") {
+    benchmark::RegisterBenchmark(
+        name.c_str(), [exe, ini, argument](benchmark::State& state) { Start_Up(state, exe, ini, argument); })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
@@ -158,6 +167,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::AddCustomContext("session_bus", std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "yes" : "none");
     Register("Bare_Qt_Window", Program_Beside("plonk_bare_window"), "");
+    Register("Bare_Qt_Window_With_Bars", Program_Beside("plonk_bare_window"), "", "--bars");
     std::vector<fs::path> games{Program_Beside("plonk")};
     for (int k = 1; k < argc; ++k) games.push_back(fs::absolute(argv[k]));
     for (size_t k = 0; k < games.size(); ++k) {
