@@ -85,8 +85,8 @@ void Game_Frame::Show_Then_Start(std::function<void(int)> started) {
 
 void Game_Frame::Give_Face_Its_Window() {
     // The face is a window of its own to the display (a child of the frame), so that
-    // what is drawn on it can be found and grabbed by itself. Made after the frame's
-    // show, its window and its holder's are made after the frame is on the screen.
+    // what is drawn on it can be found and grabbed by itself. Asked for after the
+    // frame's show, that window and its holder's are made once the frame is mapped.
     face_->setAttribute(Qt::WA_NativeWindow);
 }
 

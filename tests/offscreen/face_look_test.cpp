@@ -121,7 +121,10 @@ TEST(FaceLook, TheFrameIsShownAtItsFullSizeAndItsFaceFilledInBeforeItsFirstPaint
         bool Seen = false, Native = false;
         explicit Face_Window_At_Show(QWidget* face) : Face(face) {}
         bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Show) Seen = true, Native = Face->internalWinId() != 0;
+            if (e->type() == QEvent::Show) {
+                Seen = true;
+                Native = Face->internalWinId() != 0;
+            }
             return false;
         }
     } at_show(&t.F->Face());
