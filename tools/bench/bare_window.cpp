@@ -11,23 +11,28 @@
 #include <QStatusBar>
 #include <QWidget>
 #include <cstring>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QWidget> Window_With_Bars() {
+    auto window = std::make_unique<QMainWindow>();
+    auto* face = new QWidget;
+    face->setFixedSize(663, 534);
+    window->setCentralWidget(face);
+    for (const char* menu : {"&Game", "&View", "&Help"}) window->menuBar()->addMenu(menu);
+    window->statusBar()->addWidget(new QLabel("P inserts points"), 1);
+    return window;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2 || std::strcmp(argv[1], "--bars") != 0) {
-        QWidget window;
-        window.setWindowTitle("Bare Qt window");
-        window.resize(663, 534);
-        window.show();
-        return app.exec();
-    }
-    QMainWindow window;
-    window.setWindowTitle("Bare Qt window");
-    auto* face = new QWidget;
-    face->setFixedSize(663, 534);
-    window.setCentralWidget(face);
-    for (const char* menu : {"&Game", "&View", "&Help"}) window.menuBar()->addMenu(menu);
-    window.statusBar()->addWidget(new QLabel("P inserts points"), 1);
-    window.show();
+    const bool bars = argc > 1 && std::strcmp(argv[1], "--bars") == 0;
+    const std::unique_ptr<QWidget> window = bars ? Window_With_Bars() : std::make_unique<QWidget>();
+    window->setWindowTitle("Bare Qt window");
+    if (!bars) window->resize(663, 534);
+    window->show();
     return app.exec();
 }

@@ -9,10 +9,9 @@
 //   cpu_ms  the CPU time it used in its first 5 s;
 // five runs each, with their medians. The bare window is also measured with a menu
 // bar and a status line (Bare_Qt_Window_With_Bars): the floor of any window that shows
-// text, which reads the fonts before it can take its size. The game runs at zoom 1
-// and at zoom 3 (kept
-// in its settings). Other builds of the game, named after the options, are measured
-// in the same run, to compare a change with what came before it:
+// text, which reads the fonts before it can take its size. The game runs at zoom 1 and
+// at zoom 3 (kept in its settings). Other builds of the game, named after the options,
+// are measured in the same run, to compare a change with what came before it:
 //   xvfb-run -a -s "-screen 0 2200x1800x24" build/bin/plonk_startup_bench old/bin/plonk
 // A player's desktop has a session bus, which the window's accessibility asks for
 // as its first control is labelled; without one, the bus library tries to start one
@@ -124,10 +123,9 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
         if (pid == 0) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-            if (argument.empty())
-                execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
-            else
-                execl(exe.c_str(), exe.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+            // No argument ends the list where the argument would be.
+            execl(exe.c_str(), exe.c_str(), argument.empty() ? nullptr : argument.c_str(),
+                  static_cast<char*>(nullptr));
             _exit(127);
         }
         const auto mapped = Wait_For_Map(display, pid);
