@@ -77,16 +77,17 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
     auto it = pictures_.find(key);
     if (it == pictures_.end()) {
         // A file that fails is remembered as a null pixmap too, so a missing file is
-        // not searched for again on every repaint. Only a regular file is decoded: a
-        // FIFO would hold the window for ever; nor is a picture cut short. The file is
-        // read once, and judged and decoded from what was read.
-        QImage image;
-        const File_Bytes file = Read_Whole(path, kLargest_Picture);
-        if (file.Status == Read_Status::Read && Picture_Shortfall_In(file.Bytes).empty())
-            image = Decode(key, file.Bytes);
+        // not searched for again on every repaint.
+        const QImage image = Read_Picture(path);
         it = pictures_.insert(key, image.isNull() ? QPixmap() : Kept(image));
     }
     return it.value();
+}
+
+QImage Read_Picture(const std::string& path) {
+    const File_Bytes file = Read_Whole(path, kLargest_Picture);
+    if (file.Status != Read_Status::Read || !Picture_Shortfall_In(file.Bytes).empty()) return {};
+    return Decode(QString::fromStdString(path), file.Bytes);
 }
 
 std::string Picture_Cache::Problem(const std::string& path) {

@@ -3,11 +3,18 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <string>
 
 namespace plonk {
+
+// The picture in a file, decoded by the kind its name ends in; a null image when it
+// does not load. Only a regular file is decoded (a FIFO would hold the window for
+// ever), nor is a picture cut short; the file is read once, and judged and decoded
+// from what was read.
+QImage Read_Picture(const std::string& path);
 
 class Picture_Cache {
 public:

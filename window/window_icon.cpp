@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <vector>
 
+#include "window/picture_cache.h"
+
 namespace plonk {
 
 #ifdef PLONK_APP_ID
@@ -41,7 +43,9 @@ public:
                 best = &f;
         }
         if (!best) return {};
-        QImage image(best->Path);
+        // Read as the kind of picture its name says, without loading every image
+        // plugin to ask it.
+        QImage image = Read_Picture(best->Path.toStdString());
         if (!image.isNull() && image.size() != size)
             image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return QPixmap::fromImage(std::move(image));

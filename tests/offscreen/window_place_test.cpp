@@ -94,5 +94,22 @@ TEST(WindowIcon, FoundBesideTheGamesData) {
     EXPECT_TRUE(Game_Icon(empty.Path()).isNull());
 }
 
+// The image plugins this process has loaded, as their library files.
+std::set<std::string> Image_Plugins() {
+    std::set<std::string> found;
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        if (line.find("/imageformats/") != std::string::npos) found.insert(line.substr(line.find('/')));
+    return found;
+}
+
+TEST(WindowIcon, DrawnWithoutLoadingTheImagePlugins) {
+    App();
+    const std::set<std::string> before = Image_Plugins();
+    const QPixmap drawn = Game_Icon(PLONK_BIN_DIR).pixmap(QSize(32, 32));
+    EXPECT_EQ(drawn.size(), QSize(32, 32));
+    EXPECT_EQ(Image_Plugins(), before);
+}
+
 }  // namespace
 }  // namespace plonk::test
