@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <cstring>
+#include <optional>
 
 #include "app/file_read.h"
 #include "app/picture_file.h"
@@ -40,23 +42,18 @@ QImage Paletted(const QImage& image) {
     const QImage colours = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     QImage paletted(colours.size(), QImage::Format_Indexed8);
     if (paletted.isNull()) return {};
-    QHash<QRgb, uchar> index;
-    QList<QRgb> table;
+    std::vector<uint32_t> table;
+    Colour_Numbers numbers(table);
     for (int y = 0; y < colours.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(colours.constScanLine(y));
         uchar* to = paletted.scanLine(y);
         for (int x = 0; x < colours.width(); ++x) {
-            const QRgb colour = alpha ? from[x] : (from[x] | 0xff000000u);
-            auto it = index.constFind(colour);
-            if (it == index.constEnd()) {
-                if (table.size() == 256) return {};
-                it = index.insert(colour, static_cast<uchar>(table.size()));
-                table.push_back(colour);
-            }
-            to[x] = it.value();
+            const std::optional<uint8_t> number = numbers.Of(alpha ? from[x] : (from[x] | 0xff000000u));
+            if (!number) return {};
+            to[x] = *number;
         }
     }
-    paletted.setColorTable(table);
+    paletted.setColorTable(QList<QRgb>(table.begin(), table.end()));
     return paletted;
 }
 
@@ -87,6 +84,17 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
 QImage Read_Picture(const std::string& path) {
     const File_Bytes file = Read_Whole(path, kLargest_Picture);
     if (file.Status != Read_Status::Read || !Picture_Shortfall_In(file.Bytes).empty()) return {};
+    // The machine's own pictures are read straight into a byte a pixel, without the
+    // image readers' set-up for every file.
+    if (const std::optional<Paletted_Picture> p = Decode_Paletted(file.Bytes)) {
+        QImage image(p->Width, p->Height, QImage::Format_Indexed8);
+        if (image.isNull()) return image;
+        for (int y = 0; y < p->Height; ++y)
+            std::memcpy(image.scanLine(y), p->Pixels.data() + static_cast<size_t>(y) * p->Width,
+                        static_cast<size_t>(p->Width));
+        image.setColorTable(QList<QRgb>(p->Colours.begin(), p->Colours.end()));
+        return image;
+    }
     return Decode(QString::fromStdString(path), file.Bytes);
 }
 

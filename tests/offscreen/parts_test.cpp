@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "app/file_read.h"
+#include "app/picture_file.h"
 #include "app/step_pacer.h"
 #include "support/machine.h"
 #include "tools/window_driver/window_harness.h"
@@ -113,6 +115,51 @@ TEST(PictureCache, KeepsFewColouredPicturesSmallAndPaintsTheirPixels) {
         };
         EXPECT_EQ(painted(kept.toImage()), painted(file));
     }
+}
+
+// The machine's own pictures are decoded straight to a byte a pixel, to the very
+// colours the image readers give; a picture in any other form is left to them.
+TEST(PictureCache, DecodesTheMachinesOwnPicturesAsTheImageReadersDo) {
+    App();
+    const QDir bin(PLONK_BIN_DIR);
+    const QStringList files = bin.entryList({"*.bmp", "*.gif"}, QDir::Files);
+    ASSERT_GT(files.size(), 100);
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        const std::optional<Paletted_Picture> p =
+            Decode_Paletted(Read_Whole(bin.filePath(name).toStdString(), 1 << 26).Bytes);
+        ASSERT_TRUE(p.has_value());
+        QImage ours(p->Width, p->Height, QImage::Format_ARGB32);
+        for (int y = 0; y < p->Height; ++y)
+            for (int x = 0; x < p->Width; ++x)
+                ours.setPixel(x, y, p->Colours[p->Pixels[static_cast<size_t>(y) * p->Width + x]]);
+        EXPECT_EQ(ours, QImage(bin.filePath(name)).convertToFormat(QImage::Format_ARGB32));
+    }
+    // Other forms and damaged files: a BMP of 16 bits or compressed, one of 24 bits
+    // with over 256 colours, a pixel past the palette; an interlaced GIF, one whose
+    // image does not fill its screen, one whose data ends early or holds a code not yet
+    // made.
+    const std::string bmp = Read_Whole(bin.filePath("RodeScore_0.bmp").toStdString(), 1 << 20).Bytes;
+    const std::string gif = Read_Whole(bin.filePath("07-on.gif").toStdString(), 1 << 20).Bytes;
+    ASSERT_EQ(bmp[28], 24);
+    // The image's descriptor, after the block that tells the see-through colour.
+    const size_t image = gif.find(',');
+    ASSERT_EQ(gif.compare(image - 8, 3, "\x21\xF9\x04"), 0);
+    const auto changed = [](std::string b, size_t at, const std::string& with) {
+        return b.replace(at, with.size(), with);
+    };
+    std::string colourful = bmp;
+    for (size_t i = 54; i < colourful.size(); ++i) colourful[i] = static_cast<char>(i * i >> 3);
+    const std::string cases[] = {changed(bmp, 28, std::string("\x10", 1)),
+                                 changed(bmp, 30, std::string("\x01", 1)),
+                                 colourful,
+                                 changed(Read_Whole(bin.filePath("Scherm.bmp").toStdString(), 1 << 20).Bytes,
+                                         46, std::string("\x02", 1)),
+                                 changed(gif, image + 9, std::string("\x40", 1)),
+                                 changed(gif, image + 5, std::string("\x01", 1)),
+                                 gif.substr(0, gif.size() - 8),
+                                 changed(gif, image + 12, std::string("\xFF\xFF", 2))};
+    for (const std::string& c : cases) EXPECT_FALSE(Decode_Paletted(c).has_value()) << &c - cases;
 }
 
 TEST(SettingsLocation, IsAFolderPlonkInTheUsersConfigurationFolder) {
