@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -66,22 +67,41 @@ std::optional<Paletted_Picture> Decode_Bmp(const std::string& b) {
             p.Colours.push_back(0xFF000000u | Little_Endian(b, kBmpHeader + 4 * i, 3));
     }
     Colour_Numbers numbers(p.Colours);
+    const bool every_byte_has_a_colour = p.Colours.size() == (size_t{1} << bits);
     for (int64_t y = 0; y < height; ++y) {
         // Rows are kept from the bottom up unless the height is negative.
-        const size_t from = offset + row * static_cast<uint64_t>(stated_height > 0 ? height - 1 - y : y);
+        const auto* from = reinterpret_cast<const uint8_t*>(b.data()) + offset +
+                           row * static_cast<uint64_t>(stated_height > 0 ? height - 1 - y : y);
         uint8_t* to = &p.Pixels[static_cast<size_t>(y * width)];
-        for (int64_t x = 0; x < width; ++x) {
-            if (bits == 24) {
-                const std::optional<uint8_t> n =
-                    numbers.Of(0xFF000000u | Little_Endian(b, from + 3 * static_cast<size_t>(x), 3));
-                if (!n) return std::nullopt;
-                to[x] = *n;
-                continue;
+        if (bits == 24) {
+            // Neighbours often share a colour, which is then numbered already.
+            uint32_t last = 0;
+            uint8_t number = 0;
+            for (int64_t x = 0; x < width; ++x, from += 3) {
+                const uint32_t colour =
+                    0xFF000000u | uint32_t{from[2]} << 16 | uint32_t{from[1]} << 8 | from[0];
+                if (x == 0 || colour != last) {
+                    const std::optional<uint8_t> n = numbers.Of(colour);
+                    if (!n) return std::nullopt;
+                    number = *n;
+                    last = colour;
+                }
+                to[x] = number;
             }
-            const auto byte = static_cast<uint8_t>(b[from + static_cast<size_t>(bits == 8 ? x : x / 2)]);
-            to[x] = bits == 8 ? byte : x % 2 == 0 ? byte >> 4 : byte & 15;
-            if (to[x] >= p.Colours.size()) return std::nullopt;
+            continue;
         }
+        if (bits == 8) {
+            std::copy(from, from + width, to);
+        } else {
+            // Two pixels a byte, the left one in the high half.
+            for (int64_t x = 0; x + 1 < width; x += 2) {
+                to[x] = from[x / 2] >> 4;
+                to[x + 1] = from[x / 2] & 15;
+            }
+            if (width % 2 != 0) to[width - 1] = from[width / 2] >> 4;
+        }
+        if (!every_byte_has_a_colour && *std::max_element(to, to + width) >= p.Colours.size())
+            return std::nullopt;
     }
     return p;
 }
