@@ -84,8 +84,7 @@ const QPixmap& Picture_Cache::Get(const std::string& path) {
 QImage Read_Picture(const std::string& path) {
     const File_Bytes file = Read_Whole(path, kLargest_Picture);
     if (file.Status != Read_Status::Read || !Picture_Shortfall_In(file.Bytes).empty()) return {};
-    // The machine's own pictures are read straight into a byte a pixel, without the
-    // image readers' set-up for every file.
+    // Without the image readers' set-up for every file.
     if (const std::optional<Paletted_Picture> p = Decode_Paletted(file.Bytes)) {
         QImage image(p->Width, p->Height, QImage::Format_Indexed8);
         if (image.isNull()) return image;

@@ -10,10 +10,11 @@
 
 namespace plonk {
 
-// The picture in a file, decoded by the kind its name ends in; a null image when it
-// does not load. Only a regular file is decoded (a FIFO would hold the window for
-// ever), nor is a picture cut short; the file is read once, and judged and decoded
-// from what was read.
+// The picture in a file; a null image when it does not load. Only a regular file is
+// decoded (a FIFO would hold the window for ever), nor is a picture cut short; the
+// file is read once, and judged and decoded from what was read: a picture in one of
+// the machine's own forms straight to a byte a pixel, any other by the kind its name
+// ends in.
 QImage Read_Picture(const std::string& path);
 
 class Picture_Cache {
