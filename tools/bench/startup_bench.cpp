@@ -7,11 +7,12 @@
 //   map_ms  from the start of the process until its window is mapped,
 //   rss_mb  its resident memory after start-up (5 s after its start),
 //   cpu_ms  the CPU time it used in its first 5 s;
-// five runs each, with their medians. The bare window is also measured with a menu
-// bar and a status line (Bare_Qt_Window_With_Bars): the floor of any window that shows
-// text, which reads the fonts before it can take its size. The game runs at zoom 1 and
-// at zoom 3 (kept in its settings). Other builds of the game, named after the options,
-// are measured in the same run, to compare a change with what came before it:
+// five runs each, all programs' runs in one shuffled order, with their medians. The
+// bare window is also measured with a menu bar and a status line
+// (Bare_Qt_Window_With_Bars): the floor of any window that shows text, which reads the
+// fonts before it can take its size. The game runs at zoom 1 and at zoom 3 (kept in
+// its settings). Other builds of the game, named after the options, are measured in
+// the same run, to compare a change with what came before it:
 //   xvfb-run -a -s "-screen 0 2200x1800x24" build/bin/plonk_startup_bench old/bin/plonk
 // A player's desktop has a session bus, which the window's accessibility asks for
 // as its first control is labelled; without one, the bus library tries to start one
@@ -162,7 +163,16 @@ void Register(const std::string& name, const fs::path& exe, const std::string& i
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    // The starts of all programs are taken in a shuffled order, so that a slow spell
+    // of the machine falls on all of them alike, not on one program's five starts
+    // (--benchmark_enable_random_interleaving=false takes each program's in a row).
+    std::vector<char*> arguments(argv, argv + argc);
+    char interleaved[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleaved);
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    argc = count;
+    argv = arguments.data();
     benchmark::AddCustomContext("session_bus", std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "yes" : "none");
     Register("Bare_Qt_Window", Program_Beside("plonk_bare_window"), "");
     Register("Bare_Qt_Window_With_Bars", Program_Beside("plonk_bare_window"), "", "--bars");
