@@ -22,20 +22,38 @@ uint32_t Little_Endian(const std::string& b, size_t at, int bytes) {
     return v;
 }
 
+// What a BMP's headers say of its pixels (of a file at least kBmpHeader long).
+struct Bmp_Header {
+    uint64_t Offset;        // where the pixels begin
+    int64_t Width, Height;  // the height without its sign
+    bool Top_Down;          // a negative height: the rows from the top
+    uint32_t Bits, Compression;
+    uint64_t Row;  // the bytes of a row, a multiple of four
+};
+
+Bmp_Header Bmp_Header_Of(const std::string& b) {
+    Bmp_Header h{};
+    h.Offset = Little_Endian(b, 10, 4);
+    h.Width = static_cast<int32_t>(Little_Endian(b, 18, 4));
+    const int64_t stated_height = static_cast<int32_t>(Little_Endian(b, 22, 4));
+    h.Height = std::llabs(stated_height);
+    h.Top_Down = stated_height < 0;
+    h.Bits = Little_Endian(b, 28, 2);
+    h.Compression = Little_Endian(b, 30, 4);
+    h.Row = (static_cast<uint64_t>(std::max<int64_t>(h.Width, 0)) * h.Bits + 31) / 32 * 4;
+    return h;
+}
+
 // A BMP's pixels end where its header says: after the offset, the rows of the
 // width at the bit depth (each a multiple of four bytes), or the stated size of
 // compressed pixels.
 std::string Bmp_Shortfall(const std::string& head, uint64_t size) {
     if (head.size() < kBmpHeader) return kShort;
-    const uint64_t offset = Little_Endian(head, 10, 4);
-    const int64_t width = static_cast<int32_t>(Little_Endian(head, 18, 4));
-    const int64_t height = std::llabs(static_cast<int32_t>(Little_Endian(head, 22, 4)));
-    const uint64_t bits = Little_Endian(head, 28, 2), compression = Little_Endian(head, 30, 4);
-    if (size < offset) return kShort;
-    const uint64_t room = size - offset;
-    if (compression != 0) return room < Little_Endian(head, 34, 4) ? kShort : "";
-    const uint64_t row = (static_cast<uint64_t>(width < 0 ? 0 : width) * bits + 31) / 32 * 4;
-    return height > 0 && row > room / static_cast<uint64_t>(height) ? kShort : "";
+    const Bmp_Header h = Bmp_Header_Of(head);
+    if (size < h.Offset) return kShort;
+    const uint64_t room = size - h.Offset;
+    if (h.Compression != 0) return room < Little_Endian(head, 34, 4) ? kShort : "";
+    return h.Height > 0 && h.Row > room / static_cast<uint64_t>(h.Height) ? kShort : "";
 }
 
 // The most pixels a picture decoded here may have; a larger one is left to the
@@ -44,15 +62,13 @@ constexpr int64_t kMost_Pixels = 16 << 20;
 
 std::optional<Paletted_Picture> Decode_Bmp(const std::string& b) {
     if (b.size() < kBmpHeader || Little_Endian(b, 14, 4) != 40) return std::nullopt;
-    const int64_t width = static_cast<int32_t>(Little_Endian(b, 18, 4));
-    const int64_t stated_height = static_cast<int32_t>(Little_Endian(b, 22, 4));
-    const int64_t height = std::llabs(stated_height);
-    const uint32_t bits = Little_Endian(b, 28, 2);
-    if (Little_Endian(b, 26, 2) != 1 || Little_Endian(b, 30, 4) != 0 || width <= 0 || height == 0 ||
+    const Bmp_Header h = Bmp_Header_Of(b);
+    const int64_t width = h.Width, height = h.Height;
+    const uint32_t bits = h.Bits;
+    const uint64_t offset = h.Offset, row = h.Row;
+    if (Little_Endian(b, 26, 2) != 1 || h.Compression != 0 || width <= 0 || height == 0 ||
         width * height > kMost_Pixels || (bits != 4 && bits != 8 && bits != 24))
         return std::nullopt;
-    const uint64_t offset = Little_Endian(b, 10, 4);
-    const uint64_t row = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
     if (offset > b.size() || row * static_cast<uint64_t>(height) > b.size() - offset) return std::nullopt;
     Paletted_Picture p;
     p.Width = static_cast<int>(width);
@@ -71,7 +87,7 @@ std::optional<Paletted_Picture> Decode_Bmp(const std::string& b) {
     for (int64_t y = 0; y < height; ++y) {
         // Rows are kept from the bottom up unless the height is negative.
         const auto* from = reinterpret_cast<const uint8_t*>(b.data()) + offset +
-                           row * static_cast<uint64_t>(stated_height > 0 ? height - 1 - y : y);
+                           row * static_cast<uint64_t>(h.Top_Down ? y : height - 1 - y);
         uint8_t* to = &p.Pixels[static_cast<size_t>(y * width)];
         if (bits == 24) {
             // Neighbours often share a colour, which is then numbered already.

@@ -171,13 +171,11 @@ int main(int argc, char** argv) {
     arguments.insert(arguments.begin() + 1, interleaved);
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());
-    argc = count;
-    argv = arguments.data();
     benchmark::AddCustomContext("session_bus", std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "yes" : "none");
     Register("Bare_Qt_Window", Program_Beside("plonk_bare_window"), "");
     Register("Bare_Qt_Window_With_Bars", Program_Beside("plonk_bare_window"), "", "--bars");
     std::vector<fs::path> games{Program_Beside("plonk")};
-    for (int k = 1; k < argc; ++k) games.push_back(fs::absolute(argv[k]));
+    for (int k = 1; k < count; ++k) games.push_back(fs::absolute(arguments[static_cast<size_t>(k)]));
     for (size_t k = 0; k < games.size(); ++k) {
         // The builds are told apart by their number; the context names their files.
         const std::string build = "build_" + std::to_string(k);
