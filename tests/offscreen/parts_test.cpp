@@ -1,6 +1,9 @@
 // The window's small parts: drawn lines as pixels, the flight's wait, the picture
-// cache, the settings file's and the data folder's places and the toolkit's answers.
+// cache, the settings file's and the data folder's places, the toolkit's answers and
+// the session bus's word on a global menu.
+#include <dbus/dbus.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QPainter>
@@ -14,6 +17,7 @@
 #include "tools/window_driver/window_harness.h"
 #include "window/data_folder.h"
 #include "window/drawn_lines.h"
+#include "window/global_menu.h"
 #include "window/picture_cache.h"
 #include "window/settings_location.h"
 #include "window/sound_output.h"
@@ -308,6 +312,67 @@ TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
         if (installed) QFile(root.filePath("share/plonk/Veld.bmp")).open(QIODevice::WriteOnly);
         EXPECT_EQ(Data_Folder(root.filePath("bin").toStdString()), root.filePath(found).toStdString());
     }
+}
+
+// A session bus of the test's own, ended with it.
+class Own_Session_Bus {
+public:
+    Own_Session_Bus() {
+        FILE* out = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
+        if (!out) return;
+        char line[512];
+        if (fgets(line, sizeof line, out)) address_ = QString(line).trimmed().toStdString();
+        if (fgets(line, sizeof line, out)) pid_ = std::atoi(line);
+        pclose(out);
+    }
+    ~Own_Session_Bus() {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+    }
+    const std::string& Address() const { return address_; }
+
+private:
+    std::string address_;
+    pid_t pid_ = 0;
+};
+
+TEST(GlobalMenu, IsAnsweredByTheSessionBusOrLeftToTheToolkit) {
+    const Own_Session_Bus bus;
+    ASSERT_FALSE(bus.Address().empty()) << "dbus-daemon did not start";
+    const char* const kept = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    const std::string kept_address = kept ? kept : "";
+    // The registrar's name, held by a connection of the test's own while it is asked for.
+    DBusError error;
+    dbus_error_init(&error);
+    DBusConnection* registrar = dbus_connection_open_private(bus.Address().c_str(), &error);
+    ASSERT_TRUE(registrar && dbus_bus_register(registrar, &error)) << error.message;
+    struct Case {
+        const char* address;  // nullptr: none named
+        bool registered;
+        std::optional<bool> answer;
+    };
+    const Case cases[] = {
+        {nullptr, false, std::nullopt},
+        {"unix:path=/nonexistent/plonk-bus", false, std::nullopt},
+        {bus.Address().c_str(), false, false},
+        {bus.Address().c_str(), true, true},
+    };
+    for (const Case& c : cases) {
+        if (c.registered) {
+            ASSERT_EQ(dbus_bus_request_name(registrar, "com.canonical.AppMenu.Registrar", 0, &error),
+                      DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER);
+        }
+        if (c.address)
+            setenv("DBUS_SESSION_BUS_ADDRESS", c.address, 1);
+        else
+            unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        EXPECT_EQ(Global_Menu_Registered(), c.answer) << (c.address ? c.address : "no address");
+    }
+    dbus_connection_close(registrar);
+    dbus_connection_unref(registrar);
+    if (kept)
+        setenv("DBUS_SESSION_BUS_ADDRESS", kept_address.c_str(), 1);
+    else
+        unsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 }  // namespace

@@ -14,10 +14,11 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "${BASH_SOURCE[0]}")
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # in_display ARG...: runs "$work/session.sh" in a virtual display of its own
-# (`display_size`, 800x600 unless set), with the settings under "$work/config",
-# given ARG... and then the screen helpers.
+# (`display_size`, 800x600 unless set) and a session bus of its own, as on a
+# player's desktop, with the settings under "$work/config", given ARG... and then
+# the screen helpers.
 in_display() {
-    HOME="$work" XDG_CONFIG_HOME="$work/config" \
+    HOME="$work" XDG_CONFIG_HOME="$work/config" dbus-run-session -- \
         xvfb-run -a -s "-screen 0 ${display_size:-800x600}x24" \
         bash "$work/session.sh" "$@" "$(dirname "${BASH_SOURCE[0]}")/screen.bash" ||
         fail "xvfb-run failed"
