@@ -369,6 +369,7 @@ TEST(GlobalMenu, IsAnsweredByTheSessionBusOrLeftToTheToolkit) {
     }
     dbus_connection_close(registrar);
     dbus_connection_unref(registrar);
+    dbus_error_free(&error);
     if (kept)
         setenv("DBUS_SESSION_BUS_ADDRESS", kept_address.c_str(), 1);
     else
