@@ -315,65 +315,49 @@ TEST(DataFolder, IsBesideTheProgramElseTheInstalledOne) {
 }
 
 // A session bus of the test's own, ended with it.
-class Own_Session_Bus {
-public:
+struct Own_Session_Bus {
     Own_Session_Bus() {
         FILE* out = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
-        if (!out) return;
-        char line[512];
-        if (fgets(line, sizeof line, out)) address_ = QString(line).trimmed().toStdString();
-        if (fgets(line, sizeof line, out)) pid_ = std::atoi(line);
-        pclose(out);
+        char address[512] = "", pid[32] = "";
+        if (out && fgets(address, sizeof address, out) && fgets(pid, sizeof pid, out)) {
+            Address = QString(address).trimmed().toStdString();
+            Pid = std::atoi(pid);
+        }
+        if (out) pclose(out);
     }
     ~Own_Session_Bus() {
-        if (pid_ > 0) kill(pid_, SIGTERM);
+        if (Pid > 0) kill(Pid, SIGTERM);
     }
-    const std::string& Address() const { return address_; }
-
-private:
-    std::string address_;
-    pid_t pid_ = 0;
+    std::string Address;
+    pid_t Pid = 0;
 };
 
 TEST(GlobalMenu, IsAnsweredByTheSessionBusOrLeftToTheToolkit) {
     const Own_Session_Bus bus;
-    ASSERT_FALSE(bus.Address().empty()) << "dbus-daemon did not start";
-    const char* const kept = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    const std::string kept_address = kept ? kept : "";
-    // The registrar's name, held by a connection of the test's own while it is asked for.
-    DBusError error;
-    dbus_error_init(&error);
-    DBusConnection* registrar = dbus_connection_open_private(bus.Address().c_str(), &error);
-    ASSERT_TRUE(registrar && dbus_bus_register(registrar, &error)) << error.message;
-    struct Case {
-        const char* address;  // nullptr: none named
-        bool registered;
-        std::optional<bool> answer;
+    ASSERT_FALSE(bus.Address.empty()) << "dbus-daemon did not start";
+    // The registrar's name is taken by a connection of the test's own before the last question.
+    DBusConnection* registrar = dbus_connection_open_private(bus.Address.c_str(), nullptr);
+    ASSERT_TRUE(registrar && dbus_bus_register(registrar, nullptr));
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {nullptr, std::nullopt},  // no bus named
+        {"unix:path=/nonexistent/plonk-bus", std::nullopt},
+        {bus.Address.c_str(), false},
+        {bus.Address.c_str(), true},
     };
-    const Case cases[] = {
-        {nullptr, false, std::nullopt},
-        {"unix:path=/nonexistent/plonk-bus", false, std::nullopt},
-        {bus.Address().c_str(), false, false},
-        {bus.Address().c_str(), true, true},
-    };
-    for (const Case& c : cases) {
-        if (c.registered) {
-            ASSERT_EQ(dbus_bus_request_name(registrar, "com.canonical.AppMenu.Registrar", 0, &error),
+    for (const auto& [address, answer] : cases) {
+        if (answer == true) {
+            ASSERT_EQ(dbus_bus_request_name(registrar, "com.canonical.AppMenu.Registrar", 0, nullptr),
                       DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER);
         }
-        if (c.address)
-            setenv("DBUS_SESSION_BUS_ADDRESS", c.address, 1);
+        if (address)
+            setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
         else
             unsetenv("DBUS_SESSION_BUS_ADDRESS");
-        EXPECT_EQ(Global_Menu_Registered(), c.answer) << (c.address ? c.address : "no address");
+        EXPECT_EQ(Global_Menu_Registered(), answer) << (address ? address : "no address");
     }
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
     dbus_connection_close(registrar);
     dbus_connection_unref(registrar);
-    dbus_error_free(&error);
-    if (kept)
-        setenv("DBUS_SESSION_BUS_ADDRESS", kept_address.c_str(), 1);
-    else
-        unsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 }  // namespace
