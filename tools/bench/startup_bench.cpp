@@ -11,8 +11,10 @@
 // bare window is also measured with a menu bar and a status line
 // (Bare_Qt_Window_With_Bars): the floor of any window that shows text, which reads the
 // fonts before it can take its size. The game runs at zoom 1 and at zoom 3 (kept in
-// its settings). Other builds of the game, named after the options, are measured in
-// the same run, to compare a change with what came before it:
+// its settings), and at zoom 1 with SDL's silent sound device (Game_With_Sound): the
+// least that a player with a sound device pays, since the game loads its sound module
+// and opens a device only where one may be. Other builds of the game, named after the
+// options, are measured in the same run, to compare a change with what came before it:
 //   xvfb-run -a -s "-screen 0 2200x1800x24" build/bin/plonk_startup_bench old/bin/plonk
 // A player's desktop has a session bus, which the window's accessibility asks for
 // as its first control is labelled; without one, the bus library tries to start one
@@ -98,11 +100,12 @@ double Cpu_Seconds(const rusage& use) {
 
 fs::path Program_Beside(const char* name) { return fs::read_symlink("/proc/self/exe").parent_path() / name; }
 
-// One start of a program (with an argument when `argument` is not empty) with a
-// settings folder of its own, whose settings file is preset with `ini` when that is
-// not empty.
+// One start of a program (with an argument when `argument` is not empty, and the
+// variables in `environment` set) with a settings folder of its own, whose settings
+// file is preset with `ini` when that is not empty.
+using Environment = std::vector<std::pair<std::string, std::string>>;
 void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& ini,
-              const std::string& argument) {
+              const std::string& argument, const Environment& environment) {
     // One connection for the whole run: the server would reset whenever its last
     // client went.
     static Display* const display = XOpenDisplay(nullptr);
@@ -124,6 +127,7 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
         if (pid == 0) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+            for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
             // No argument ends the list where the argument would be.
             execl(exe.c_str(), exe.c_str(), argument.empty() ? nullptr : argument.c_str(),
                   static_cast<char*>(nullptr));
@@ -151,9 +155,11 @@ void Start_Up(benchmark::State& state, const fs::path& exe, const std::string& i
 }
 
 void Register(const std::string& name, const fs::path& exe, const std::string& ini,
-              const std::string& argument = "") {
-    benchmark::RegisterBenchmark(
-        name.c_str(), [exe, ini, argument](benchmark::State& state) { Start_Up(state, exe, ini, argument); })
+              const std::string& argument = "", const Environment& environment = {}) {
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [exe, ini, argument, environment](benchmark::State& state) {
+                                     Start_Up(state, exe, ini, argument, environment);
+                                 })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
@@ -182,6 +188,7 @@ int main(int argc, char** argv) {
         benchmark::AddCustomContext(build, games[k].string());
         Register("Game_At_Zoom_1_" + build, games[k], "");
         Register("Game_At_Zoom_3_" + build, games[k], "[Options]\nZoom=3\n");
+        Register("Game_With_Sound_" + build, games[k], "", "", {{"SDL_AUDIODRIVER", "dummy"}});
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
