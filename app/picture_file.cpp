@@ -63,37 +63,35 @@ constexpr int64_t kMost_Pixels = 16 << 20;
 std::optional<Paletted_Picture> Decode_Bmp(const std::string& b) {
     if (b.size() < kBmpHeader || Little_Endian(b, 14, 4) != 40) return std::nullopt;
     const Bmp_Header h = Bmp_Header_Of(b);
-    const int64_t width = h.Width, height = h.Height;
-    const uint32_t bits = h.Bits;
-    const uint64_t offset = h.Offset, row = h.Row;
-    if (Little_Endian(b, 26, 2) != 1 || h.Compression != 0 || width <= 0 || height == 0 ||
-        width * height > kMost_Pixels || (bits != 4 && bits != 8 && bits != 24))
+    if (Little_Endian(b, 26, 2) != 1 || h.Compression != 0 || h.Width <= 0 || h.Height == 0 ||
+        h.Width * h.Height > kMost_Pixels || (h.Bits != 4 && h.Bits != 8 && h.Bits != 24))
         return std::nullopt;
-    if (offset > b.size() || row * static_cast<uint64_t>(height) > b.size() - offset) return std::nullopt;
+    if (h.Offset > b.size() || h.Row * static_cast<uint64_t>(h.Height) > b.size() - h.Offset)
+        return std::nullopt;
     Paletted_Picture p;
-    p.Width = static_cast<int>(width);
-    p.Height = static_cast<int>(height);
-    p.Pixels.resize(static_cast<size_t>(width * height));
-    if (bits != 24) {
+    p.Width = static_cast<int>(h.Width);
+    p.Height = static_cast<int>(h.Height);
+    p.Pixels.resize(static_cast<size_t>(h.Width * h.Height));
+    if (h.Bits != 24) {
         // The palette follows the headers: blue, green, red and a spare byte each.
         const uint64_t used = Little_Endian(b, 46, 4);
-        const uint64_t entries = used != 0 ? used : uint64_t{1} << bits;
-        if (entries > (uint64_t{1} << bits) || kBmpHeader + 4 * entries > offset) return std::nullopt;
+        const uint64_t entries = used != 0 ? used : uint64_t{1} << h.Bits;
+        if (entries > (uint64_t{1} << h.Bits) || kBmpHeader + 4 * entries > h.Offset) return std::nullopt;
         for (uint64_t i = 0; i < entries; ++i)
             p.Colours.push_back(0xFF000000u | Little_Endian(b, kBmpHeader + 4 * i, 3));
     }
     Colour_Numbers numbers(p.Colours);
-    const bool every_byte_has_a_colour = p.Colours.size() == (size_t{1} << bits);
-    for (int64_t y = 0; y < height; ++y) {
-        // Rows are kept from the bottom up unless the height is negative.
-        const auto* from = reinterpret_cast<const uint8_t*>(b.data()) + offset +
-                           row * static_cast<uint64_t>(h.Top_Down ? y : height - 1 - y);
-        uint8_t* to = &p.Pixels[static_cast<size_t>(y * width)];
-        if (bits == 24) {
+    const bool every_byte_has_a_colour = p.Colours.size() == (size_t{1} << h.Bits);
+    for (int64_t y = 0; y < h.Height; ++y) {
+        // Rows are kept from the bottom up unless the stated height is negative.
+        const auto* from = reinterpret_cast<const uint8_t*>(b.data()) + h.Offset +
+                           h.Row * static_cast<uint64_t>(h.Top_Down ? y : h.Height - 1 - y);
+        uint8_t* to = &p.Pixels[static_cast<size_t>(y * h.Width)];
+        if (h.Bits == 24) {
             // Neighbours often share a colour, which is then numbered already.
             uint32_t last = 0;
             uint8_t number = 0;
-            for (int64_t x = 0; x < width; ++x, from += 3) {
+            for (int64_t x = 0; x < h.Width; ++x, from += 3) {
                 const uint32_t colour =
                     0xFF000000u | uint32_t{from[2]} << 16 | uint32_t{from[1]} << 8 | from[0];
                 if (x == 0 || colour != last) {
@@ -106,17 +104,17 @@ std::optional<Paletted_Picture> Decode_Bmp(const std::string& b) {
             }
             continue;
         }
-        if (bits == 8) {
-            std::copy(from, from + width, to);
+        if (h.Bits == 8) {
+            std::copy(from, from + h.Width, to);
         } else {
             // Two pixels a byte, the left one in the high half.
-            for (int64_t x = 0; x + 1 < width; x += 2) {
+            for (int64_t x = 0; x + 1 < h.Width; x += 2) {
                 to[x] = from[x / 2] >> 4;
                 to[x + 1] = from[x / 2] & 15;
             }
-            if (width % 2 != 0) to[width - 1] = from[width / 2] >> 4;
+            if (h.Width % 2 != 0) to[h.Width - 1] = from[h.Width / 2] >> 4;
         }
-        if (!every_byte_has_a_colour && *std::max_element(to, to + width) >= p.Colours.size())
+        if (!every_byte_has_a_colour && *std::max_element(to, to + h.Width) >= p.Colours.size())
             return std::nullopt;
     }
     return p;
