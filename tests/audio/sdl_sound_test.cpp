@@ -168,7 +168,7 @@ protected:
 
     std::atomic<long> next_frame_{0};
     std::string recording_;
-    Sdl_Sound sound_;
+    Sdl_Sound sound_{std::chrono::hours(1)};  // rests only in the test of resting
 };
 
 TEST_F(Listener, LoadsInOrderAndRefusesWhatItCannotPlay) {
@@ -195,6 +195,41 @@ TEST_F(Listener, WithoutADeviceThereIsNoSound) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     EXPECT_TRUE(sound_.Open());
     EXPECT_EQ(sound_.Load(Bin("Shoot.wav")), 0);
+}
+
+TEST_F(Listener, RestsWhenQuietAndTheNextSoundIsHeardInFull) {
+    Sdl_Sound sound(std::chrono::milliseconds(100));
+    auto device_open = [] {
+        int freq = 0, channels = 0;
+        Uint16 format = 0;
+        return Mix_QuerySpec(&freq, &format, &channels) == 1;
+    };
+    auto rests = [&] {
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!sound.Resting() && std::chrono::steady_clock::now() < give_up)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return sound.Resting() && !device_open();
+    };
+    ASSERT_TRUE(sound.Open());
+    ASSERT_EQ(sound.Load(Bin("Shoot.wav")), 0);
+    // 1. Quiet after opening, the device closes; a file loaded then opens it again.
+    ASSERT_TRUE(rests());
+    EXPECT_EQ(sound.Load(Bin("Scores.wav")), 1);
+    ASSERT_TRUE(rests());
+    // 2. A sound opens it at once, is heard in full from the new recording's start,
+    //    and the device rests again only after it.
+    sound.Play(0);
+    EXPECT_FALSE(sound.Resting());
+    EXPECT_TRUE(device_open());
+    ASSERT_TRUE(rests());
+    std::vector<double> rec = Recording();
+    const auto wave = Wave_Samples("Shoot.wav");
+    ASSERT_GT(rec.size(), wave.size());
+    const auto found = Take_Out(rec, wave, 1, 0, 8192);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_GT(found[0].gain, 0.85);
+    EXPECT_LT(Peak(rec, 0, static_cast<long>(rec.size())),
+              0.01 * Peak(wave, 0, static_cast<long>(wave.size())));
 }
 
 TEST_F(Listener, ShotFallAndOverlappingCountUpAreAllHeard) {
