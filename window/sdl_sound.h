@@ -1,8 +1,8 @@
 // The window's audio back end on SDL2_mixer: one audio device opened at start-up,
 // wave files loaded once, and sounds that start at once on free mixer channels, so
 // they are heard even while the window's thread is busy and may overlap. In a quiet
-// spell the device rests: an open device wakes its thread hundreds of times a second
-// even in silence, and the next sound opens it again in a millisecond or two.
+// spell the device rests: an open device wakes its threads a hundred times a second or
+// more even in silence, and the next sound opens it again in a millisecond or two.
 #pragma once
 
 #include <chrono>
