@@ -133,10 +133,8 @@ void Sdl_Sound::Close() {
     changed_.notify_one();
     rest_keeper_.join();
     std::lock_guard lock(mutex_);
-    if (device_open_) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-    }
+    // Closing the device stops every sound, so the sounds can then be freed.
+    if (device_open_) Mix_CloseAudio();
     for (const Loaded& sound : sounds_) Mix_FreeChunk(sound.chunk);
     sounds_.clear();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
