@@ -13,13 +13,17 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "${BASH_SOURCE[0]}")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The virtual X server must not reset when its last client leaves: a program
+# started in that moment (the next game after one has ended) would be refused.
+xvfb_args="-noreset -screen 0"
+
 # in_display ARG...: runs "$work/session.sh" in a virtual display of its own
 # (`display_size`, 800x600 unless set) and a session bus of its own, as on a
 # player's desktop, with the settings under "$work/config", given ARG... and then
 # the screen helpers.
 in_display() {
     HOME="$work" XDG_CONFIG_HOME="$work/config" dbus-run-session -- \
-        xvfb-run -a -s "-screen 0 ${display_size:-800x600}x24" \
+        xvfb-run -a -s "$xvfb_args ${display_size:-800x600}x24" \
         bash "$work/session.sh" "$@" "$(dirname "${BASH_SOURCE[0]}")/screen.bash" ||
         fail "xvfb-run failed"
 }

@@ -45,7 +45,7 @@ say "exit $?"
 SESSION
 
 report="$work/report"
-HOME="$work" XDG_CONFIG_HOME="$work/config" xvfb-run -a -s "-screen 0 800x600x24" \
+HOME="$work" XDG_CONFIG_HOME="$work/config" xvfb-run -a -s "$xvfb_args 800x600x24" \
     bash "$work/session.sh" "$plonk" "$ini" "$work/before.ini" "$shots" "$report" || fail "xvfb-run failed"
 cat "$report"
 grep -q '^error' "$report" && fail "$(grep '^error' "$report") $(cat "$work/plonk.err" 2>/dev/null)"
