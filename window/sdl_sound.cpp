@@ -1,24 +1,50 @@
 #include "window/sdl_sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "window/quiet_audio.h"
 
 namespace plonk {
 
 namespace {
-constexpr int Rate = 44100;
 constexpr int Frame_Bytes = 4;  // 16 bits, two channels
 // Frames per mixing period: about 12 ms, so a tick sounds at once and few requests
 // share a period.
 constexpr int Period = 512;
 
-Sdl_Sound::Clock::duration Length_Of(const Mix_Chunk& chunk) {
-    return std::chrono::microseconds(static_cast<int64_t>(chunk.alen) * 1'000'000 / (Rate * Frame_Bytes));
+Sdl_Sound::Clock::duration Length_Of(const std::vector<uint8_t>& samples) {
+    return std::chrono::microseconds(static_cast<int64_t>(samples.size()) * 1'000'000 /
+                                     (Sdl_Sound::Rate * Frame_Bytes));
+}
+
+// A wave file in the mixer's format, or nothing when SDL cannot read or convert it.
+std::optional<std::vector<uint8_t>> Read_Wave(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &wave, &length)) return std::nullopt;
+    SDL_AudioCVT cvt{};
+    const int built =
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, Sdl_Sound::Rate);
+    std::optional<std::vector<uint8_t>> out;
+    if (built >= 0) {
+        std::vector<uint8_t> samples(static_cast<size_t>(length) *
+                                     static_cast<size_t>(std::max(1, cvt.len_mult)));
+        std::memcpy(samples.data(), wave, length);
+        cvt.buf = samples.data();
+        cvt.len = static_cast<int>(length);
+        if (!cvt.needed || SDL_ConvertAudio(&cvt) == 0) {
+            samples.resize(static_cast<size_t>(cvt.needed ? cvt.len_cvt : cvt.len) / Frame_Bytes *
+                           Frame_Bytes);
+            out = std::move(samples);
+        }
+    }
+    SDL_FreeWAV(wave);
+    return out;
 }
 }  // namespace
 
@@ -37,7 +63,7 @@ bool Sdl_Sound::Open() {
         return false;
     }
     // 2. From now on the device rests whenever it has been quiet long enough.
-    open_ = device_open_ = true;
+    open_ = true;
     closing_ = false;
     quiet_from_ = Clock::now();
     rest_keeper_ = std::thread([this] { Rest_When_Quiet(); });
@@ -47,10 +73,30 @@ bool Sdl_Sound::Open() {
 bool Sdl_Sound::Open_Device() {
     // The mixer's format is fixed, whatever the device's own: SDL converts, so the
     // loaded sounds stay right for every later opening.
-    if (Mix_OpenAudioDevice(Rate, AUDIO_S16SYS, 2, Period, nullptr, 0) != 0) return false;
-    // Enough channels for a count-up's overlapping ticks.
-    Mix_AllocateChannels(Channels);
+    SDL_AudioSpec want{};
+    want.freq = Rate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = Period;
+    want.callback = &Sdl_Sound::Mix;
+    want.userdata = this;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (device_ == 0) return false;
+    SDL_PauseAudioDevice(device_, 0);
     return true;
+}
+
+void Sdl_Sound::Mix(void* self, uint8_t* out, int bytes) {
+    auto& voices = static_cast<Sdl_Sound*>(self)->voices_;
+    std::memset(out, 0, static_cast<size_t>(bytes));
+    for (Voice& voice : voices) {
+        if (!voice.next) continue;
+        const size_t n = std::min(voice.left, static_cast<size_t>(bytes));
+        SDL_MixAudioFormat(out, voice.next, AUDIO_S16SYS, static_cast<Uint32>(n), SDL_MIX_MAXVOLUME);
+        voice.next += n;
+        voice.left -= n;
+        if (voice.left == 0) voice.next = nullptr;
+    }
 }
 
 bool Sdl_Sound::Ready() const {
@@ -60,52 +106,70 @@ bool Sdl_Sound::Ready() const {
 
 bool Sdl_Sound::Resting() const {
     std::lock_guard lock(mutex_);
-    return open_ && !device_open_;
+    return open_ && device_ == 0 && !device_closing_;
 }
 
-bool Sdl_Sound::Wake() {
-    if (device_open_) return true;
+bool Sdl_Sound::Wake(std::unique_lock<std::mutex>& lock) {
+    // A device still being closed is let go first: the next one may be the same.
+    changed_.wait(lock, [this] { return !device_closing_; });
+    if (device_ != 0) return true;
     if (!Open_Device()) return false;
-    device_open_ = true;
-    changed_.notify_one();
+    changed_.notify_all();
     return true;
 }
 
 int32_t Sdl_Sound::Load(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    if (!open_) return -1;
+    {
+        std::lock_guard lock(mutex_);
+        if (!open_) return -1;
+    }
     // Only a regular file is handed to the library, which would wait on a FIFO.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
-    if (!Wake()) return -1;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (!chunk) return -1;
-    sounds_.push_back({chunk, {}});
+    auto samples = Read_Wave(path);
+    if (!samples) return -1;
+    std::lock_guard lock(mutex_);
+    if (!open_) return -1;
+    // The voices point into the samples, which stay where they are when the list grows.
+    sounds_.push_back({std::move(*samples), {}});
     return static_cast<int32_t>(sounds_.size() - 1);
 }
 
 void Sdl_Sound::Play(int32_t handle) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (!open_ || handle < 0 || static_cast<size_t>(handle) >= sounds_.size()) return;
     Loaded& sound = sounds_[static_cast<size_t>(handle)];
     const auto now = Clock::now();
     if (sound.started && now - *sound.started < Repeat_Gap) return;
-    if (!Wake()) return;
+    if (!Wake(lock)) return;
     sound.started = now;
-    Mix_Chunk* chunk = sound.chunk;
-    quiet_from_ = std::max(quiet_from_, now + Length_Of(*chunk));
-    if (Mix_PlayChannel(-1, chunk, 0) >= 0) return;
-    // Every channel is busy: the oldest sound makes way for the new one.
-    const int oldest = Mix_GroupOldest(-1);
-    if (oldest < 0) return;
-    Mix_HaltChannel(oldest);
-    Mix_PlayChannel(oldest, chunk, 0);
+    quiet_from_ = std::max(quiet_from_, now + Length_Of(sound.samples));
+    SDL_LockAudioDevice(device_);
+    // A free voice, or else the one that started first makes way.
+    Voice* voice = &voices_[0];
+    for (Voice& v : voices_) {
+        if (!v.next) {
+            voice = &v;
+            break;
+        }
+        if (v.order < voice->order) voice = &v;
+    }
+    *voice = {sound.samples.data(), sound.samples.size(), ++starts_};
+    if (voice->left == 0) voice->next = nullptr;
+    SDL_UnlockAudioDevice(device_);
+}
+
+bool Sdl_Sound::Playing() const {
+    SDL_LockAudioDevice(device_);
+    const bool playing = std::any_of(voices_.begin(), voices_.end(), [](const Voice& v) { return v.next; });
+    SDL_UnlockAudioDevice(device_);
+    return playing;
 }
 
 void Sdl_Sound::Rest_When_Quiet() {
     std::unique_lock lock(mutex_);
     while (!closing_) {
-        if (!device_open_) {
+        if (device_ == 0) {
             changed_.wait(lock);
             continue;
         }
@@ -115,12 +179,20 @@ void Sdl_Sound::Rest_When_Quiet() {
             continue;
         }
         // A sound still mixing (the device may have started it late) is let finish.
-        if (Mix_Playing(-1) > 0) {
+        if (Playing()) {
             quiet_from_ = Clock::now();
             continue;
         }
-        Mix_CloseAudio();
-        device_open_ = false;
+        // Closing waits for SDL's thread to end, some 25 ms: sounds loaded meanwhile
+        // need not wait for it, and one asked for waits in Wake.
+        const uint32_t device = device_;
+        device_ = 0;
+        device_closing_ = true;
+        lock.unlock();
+        SDL_CloseAudioDevice(device);
+        lock.lock();
+        device_closing_ = false;
+        changed_.notify_all();
     }
 }
 
@@ -130,15 +202,16 @@ void Sdl_Sound::Close() {
         if (!open_) return;
         closing_ = true;
     }
-    changed_.notify_one();
+    changed_.notify_all();
     rest_keeper_.join();
     std::lock_guard lock(mutex_);
     // Closing the device stops every sound, so the sounds can then be freed.
-    if (device_open_) Mix_CloseAudio();
-    for (const Loaded& sound : sounds_) Mix_FreeChunk(sound.chunk);
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    voices_ = {};
     sounds_.clear();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    open_ = device_open_ = false;
+    open_ = false;
 }
 
 }  // namespace plonk

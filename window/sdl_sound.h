@@ -1,10 +1,12 @@
-// The window's audio back end on SDL2_mixer: one audio device opened at start-up,
-// wave files loaded once, and sounds that start at once on free mixer channels, so
-// they are heard even while the window's thread is busy and may overlap. In a quiet
-// spell the device rests: an open device wakes its threads a hundred times a second or
-// more even in silence, and the next sound opens it again in a millisecond or two.
+// The window's audio back end on SDL2's audio device: one device opened at start-up,
+// wave files loaded once in the device's format, and sounds that start at once on
+// free voices of the program's own mixer, so they are heard even while the window's
+// thread is busy and may overlap. In a quiet spell the device rests: an open device
+// wakes its threads a hundred times a second or more even in silence, and the next
+// sound opens it again in a millisecond or two.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -14,15 +16,15 @@
 #include <thread>
 #include <vector>
 
-struct Mix_Chunk;
-
 namespace plonk {
 
 class Sdl_Sound {
 public:
     using Clock = std::chrono::steady_clock;
     // How many sounds can play at the same time.
-    static constexpr int Channels = 16;
+    static constexpr int Voices = 16;
+    // The mixer's format: 16-bit samples, two channels, at this rate.
+    static constexpr int Rate = 44100;
     // A sound asked for again this soon after it started is not started twice: the
     // mixer would start both copies on the same sample, which is only louder. This
     // keeps a fast count-up a clean run of ticks instead of a clipped buzz.
@@ -42,10 +44,11 @@ public:
     bool Ready() const;
     // True while the device is closed for want of sounds; the next sound opens it.
     bool Resting() const;
-    // Loads a wave file: its handle, or -1 when it cannot be loaded or no device is open.
+    // Loads a wave file: its handle, or -1 when it cannot be loaded or Open has not
+    // succeeded. A resting device stays at rest.
     int32_t Load(const std::string& path);
     // Starts a loaded sound and returns at once; it may overlap every other sound,
-    // itself included. When every channel is busy the sound that has played longest
+    // itself included. When every voice is busy the sound that has played longest
     // makes way. An unknown handle plays nothing.
     void Play(int32_t handle);
     // Frees every sound and closes the device; handles are no longer valid.
@@ -53,23 +56,35 @@ public:
 
 private:
     struct Loaded {
-        Mix_Chunk* chunk;
+        std::vector<uint8_t> samples;              // in the mixer's format
         std::optional<Clock::time_point> started;  // last start
     };
+    struct Voice {
+        const uint8_t* next = nullptr;  // nullptr when free
+        size_t left = 0;                // bytes
+        uint64_t order = 0;             // higher started later
+    };
+    // SDL's audio thread asks for the next period here.
+    static void Mix(void* self, uint8_t* out, int bytes);
     bool Open_Device();
     // Opens the device again when it rests; false when it does not open.
-    bool Wake();
+    bool Wake(std::unique_lock<std::mutex>& lock);
+    bool Playing() const;
     void Rest_When_Quiet();
 
     const std::chrono::milliseconds rest_after_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::thread rest_keeper_;
-    bool open_ = false;         // between Open and Close
-    bool device_open_ = false;  // false while resting
+    bool open_ = false;  // between Open and Close
     bool closing_ = false;
+    uint32_t device_ = 0;           // SDL's number for the open device; 0 while resting
+    bool device_closing_ = false;   // the rest keeper is closing it
     Clock::time_point quiet_from_;  // when the last sound started ends
     std::vector<Loaded> sounds_;
+    // Touched by SDL's audio thread: only with the device locked, or while it is closed.
+    std::array<Voice, Voices> voices_{};
+    uint64_t starts_ = 0;
 };
 
 }  // namespace plonk

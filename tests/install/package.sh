@@ -16,7 +16,7 @@ deb=$(ls "$work"/package/plonk_*.deb 2>/dev/null | head -n1)
 private=$(dpkg-deb -c "$deb" | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x|lrwxrwxrwx)$/')
 [ -z "$private" ] || fail "the package keeps the builder's umask: $private"
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libqt6widgets6*libsdl2-mixer-2.0-0*libx11-6* ]] || fail "its dependencies are not declared: $depends"
+[[ $depends == *libqt6widgets6*libsdl2-2.0-0*libx11-6* ]] || fail "its dependencies are not declared: $depends"
 stage=$work/stage
 dpkg-deb -x "$deb" "$stage" || fail "the package does not unpack"
 usr=$stage/usr
