@@ -65,7 +65,7 @@ bool Sdl_Sound::Open() {
     // 2. From now on the device rests whenever it has been quiet long enough.
     open_ = true;
     closing_ = false;
-    quiet_from_ = Clock::now();
+    quiet_from_ = Clock::now() - rest_after_ + rest_after_opening_;
     rest_keeper_ = std::thread([this] { Rest_When_Quiet(); });
     return true;
 }

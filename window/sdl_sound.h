@@ -29,10 +29,14 @@ public:
     // mixer would start both copies on the same sample, which is only louder. This
     // keeps a fast count-up a clean run of ticks instead of a clipped buzz.
     static constexpr std::chrono::milliseconds Repeat_Gap{8};
-    // How long the device stays open after the last sound has ended.
+    // How long the device stays open after the last sound has ended, and after it
+    // was opened before any sound: opening only finds out that there is a device.
     static constexpr std::chrono::milliseconds Default_Rest_After{1000};
+    static constexpr std::chrono::milliseconds Default_Rest_After_Opening{0};
 
-    explicit Sdl_Sound(std::chrono::milliseconds rest_after = Default_Rest_After) : rest_after_(rest_after) {}
+    explicit Sdl_Sound(std::chrono::milliseconds rest_after = Default_Rest_After,
+                       std::chrono::milliseconds rest_after_opening = Default_Rest_After_Opening)
+        : rest_after_(rest_after), rest_after_opening_(rest_after_opening) {}
     Sdl_Sound(const Sdl_Sound&) = delete;
     Sdl_Sound& operator=(const Sdl_Sound&) = delete;
     ~Sdl_Sound();
@@ -73,6 +77,7 @@ private:
     void Rest_When_Quiet();
 
     const std::chrono::milliseconds rest_after_;
+    const std::chrono::milliseconds rest_after_opening_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::thread rest_keeper_;

@@ -173,7 +173,7 @@ protected:
     }
 
     std::string recording_;
-    Sdl_Sound sound_{std::chrono::hours(1)};  // rests only in the test of resting
+    Sdl_Sound sound_{std::chrono::hours(1), std::chrono::hours(1)};  // rests only in the test of resting
 };
 
 TEST_F(Listener, LoadsInOrderAndRefusesWhatItCannotPlay) {
