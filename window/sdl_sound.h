@@ -1,9 +1,9 @@
-// The window's audio back end on SDL2's audio device: one device opened at start-up,
-// wave files loaded once in the device's format, and sounds that start at once on
-// free voices of the program's own mixer, so they are heard even while the window's
-// thread is busy and may overlap. In a quiet spell the device rests: an open device
-// wakes its threads a hundred times a second or more even in silence, and the next
-// sound opens it again in a millisecond or two.
+// The window's audio back end on SDL2's audio device: a device found at start-up,
+// wave files loaded once in its format, and sounds that start at once on free voices
+// of the program's own mixer, so they are heard even while the window's thread is
+// busy and may overlap. The device is open only while sounds play and for a moment
+// after: an open device wakes its threads a hundred times a second or more even in
+// silence, and the next sound opens it again in a millisecond or two.
 #pragma once
 
 #include <array>
