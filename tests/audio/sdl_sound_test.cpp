@@ -97,6 +97,38 @@ double Peak(const std::vector<double>& s, long from, long to) {
     return top;
 }
 
+// Writes a wave file of `ms` milliseconds of a sine wave at half level, at `rate`
+// frames a second, in 8 (unsigned) or 16-bit samples, on one or two channels.
+void Write_Wave(const std::string& path, int rate, int bits, int channels, int ms) {
+    const uint32_t frames = static_cast<uint32_t>(rate * ms / 1000);
+    const uint32_t bytes = frames * static_cast<uint32_t>(channels * bits / 8);
+    std::ofstream out(path, std::ios::binary);
+    auto put = [&](uint32_t v, int n) {
+        for (int k = 0; k < n; ++k) out.put(static_cast<char>((v >> (8 * k)) & 0xff));
+    };
+    out << "RIFF";
+    put(36 + bytes, 4);
+    out << "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(static_cast<uint32_t>(channels), 2);
+    put(static_cast<uint32_t>(rate), 4);
+    put(static_cast<uint32_t>(rate * channels * bits / 8), 4);
+    put(static_cast<uint32_t>(channels * bits / 8), 2);
+    put(static_cast<uint32_t>(bits), 2);
+    out << "data";
+    put(bytes, 4);
+    for (uint32_t f = 0; f < frames; ++f) {
+        const double level = 0.5 * std::sin(2 * M_PI * 200 * f / rate);  // 200 Hz
+        for (int c = 0; c < channels; ++c) {
+            if (bits == 8)
+                put(static_cast<uint32_t>(std::lround(128 + 127 * level)), 1);
+            else
+                put(static_cast<uint16_t>(std::lround(32767 * level)), 2);
+        }
+    }
+}
+
 class Listener : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -182,6 +214,10 @@ TEST_F(Listener, LoadsInOrderAndRefusesWhatItCannotPlay) {
     for (int n = 0; n < Sound_Count; ++n) EXPECT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
     EXPECT_EQ(sound_.Load(Bin("No_Such_Sound.wav")), -1);
     EXPECT_EQ(sound_.Load(Bin("Plonk.ini.does-not-exist")), -1);
+    const std::string not_a_wave = recording_ + ".wav";
+    std::ofstream(not_a_wave) << "RIFF, but not a wave";
+    EXPECT_EQ(sound_.Load(not_a_wave), -1);
+    fs::remove(not_a_wave);
     // Unknown handles play nothing and do no harm.
     for (int32_t h : {-1, 12, 1000}) sound_.Play(h);
     sound_.Close();
@@ -200,6 +236,43 @@ TEST_F(Listener, WithoutADeviceThereIsNoSound) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     EXPECT_TRUE(sound_.Open());
     EXPECT_EQ(sound_.Load(Bin("Shoot.wav")), 0);
+}
+
+TEST_F(Listener, WaveFilesOfOtherFormatsAreHeardAtTheirOwnLength) {
+    struct Format {
+        int rate, bits, channels;
+    };
+    const Format formats[] = {{22050, 8, 1}, {11025, 16, 1}, {48000, 16, 2}, {44100, 16, 2}};
+    ASSERT_TRUE(sound_.Open());
+    std::vector<std::string> files;
+    for (const Format& f : formats) {
+        files.push_back(recording_ + "." + std::to_string(files.size()) + ".wav");
+        Write_Wave(files.back(), f.rate, f.bits, f.channels, 100);
+        ASSERT_EQ(sound_.Load(files.back()), static_cast<int32_t>(files.size() - 1));
+    }
+    // One after the other, 300 ms apart.
+    std::vector<long> asked;
+    for (size_t n = 0; n < files.size(); ++n) {
+        asked.push_back(Next_Frame());
+        sound_.Play(static_cast<int32_t>(n));
+        ASSERT_TRUE(Play_On(300, Sdl_Sound::Rate));
+    }
+    sound_.Close();
+    for (const std::string& file : files) fs::remove(file);
+    const std::vector<double> rec = Recording();
+    for (size_t n = 0; n < asked.size(); ++n) {
+        // The first and last frame heard after the request: 100 ms at the mixer's rate,
+        // at half level, whatever the file's format.
+        long first = -1, last = -1;
+        for (long i = asked[n]; i < std::min(asked[n] + 12000, static_cast<long>(rec.size())); ++i) {
+            if (std::fabs(rec[static_cast<size_t>(i)]) < 8000) continue;
+            if (first < 0) first = i;
+            last = i;
+        }
+        ASSERT_GE(first, 0) << "format " << n << " is not heard";
+        EXPECT_NEAR(last - first, Sdl_Sound::Rate / 10, 100) << "format " << n;
+        EXPECT_NEAR(Peak(rec, first, last), 16384, 500) << "format " << n;
+    }
 }
 
 TEST_F(Listener, RestsWhenQuietAndTheNextSoundIsHeardInFull) {
