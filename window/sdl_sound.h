@@ -25,9 +25,9 @@ public:
     static constexpr int Voices = 16;
     // The mixer's format: 16-bit samples, two channels, at this rate.
     static constexpr int Rate = 44100;
-    // A sound asked for again this soon after it started is not started twice: the
-    // mixer would start both copies on the same sample, which is only louder. This
-    // keeps a fast count-up a clean run of ticks instead of a clipped buzz.
+    // A sound asked for again this soon after it started is not started twice: two
+    // copies this close together only sound as one louder one. This keeps a fast
+    // count-up a clean run of ticks instead of a clipped buzz.
     static constexpr std::chrono::milliseconds Repeat_Gap{8};
     // How long the device stays open after the last sound has ended, and after it
     // was opened before any sound: opening only finds out that there is a device.
@@ -66,6 +66,7 @@ private:
     struct Voice {
         const uint8_t* next = nullptr;  // nullptr when free
         size_t left = 0;                // bytes
+        size_t wait = 0;                // bytes of silence before it starts
         uint64_t order = 0;             // higher started later
     };
     // SDL's audio thread asks for the next period here.
@@ -89,6 +90,7 @@ private:
     std::vector<Loaded> sounds_;
     // Touched by SDL's audio thread: only with the device locked, or while it is closed.
     std::array<Voice, Voices> voices_{};
+    Clock::time_point mixed_at_;  // when the last period was mixed
     uint64_t starts_ = 0;
 };
 

@@ -275,6 +275,38 @@ TEST_F(Listener, WaveFilesOfOtherFormatsAreHeardAtTheirOwnLength) {
     }
 }
 
+TEST_F(Listener, SoundsKeepTheSpacingTheyWereAskedWith) {
+    ASSERT_TRUE(sound_.Open());
+    for (int n = 0; n < Sound_Count; ++n) ASSERT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
+    // Pairs of ticks asked for 10 ms apart, wherever they fall in the device's periods.
+    constexpr int Pairs = 7;
+    std::vector<double> asked_ms;
+    const long from = Next_Frame();
+    for (int k = 0; k < Pairs; ++k) {
+        const auto first = std::chrono::steady_clock::now();
+        sound_.Play(Scores);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const auto second = std::chrono::steady_clock::now();
+        sound_.Play(Scores);
+        asked_ms.push_back(std::chrono::duration<double, std::milli>(second - first).count());
+        ASSERT_TRUE(Play_On(150 + 17 * k, Sdl_Sound::Rate));
+    }
+    sound_.Close();
+    std::vector<double> rec = Recording();
+    auto found = Take_Out(rec, Wave_Samples("Scores.wav"), 2 * Pairs, from, static_cast<long>(rec.size()));
+    ASSERT_EQ(found.size(), 2u * Pairs);
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.at < b.at; });
+    // How far each pair's spacing is from the one asked for; a busy machine may
+    // disturb a pair or two, not most of them.
+    std::vector<double> error_ms;
+    for (int k = 0; k < Pairs; ++k) {
+        const long gap = found[2 * k + 1].at - found[2 * k].at;
+        error_ms.push_back(std::fabs(gap * 1000.0 / Sdl_Sound::Rate - asked_ms[static_cast<size_t>(k)]));
+    }
+    std::nth_element(error_ms.begin(), error_ms.begin() + Pairs / 2, error_ms.end());
+    EXPECT_LT(error_ms[Pairs / 2], 4.0);
+}
+
 TEST_F(Listener, RestsWhenQuietAndTheNextSoundIsHeardInFull) {
     Sdl_Sound sound(std::chrono::milliseconds(100));
     auto rests = [&] {
