@@ -14,8 +14,9 @@ namespace {
 constexpr int Frame_Bytes = 4;  // 16 bits, two channels
 // Frames per mixing period, about 23 ms: a sound server wakes the device's thread
 // several times a period, so a longer one halves the work while sounds play. A sound
-// starts in the next period at the moment it was asked for, one period later: the
-// sounds keep their spacing, and a fast count-up stays a clean run of ticks.
+// starts as far into the next period as it was asked for into the one being played,
+// so always one period after it was asked for: the sounds keep their spacing, and a
+// fast count-up stays a clean run of ticks.
 constexpr int Period = 1024;
 
 Sdl_Sound::Clock::duration Length_Of(const std::vector<uint8_t>& samples) {
