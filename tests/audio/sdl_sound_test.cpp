@@ -99,34 +99,25 @@ double Peak(const std::vector<double>& s, long from, long to) {
 
 // Writes a wave file of `ms` milliseconds of a sine wave at half level, at `rate`
 // frames a second, in 8 (unsigned) or 16-bit samples, on one or two channels.
-void Write_Wave(const std::string& path, int rate, int bits, int channels, int ms) {
-    const uint32_t frames = static_cast<uint32_t>(rate * ms / 1000);
-    const uint32_t bytes = frames * static_cast<uint32_t>(channels * bits / 8);
-    std::ofstream out(path, std::ios::binary);
-    auto put = [&](uint32_t v, int n) {
-        for (int k = 0; k < n; ++k) out.put(static_cast<char>((v >> (8 * k)) & 0xff));
-    };
-    out << "RIFF";
-    put(36 + bytes, 4);
-    out << "WAVEfmt ";
-    put(16, 4);
-    put(1, 2);
-    put(static_cast<uint32_t>(channels), 2);
-    put(static_cast<uint32_t>(rate), 4);
-    put(static_cast<uint32_t>(rate * channels * bits / 8), 4);
-    put(static_cast<uint32_t>(channels * bits / 8), 2);
-    put(static_cast<uint32_t>(bits), 2);
-    out << "data";
-    put(bytes, 4);
-    for (uint32_t f = 0; f < frames; ++f) {
-        const double level = 0.5 * std::sin(2 * M_PI * 200 * f / rate);  // 200 Hz
-        for (int c = 0; c < channels; ++c) {
-            if (bits == 8)
-                put(static_cast<uint32_t>(std::lround(128 + 127 * level)), 1);
-            else
-                put(static_cast<uint16_t>(std::lround(32767 * level)), 2);
-        }
+void Write_Wave(const std::string& path, uint32_t rate, uint32_t bits, uint32_t channels, int ms) {
+    std::string data;
+    for (uint32_t f = 0; f < rate * static_cast<uint32_t>(ms) / 1000; ++f) {
+        const auto s = static_cast<uint16_t>(std::lround(16383 * std::sin(2 * M_PI * 200 * f / rate)));
+        for (uint32_t c = 0; c < channels; ++c)
+            data += bits == 8 ? std::string(1, static_cast<char>((s >> 8) ^ 0x80))
+                              : std::string{char(s), char(s >> 8)};
     }
+    const uint32_t block = channels * bits / 8, size = static_cast<uint32_t>(data.size());
+    std::ofstream out(path, std::ios::binary);
+    // The host is little-endian, as a wave file.
+    auto put = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    out << "RIFF";
+    put(36 + size);
+    out << "WAVEfmt ";
+    for (uint32_t v : {16u, 1u | channels << 16, rate, rate * block, block | bits << 16}) put(v);
+    out << "data";
+    put(size);
+    out << data;
 }
 
 class Listener : public ::testing::Test {
@@ -240,7 +231,7 @@ TEST_F(Listener, WithoutADeviceThereIsNoSound) {
 
 TEST_F(Listener, WaveFilesOfOtherFormatsAreHeardAtTheirOwnLength) {
     struct Format {
-        int rate, bits, channels;
+        uint32_t rate, bits, channels;
     };
     const Format formats[] = {{22050, 8, 1}, {11025, 16, 1}, {48000, 16, 2}, {44100, 16, 2}};
     ASSERT_TRUE(sound_.Open());
