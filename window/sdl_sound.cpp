@@ -26,23 +26,21 @@ Sdl_Sound::Clock::duration Length_Of(const std::vector<uint8_t>& samples) {
 
 // A wave file in the mixer's format, or nothing when SDL cannot read or convert it.
 std::optional<std::vector<uint8_t>> Read_Wave(const std::string& path) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec file{};
     Uint8* wave = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &wave, &length)) return std::nullopt;
+    if (!SDL_LoadWAV(path.c_str(), &file, &wave, &length)) return std::nullopt;
     SDL_AudioCVT cvt{};
-    const int built =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, Sdl_Sound::Rate);
     std::optional<std::vector<uint8_t>> out;
-    if (built >= 0) {
-        std::vector<uint8_t> samples(static_cast<size_t>(length) *
-                                     static_cast<size_t>(std::max(1, cvt.len_mult)));
+    if (SDL_BuildAudioCVT(&cvt, file.format, file.channels, file.freq, AUDIO_S16SYS, 2, Sdl_Sound::Rate) >=
+        0) {
+        // Converted in place, in room for the longest result.
+        std::vector<uint8_t> samples(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
         std::memcpy(samples.data(), wave, length);
         cvt.buf = samples.data();
-        cvt.len = static_cast<int>(length);
+        cvt.len = cvt.len_cvt = static_cast<int>(length);
         if (!cvt.needed || SDL_ConvertAudio(&cvt) == 0) {
-            samples.resize(static_cast<size_t>(cvt.needed ? cvt.len_cvt : cvt.len) / Frame_Bytes *
-                           Frame_Bytes);
+            samples.resize(static_cast<size_t>(cvt.len_cvt) / Frame_Bytes * Frame_Bytes);
             out = std::move(samples);
         }
     }
@@ -147,6 +145,7 @@ void Sdl_Sound::Play(int32_t handle) {
     std::unique_lock lock(mutex_);
     if (!open_ || handle < 0 || static_cast<size_t>(handle) >= sounds_.size()) return;
     Loaded& sound = sounds_[static_cast<size_t>(handle)];
+    if (sound.samples.empty()) return;
     const auto now = Clock::now();
     if (sound.started && now - *sound.started < Repeat_Gap) return;
     if (!Wake(lock)) return;
@@ -167,7 +166,6 @@ void Sdl_Sound::Play(int32_t handle) {
     const int64_t frames = std::clamp<int64_t>(into * Rate / 1'000'000, 0, Period - 1);
     *voice = {sound.samples.data(), sound.samples.size(), static_cast<size_t>(frames) * Frame_Bytes,
               ++starts_};
-    if (voice->left == 0) voice->next = nullptr;
     SDL_UnlockAudioDevice(device_);
 }
 
