@@ -134,8 +134,10 @@ protected:
         fs::remove(recording_, ec);
     }
 
-    // The frames the device has written so far: a sound asked for now starts no earlier.
-    long Frames_Written() const {
+    // The frames the device has written so far, and so where the next buffer it writes
+    // will lie in the recording. What is still in the file's buffer is not counted
+    // yet, so a sound asked for now starts there or after.
+    long Next_Frame() const {
         std::error_code ec;
         const auto bytes = fs::file_size(recording_, ec);
         return ec ? 0 : static_cast<long>(bytes / 4);
@@ -155,32 +157,18 @@ protected:
         return left;
     }
 
-    // Follows the device: the frame where the next buffer it writes will lie in the
-    // recording. What is still in the file's buffer is not counted yet, so a sound
-    // asked for now starts there or after.
-    long Next_Frame() const { return Frames_Written(); }
-
-    // Whether the device is open: it writes on as long as it is, and never while it rests.
-    bool Writing() const {
-        const long before = Frames_Written();
-        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < give_up) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            if (Frames_Written() != before) return true;
-        }
-        return false;
-    }
+    // A resting device writes nothing.
     bool Silent_For(std::chrono::milliseconds spell) const {
-        const long before = Frames_Written();
+        const long before = Next_Frame();
         std::this_thread::sleep_for(spell);
-        return Frames_Written() == before;
+        return Next_Frame() == before;
     }
 
-    // Waits until the device has written `ms` milliseconds more at `rate` frames a
-    // second, so that the requests keep their places in the recording however busy
-    // the machine is. False when the device stops.
-    bool Play_On(int ms, int rate) const {
-        const long until = Next_Frame() + static_cast<long>(ms) * rate / 1000;
+    // Waits until the device has written `ms` milliseconds more, so that the requests
+    // keep their places in the recording however busy the machine is. False when the
+    // device stops.
+    bool Play_On(int ms) const {
+        const long until = Next_Frame() + static_cast<long>(ms) * Sdl_Sound::Rate / 1000;
         long seen = Next_Frame();
         auto progress = std::chrono::steady_clock::now();
         while (Next_Frame() < until) {
@@ -246,7 +234,7 @@ TEST_F(Listener, WaveFilesOfOtherFormatsAreHeardAtTheirOwnLength) {
     for (size_t n = 0; n < files.size(); ++n) {
         asked.push_back(Next_Frame());
         sound_.Play(static_cast<int32_t>(n));
-        ASSERT_TRUE(Play_On(300, Sdl_Sound::Rate));
+        ASSERT_TRUE(Play_On(300));
     }
     sound_.Close();
     for (const std::string& file : files) fs::remove(file);
@@ -280,7 +268,7 @@ TEST_F(Listener, SoundsKeepTheSpacingTheyWereAskedWith) {
         const auto second = std::chrono::steady_clock::now();
         sound_.Play(Scores);
         asked_ms.push_back(std::chrono::duration<double, std::milli>(second - first).count());
-        ASSERT_TRUE(Play_On(150 + 17 * k, Sdl_Sound::Rate));
+        ASSERT_TRUE(Play_On(150 + 17 * k));
     }
     sound_.Close();
     std::vector<double> rec = Recording();
@@ -316,7 +304,7 @@ TEST_F(Listener, RestsWhenQuietAndTheNextSoundIsHeardInFull) {
     //    and the device rests again only after it.
     sound.Play(0);
     EXPECT_FALSE(sound.Resting());
-    EXPECT_TRUE(Writing());
+    EXPECT_TRUE(Play_On(1));  // the device writes on
     ASSERT_TRUE(rests());
     std::vector<double> rec = Recording();
     const auto wave = Wave_Samples("Shoot.wav");
@@ -330,11 +318,10 @@ TEST_F(Listener, RestsWhenQuietAndTheNextSoundIsHeardInFull) {
 
 TEST_F(Listener, ShotFallAndOverlappingCountUpAreAllHeard) {
     ASSERT_TRUE(sound_.Open());
-    const int freq = Sdl_Sound::Rate;
     for (int n = 0; n < Sound_Count; ++n) ASSERT_EQ(sound_.Load(Bin(Sound_Files[static_cast<size_t>(n)])), n);
 
     // The schedule below is counted in what the device has written.
-    auto Wait_Ms = [&](int ms) { ASSERT_TRUE(Play_On(ms, freq)) << "the device stopped"; };
+    auto Wait_Ms = [&](int ms) { ASSERT_TRUE(Play_On(ms)) << "the device stopped"; };
 
     // 1. A quiet lead-in, the shot, the fall, then a count-up of 20 steps whose
     //    ticks follow each other faster than one tick lasts.
@@ -369,7 +356,7 @@ TEST_F(Listener, ShotFallAndOverlappingCountUpAreAllHeard) {
 
     std::vector<double> rec = Recording();
     const double loudness = Peak(rec, 0, static_cast<long>(rec.size()));
-    ASSERT_GT(rec.size(), static_cast<size_t>(freq));
+    ASSERT_GT(rec.size(), static_cast<size_t>(Sdl_Sound::Rate));
     ASSERT_GT(loudness, 1000.0) << "the recording is silent";
     // Nothing is heard before the first request.
     EXPECT_LT(Peak(rec, 0, shot), 2.0);
