@@ -11,7 +11,7 @@
 namespace plonk {
 
 namespace {
-constexpr int Frame_Bytes = 4;  // 16 bits, two channels
+constexpr int Channels = 2;  // the device's: left and right
 // Frames per mixing period, about 23 ms: a sound server wakes the device's thread
 // several times a period, so a longer one halves the work while sounds play. A sound
 // starts as far into the next period as it was asked for into the one being played,
@@ -19,35 +19,42 @@ constexpr int Frame_Bytes = 4;  // 16 bits, two channels
 // fast count-up stays a clean run of ticks.
 constexpr int Period = 1024;
 
-Sdl_Sound::Clock::duration Length_Of(const std::vector<uint8_t>& samples) {
-    return std::chrono::microseconds(static_cast<int64_t>(samples.size()) * 1'000'000 /
-                                     (Sdl_Sound::Rate * Frame_Bytes));
+Sdl_Sound::Clock::duration Length_Of(size_t frames) {
+    return std::chrono::microseconds(static_cast<int64_t>(frames) * 1'000'000 / Sdl_Sound::Rate);
 }
 
-// A wave file in the mixer's format, or nothing when SDL cannot read or convert it.
-std::optional<std::vector<uint8_t>> Read_Wave(const std::string& path) {
+int16_t Clipped(int sum) { return static_cast<int16_t>(std::clamp(sum, -32768, 32767)); }
+}  // namespace
+
+// A wave file as 16-bit samples at the mixer's rate, in its own one or two channels:
+// a mono sound is kept mono, half the memory, and heard on both sides. Nothing when
+// SDL cannot read or convert it.
+std::optional<Sdl_Sound::Loaded> Sdl_Sound::Read_Wave(const std::string& path) {
     SDL_AudioSpec file{};
     Uint8* wave = nullptr;
     Uint32 length = 0;
     if (!SDL_LoadWAV(path.c_str(), &file, &wave, &length)) return std::nullopt;
+    const int channels = file.channels == 1 ? 1 : Channels;
     SDL_AudioCVT cvt{};
-    std::optional<std::vector<uint8_t>> out;
-    if (SDL_BuildAudioCVT(&cvt, file.format, file.channels, file.freq, AUDIO_S16SYS, 2, Sdl_Sound::Rate) >=
-        0) {
+    std::optional<Loaded> out;
+    if (SDL_BuildAudioCVT(&cvt, file.format, file.channels, file.freq, AUDIO_S16SYS,
+                          static_cast<Uint8>(channels), Rate) >= 0) {
         // Converted in place, in room for the longest result.
-        std::vector<uint8_t> samples(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
+        std::vector<int16_t> samples((static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult) + 1) /
+                                     2);
         std::memcpy(samples.data(), wave, length);
-        cvt.buf = samples.data();
+        cvt.buf = reinterpret_cast<Uint8*>(samples.data());
         cvt.len = cvt.len_cvt = static_cast<int>(length);
         if (!cvt.needed || SDL_ConvertAudio(&cvt) == 0) {
-            samples.resize(static_cast<size_t>(cvt.len_cvt) / Frame_Bytes * Frame_Bytes);
-            out = std::move(samples);
+            samples.resize(static_cast<size_t>(cvt.len_cvt) / (2 * static_cast<size_t>(channels)) *
+                           static_cast<size_t>(channels));
+            samples.shrink_to_fit();
+            out = Loaded{std::move(samples), channels, {}};
         }
     }
     SDL_FreeWAV(wave);
     return out;
 }
-}  // namespace
 
 Sdl_Sound::~Sdl_Sound() { Close(); }
 
@@ -91,15 +98,24 @@ bool Sdl_Sound::Open_Device() {
 void Sdl_Sound::Mix(void* self, uint8_t* out, int bytes) {
     auto* me = static_cast<Sdl_Sound*>(self);
     me->mixed_at_ = Clock::now();
-    const size_t period = static_cast<size_t>(bytes);
-    std::memset(out, 0, period);
+    const size_t period = static_cast<size_t>(bytes) / (2 * Channels);
+    auto* to = reinterpret_cast<int16_t*>(out);
+    std::memset(out, 0, static_cast<size_t>(bytes));
     for (Voice& voice : me->voices_) {
         if (!voice.next) continue;
         const size_t wait = std::min(voice.wait, period);
         voice.wait -= wait;
         const size_t n = std::min(voice.left, period - wait);
-        SDL_MixAudioFormat(out + wait, voice.next, AUDIO_S16SYS, static_cast<Uint32>(n), SDL_MIX_MAXVOLUME);
-        voice.next += n;
+        // Added to what the other voices play, as loud as it was recorded; a mono
+        // sound on both sides.
+        const int right = voice.channels - 1;
+        for (size_t f = 0; f < n; ++f) {
+            const int16_t* from = voice.next + f * static_cast<size_t>(voice.channels);
+            int16_t* frame = to + (wait + f) * Channels;
+            frame[0] = Clipped(frame[0] + from[0]);
+            frame[1] = Clipped(frame[1] + from[right]);
+        }
+        voice.next += n * static_cast<size_t>(voice.channels);
         voice.left -= n;
         if (voice.left == 0) voice.next = nullptr;
     }
@@ -132,12 +148,12 @@ int32_t Sdl_Sound::Load(const std::string& path) {
     // Only a regular file is handed to the library, which would wait on a FIFO.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
-    auto samples = Read_Wave(path);
-    if (!samples) return -1;
+    std::optional<Loaded> sound = Read_Wave(path);
+    if (!sound) return -1;
     std::lock_guard lock(mutex_);
     if (!open_) return -1;
     // The voices point into the samples, which stay where they are when the list grows.
-    sounds_.push_back({std::move(*samples), {}});
+    sounds_.push_back(std::move(*sound));
     return static_cast<int32_t>(sounds_.size() - 1);
 }
 
@@ -150,7 +166,8 @@ void Sdl_Sound::Play(int32_t handle) {
     if (sound.started && now - *sound.started < Repeat_Gap) return;
     if (!Wake(lock)) return;
     sound.started = now;
-    quiet_from_ = std::max(quiet_from_, now + Length_Of(sound.samples));
+    const size_t frames = sound.samples.size() / static_cast<size_t>(sound.channels);
+    quiet_from_ = std::max(quiet_from_, now + Length_Of(frames));
     SDL_LockAudioDevice(device_);
     // A free voice, or else the one that started first makes way.
     Voice* voice = &voices_[0];
@@ -163,9 +180,8 @@ void Sdl_Sound::Play(int32_t handle) {
     }
     // As far into the next period as this moment is into the one being played.
     const auto into = std::chrono::duration_cast<std::chrono::microseconds>(now - mixed_at_).count();
-    const int64_t frames = std::clamp<int64_t>(into * Rate / 1'000'000, 0, Period - 1);
-    *voice = {sound.samples.data(), sound.samples.size(), static_cast<size_t>(frames) * Frame_Bytes,
-              ++starts_};
+    const int64_t wait = std::clamp<int64_t>(into * Rate / 1'000'000, 0, Period - 1);
+    *voice = {sound.samples.data(), frames, static_cast<size_t>(wait), sound.channels, ++starts_};
     SDL_UnlockAudioDevice(device_);
 }
 

@@ -1,5 +1,5 @@
 // The window's audio back end on SDL2's audio device: a device found at start-up,
-// wave files loaded once in its format, and sounds that start at once on free voices
+// wave files loaded once at its rate, and sounds that start at once on free voices
 // of the program's own mixer, so they are heard even while the window's thread is
 // busy and may overlap. The device is open only while sounds play and for a moment
 // after: an open device wakes its threads a hundred times a second or more even in
@@ -23,7 +23,7 @@ public:
     using Clock = std::chrono::steady_clock;
     // How many sounds can play at the same time.
     static constexpr int Voices = 16;
-    // The mixer's format: 16-bit samples, two channels, at this rate.
+    // The mixer's format: 16-bit samples at this rate, played on two channels.
     static constexpr int Rate = 44100;
     // A sound asked for again this soon after it started is not started twice: two
     // copies this close together only sound as one louder one. This keeps a fast
@@ -60,15 +60,18 @@ public:
 
 private:
     struct Loaded {
-        std::vector<uint8_t> samples;              // in the mixer's format
+        std::vector<int16_t> samples;              // at the mixer's rate, frame by frame
+        int channels = 1;                          // in each frame: 1 or 2
         std::optional<Clock::time_point> started;  // last start
     };
     struct Voice {
-        const uint8_t* next = nullptr;  // nullptr when free
-        size_t left = 0;                // bytes
-        size_t wait = 0;                // bytes of silence before it starts
-        uint64_t order = 0;             // higher started later
+        const int16_t* next = nullptr;  // nullptr when free
+        size_t left = 0;                // frames
+        size_t wait = 0;                // frames of silence before it starts
+        int channels = 1;
+        uint64_t order = 0;  // higher started later
     };
+    static std::optional<Loaded> Read_Wave(const std::string& path);
     // SDL's audio thread asks for the next period here.
     static void Mix(void* self, uint8_t* out, int bytes);
     bool Open_Device();

@@ -221,7 +221,7 @@ TEST_F(Listener, WaveFilesOfOtherFormatsAreHeardAtTheirOwnLength) {
     struct Format {
         uint32_t rate, bits, channels;
     };
-    const Format formats[] = {{22050, 8, 1}, {11025, 16, 1}, {48000, 16, 2}, {44100, 16, 2}};
+    const Format formats[] = {{22050, 8, 1}, {11025, 16, 1}, {48000, 16, 2}, {44100, 16, 2}, {44100, 16, 1}};
     ASSERT_TRUE(sound_.Open());
     std::vector<std::string> files;
     for (const Format& f : formats) {
