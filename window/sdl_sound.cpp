@@ -41,13 +41,14 @@ std::optional<Sdl_Sound::Loaded> Sdl_Sound::Read_Wave(const std::string& path) {
                           static_cast<Uint8>(channels), Rate) >= 0) {
         // Converted in place, in room for the longest result.
         std::vector<int16_t> samples((static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult) + 1) /
-                                     2);
+                                     sizeof(int16_t));
         std::memcpy(samples.data(), wave, length);
         cvt.buf = reinterpret_cast<Uint8*>(samples.data());
         cvt.len = cvt.len_cvt = static_cast<int>(length);
         if (!cvt.needed || SDL_ConvertAudio(&cvt) == 0) {
-            samples.resize(static_cast<size_t>(cvt.len_cvt) / (2 * static_cast<size_t>(channels)) *
-                           static_cast<size_t>(channels));
+            const size_t frames =
+                static_cast<size_t>(cvt.len_cvt) / sizeof(int16_t) / static_cast<size_t>(channels);
+            samples.resize(frames * static_cast<size_t>(channels));
             samples.shrink_to_fit();
             out = Loaded{std::move(samples), channels, {}};
         }
@@ -84,7 +85,7 @@ bool Sdl_Sound::Open_Device() {
     SDL_AudioSpec want{};
     want.freq = Rate;
     want.format = AUDIO_S16SYS;
-    want.channels = 2;
+    want.channels = Channels;
     want.samples = Period;
     want.callback = &Sdl_Sound::Mix;
     want.userdata = this;
@@ -98,7 +99,7 @@ bool Sdl_Sound::Open_Device() {
 void Sdl_Sound::Mix(void* self, uint8_t* out, int bytes) {
     auto* me = static_cast<Sdl_Sound*>(self);
     me->mixed_at_ = Clock::now();
-    const size_t period = static_cast<size_t>(bytes) / (2 * Channels);
+    const size_t period = static_cast<size_t>(bytes) / sizeof(int16_t) / Channels;
     auto* to = reinterpret_cast<int16_t*>(out);
     std::memset(out, 0, static_cast<size_t>(bytes));
     for (Voice& voice : me->voices_) {
